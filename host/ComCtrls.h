@@ -1,0 +1,96 @@
+// Common controls: page control with tab sheets, status bar.
+#pragma once
+#include "Controls.h"
+#include <memory>
+
+class TPageControl;
+
+class TTabSheet : public TWinControl {
+public:
+  DECLARE_CLASS_INFO
+  explicit TTabSheet(TComponent* AOwner);
+  void SetParent(TWinControl* parent) override;
+  void SetText(const std::wstring& text) override;
+  int GetImageIndex() const { return FImageIndex; }
+  void SetImageIndex(int v) { FImageIndex = v; }
+  TPageControl* PageControl() const { return FPageControl; }
+
+private:
+  TPageControl* FPageControl = nullptr;
+  int FImageIndex = -1;
+};
+
+class TPageControl : public TWinControl {
+public:
+  DECLARE_CLASS_INFO
+  explicit TPageControl(TComponent* AOwner);
+  const std::vector<TTabSheet*>& Pages() const { return FPages; }
+  TTabSheet* ActivePage() const { return FActivePage; }
+  void SetActivePage(TTabSheet* page);
+  void Loaded() override;
+  void AlignControls() override;
+
+  // Pages register themselves when their parent is set.
+  void InsertPage(TTabSheet* page);
+  void RemovePage(TTabSheet* page);
+  void PageCaptionChanged(TTabSheet* page);
+
+protected:
+  void CreateParams(TCreateParams& p) override;
+  void HandleCreated() override;
+  void WndProc(TMessage& m) override;
+
+private:
+  RECT DisplayRect();
+  std::vector<TTabSheet*> FPages;
+  TTabSheet* FActivePage = nullptr;
+  std::wstring FActivePageName;  // resolved once the description is read
+};
+
+class TStatusPanel : public TPersistent {
+public:
+  DECLARE_CLASS_INFO
+  int GetWidth() const { return FWidth; }
+  void SetWidth(int v) { FWidth = v; }
+  std::wstring GetText() const { return FText; }
+  void SetText(const std::wstring& v) { FText = v; }
+
+private:
+  int FWidth = 50;
+  std::wstring FText;
+};
+
+class TStatusBar;
+
+class TStatusPanels : public TCollection {
+public:
+  DECLARE_CLASS_INFO
+  explicit TStatusPanels(TStatusBar& owner) : FOwner(owner) {}
+  TPersistent* AddItem() override;
+  void ClearItems() override { FItems.clear(); }
+  void ItemsChanged() override;
+  int Count() const { return int(FItems.size()); }
+  TStatusPanel& operator[](int i) { return *FItems.at(size_t(i)); }
+
+private:
+  TStatusBar& FOwner;
+  std::vector<std::unique_ptr<TStatusPanel>> FItems;
+};
+
+class TStatusBar : public TWinControl {
+public:
+  DECLARE_CLASS_INFO
+  explicit TStatusBar(TComponent* AOwner);
+  TStatusPanels* Panels() const { return const_cast<TStatusPanels*>(&FPanels); }
+  bool GetSimplePanel() const { return FSimplePanel; }
+  void SetSimplePanel(bool v) { FSimplePanel = v; UpdatePanels(); }
+  void UpdatePanels();
+
+protected:
+  void CreateParams(TCreateParams& p) override;
+  void HandleCreated() override { UpdatePanels(); }
+
+private:
+  TStatusPanels FPanels{*this};
+  bool FSimplePanel = false;
+};

@@ -1,0 +1,174 @@
+// Controls: the windowless TControl and the windowed TWinControl, whose
+// window procedure routes every message to the object's replaceable
+// WindowProc.
+#pragma once
+#include "Graphics.h"
+#include <functional>
+#include <vector>
+
+struct TMessage {
+  UINT Msg;
+  WPARAM WParam;
+  LPARAM LParam;
+  LRESULT Result;
+};
+using TWndMethod = std::function<void(TMessage&)>;
+
+// Notifications a parent reflects back to the child control they concern.
+constexpr UINT CN_BASE = 0xBC00;
+constexpr UINT CN_COMMAND = CN_BASE + WM_COMMAND;
+constexpr UINT CN_NOTIFY = CN_BASE + WM_NOTIFY;
+
+enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
+enum TCursor { crDefault, crHandPoint };
+
+class TWinControl;
+
+class TControl : public TComponent {
+public:
+  DECLARE_CLASS_INFO
+  explicit TControl(TComponent* AOwner);
+  ~TControl() override;
+
+  // Replaceable: skinners put their own method here and restore it later.
+  TWndMethod WindowProc;
+  LRESULT Perform(UINT msg, WPARAM wparam = 0, LPARAM lparam = 0);
+
+  TWinControl* Parent() const { return FParent; }
+  virtual void SetParent(TWinControl* parent);
+
+  int GetLeft() const { return FLeft; }
+  int GetTop() const { return FTop; }
+  int GetWidth() const { return FWidth; }
+  int GetHeight() const { return FHeight; }
+  void SetLeft(int v) { SetBounds(v, FTop, FWidth, FHeight); }
+  void SetTop(int v) { SetBounds(FLeft, v, FWidth, FHeight); }
+  void SetWidth(int v) { SetBounds(FLeft, FTop, v, FHeight); }
+  void SetHeight(int v) { SetBounds(FLeft, FTop, FWidth, v); }
+  virtual void SetBounds(int left, int top, int width, int height);
+  RECT BoundsRect() const { return {FLeft, FTop, FLeft + FWidth, FTop + FHeight}; }
+
+  bool GetVisible() const { return FVisible; }
+  virtual void SetVisible(bool v);
+  bool GetEnabled() const { return FEnabled; }
+  virtual void SetEnabled(bool v);
+  virtual std::wstring GetText() const { return FText; }
+  virtual void SetText(const std::wstring& text);
+  TAlign GetAlign() const { return FAlign; }
+  void SetAlign(TAlign a);
+  TColor GetColor() const { return FColor; }
+  void SetColor(TColor c) { FColor = c; Invalidate(); }
+  TCursor GetCursor() const { return FCursor; }
+  void SetCursor(TCursor c) { FCursor = c; }
+
+  // The control's own font, or its parent's while ParentFont is set.
+  TFont* GetFont() const { return const_cast<TFont*>(&FFont); }
+  bool GetParentFont() const { return FParentFont; }
+  void SetParentFont(bool v);
+  const TFont& EffectiveFont() const;
+
+  TNotifyEvent OnClick;
+  virtual void Click();
+  // The parent's font changed: follow it while ParentFont is set.
+  void ParentFontChanged();
+  virtual void Invalidate();
+
+protected:
+  virtual void WndProc(TMessage& m);
+  virtual void DefaultHandler(TMessage& m) { m.Result = 0; }
+  virtual void FontChanged() { Invalidate(); }
+
+  TWinControl* FParent = nullptr;
+  int FLeft = 0, FTop = 0, FWidth = 0, FHeight = 0;
+  bool FVisible = true;
+  bool FEnabled = true;
+  std::wstring FText;
+  TAlign FAlign = alNone;
+  TColor FColor = clBtnFace;
+  TCursor FCursor = crDefault;
+  TFont FFont;
+  bool FParentFont = true;
+  bool FMouseDown = false;
+  bool FClickOnMouseUp = false;  // a click is a left press and release on the control
+};
+
+// A control without a window, painted by its parent.
+class TGraphicControl : public TControl {
+public:
+  DECLARE_CLASS_INFO
+  using TControl::TControl;
+  virtual void Paint(TCanvas& canvas) = 0;
+  void Invalidate() override;
+};
+
+class TWinControl : public TControl {
+public:
+  DECLARE_CLASS_INFO
+  explicit TWinControl(TComponent* AOwner);
+  ~TWinControl() override;
+
+  HWND Handle();  // creates the window (and its parents') on first use
+  bool HandleAllocated() const { return FHandle != nullptr; }
+  void HandleNeeded() { Handle(); }
+  void DestroyHandle();
+
+  const std::vector<TControl*>& Controls() const { return FControls; }
+  int ControlCount() const { return int(FControls.size()); }
+  void InsertControl(TControl* c);
+  void RemoveControl(TControl* c);
+
+  int GetTabOrder() const { return FTabOrder; }
+  void SetTabOrder(int v) { FTabOrder = v; }
+  bool GetTabStop() const { return FTabStop; }
+  void SetTabStop(bool v) { FTabStop = v; }
+
+  void SetBounds(int left, int top, int width, int height) override;
+  void SetVisible(bool v) override;
+  void SetEnabled(bool v) override;
+  std::wstring GetText() const override;
+  void SetText(const std::wstring& text) override;
+  void Invalidate() override;
+  void SetFocus();
+  virtual RECT ClientRect() const;
+  // Lays out the children that have an Align.
+  virtual void AlignControls();
+
+protected:
+  struct TCreateParams {
+    std::wstring Caption;
+    DWORD Style = 0, ExStyle = 0;
+    int X = 0, Y = 0, Width = 0, Height = 0;
+    HWND WndParent = nullptr;
+    std::wstring WinClassName;   // registered for this class
+    const wchar_t* SysClassName = nullptr;  // the native class it is built on, if any
+    UINT ClassStyle = CS_DBLCLKS;
+  };
+  virtual void CreateParams(TCreateParams& params);
+  virtual void CreateWnd();
+  virtual void CreateHandle();
+  // Called once the window exists, before the children get theirs.
+  virtual void HandleCreated() {}
+  void WndProc(TMessage& m) override;
+  void DefaultHandler(TMessage& m) override;
+  void FontChanged() override;
+  virtual void PaintWindow(HDC dc);
+
+  HWND FHandle = nullptr;
+  WNDPROC FDefWndProc = nullptr;
+  std::vector<TControl*> FControls;
+  int FTabOrder = -1;
+  bool FTabStop = false;
+
+private:
+  friend LRESULT CALLBACK ControlWndProc(HWND, UINT, WPARAM, LPARAM);
+  LRESULT MainWndProc(UINT msg, WPARAM wparam, LPARAM lparam);
+  bool RouteMouseToGraphic(TMessage& m);
+  TControl* FMouseControl = nullptr;  // the windowless child holding the mouse
+  bool ReflectNotification(TMessage& m);
+  void WMPaint(TMessage& m);
+};
+
+// The class-library control behind a window, or null.
+TWinControl* FindControl(HWND wnd);
+// The atom name of the window property that links a window to its control.
+std::wstring ControlAtomName();

@@ -1,0 +1,186 @@
+#include "Forms.h"
+#include "FormReader.h"
+#include <stdexcept>
+
+TApplication* Application = nullptr;
+
+// ---- TForm ----
+
+DEFINE_CLASS_INFO(TForm, TWinControl,
+  {IntProp("ClientWidth", &TForm::GetClientWidth, &TForm::SetClientWidth),
+   IntProp("ClientHeight", &TForm::GetClientHeight, &TForm::SetClientHeight),
+   EnumProp("BorderStyle", &TForm::GetBorderStyle, &TForm::SetBorderStyle,
+            {L"bsNone", L"bsSingle", L"bsSizeable", L"bsDialog", L"bsToolWindow", L"bsSizeToolWin"}),
+   EnumProp("Position", &TForm::GetPosition, &TForm::SetPosition, {L"poDesigned", L"poDefault", L"poScreenCenter"}),
+   TPropInfo{"BorderIcons", {}, [](TPersistent& o, const TValue& v) {
+               static const wchar_t* icons[] = {L"biSystemMenu", L"biMinimize", L"biMaximize", L"biHelp"};
+               unsigned bits = 0;
+               for (const std::wstring& item : v.Items)
+                 for (unsigned i = 0; i < 4; ++i)
+                   if (_wcsicmp(icons[i], item.c_str()) == 0) bits |= 1u << i;
+               static_cast<TForm&>(o).SetBorderIcons(bits);
+             }},
+   EventProp("OnCreate", &TForm::OnCreate),
+   EventProp("OnDestroy", &TForm::OnDestroy)})
+
+TForm::TForm(TComponent* AOwner) : TWinControl(AOwner) { FVisible = false; }
+
+void TForm::ReadState() {
+  ReadComponentResource(*this);
+  HandleNeeded();
+  if (OnCreate) OnCreate(this);
+}
+
+void TForm::ResizeToClient() {
+  if (!FHandle) return;
+  RECT w, c;
+  GetWindowRect(FHandle, &w);
+  GetClientRect(FHandle, &c);
+  SetBounds(FLeft, FTop, (w.right - w.left) - c.right + FClientWidth, (w.bottom - w.top) - c.bottom + FClientHeight);
+}
+
+void TForm::SetClientWidth(int v) {
+  FClientWidth = v;
+  ResizeToClient();
+}
+
+void TForm::SetClientHeight(int v) {
+  FClientHeight = v;
+  ResizeToClient();
+}
+
+RECT TForm::ClientRect() const {
+  if (FHandle) return TWinControl::ClientRect();
+  return {0, 0, FClientWidth, FClientHeight};
+}
+
+void TForm::CreateParams(TCreateParams& p) {
+  TWinControl::CreateParams(p);
+  p.Style = WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
+  p.ExStyle = WS_EX_WINDOWEDGE;
+  switch (FBorderStyle) {
+    case bsNone: p.Style |= WS_POPUP; p.ExStyle = 0; break;
+    case bsSingle: case bsToolWindow: p.Style |= WS_CAPTION | WS_BORDER; break;
+    case bsSizeable: case bsSizeToolWin: p.Style |= WS_CAPTION | WS_THICKFRAME; break;
+    case bsDialog: p.Style |= WS_POPUP | WS_CAPTION; p.ExStyle |= WS_EX_DLGMODALFRAME; break;
+  }
+  if (FBorderStyle == bsToolWindow || FBorderStyle == bsSizeToolWin) p.ExStyle |= WS_EX_TOOLWINDOW;
+  if (FBorderStyle != bsNone && HasBorderIcon(biSystemMenu)) {
+    p.Style |= WS_SYSMENU;
+    if (FBorderStyle != bsDialog && HasBorderIcon(biMinimize)) p.Style |= WS_MINIMIZEBOX;
+    if (FBorderStyle != bsDialog && HasBorderIcon(biMaximize)) p.Style |= WS_MAXIMIZEBOX;
+  }
+  p.WndParent = nullptr;
+  if (FPosition != poDesigned) p.X = p.Y = int(CW_USEDEFAULT);
+  if (FClientWidth > 0 || FClientHeight > 0) {
+    RECT r{0, 0, FClientWidth, FClientHeight};
+    AdjustWindowRectEx(&r, p.Style, FALSE, p.ExStyle);
+    p.Width = r.right - r.left;
+    p.Height = r.bottom - r.top;
+  }
+}
+
+void TForm::Show() {
+  FVisible = true;
+  ShowWindow(Handle(), SW_SHOW);
+  UpdateWindow(FHandle);
+}
+
+void TForm::Close() {
+  if (FHandle) PostMessageW(FHandle, WM_CLOSE, 0, 0);
+}
+
+TNotifyEvent TForm::FindMethod(const std::string&) { return {}; }
+
+void TForm::WndProc(TMessage& m) {
+  switch (m.Msg) {
+    case WM_CLOSE:
+      if (Application && Application->MainForm() == this) Application->Terminate();
+      DestroyHandle();
+      return;
+    case WM_DESTROY:
+      if (OnDestroy) OnDestroy(this);
+      break;
+    case WM_WINDOWPOSCHANGED: {
+      auto* wp = reinterpret_cast<WINDOWPOS*>(m.LParam);
+      if (!(wp->flags & SWP_NOMOVE)) { FLeft = wp->x; FTop = wp->y; }
+      if (!(wp->flags & SWP_NOSIZE)) { FWidth = wp->cx; FHeight = wp->cy; }
+      break;
+    }
+  }
+  TWinControl::WndProc(m);
+}
+
+// ---- TApplication ----
+
+DEFINE_CLASS_INFO(TApplication, TComponent, {StrProp("Title", &TApplication::GetTitle, &TApplication::SetTitle)})
+
+TApplication::TApplication() : TComponent(nullptr) {
+  if (Application) throw std::logic_error("one application object per process");
+  Application = this;
+}
+
+TApplication::~TApplication() {
+  while (!Components().empty()) delete Components().back();
+  if (FHandle) DestroyWindow(FHandle);
+  Application = nullptr;
+}
+
+void TApplication::Initialize() {
+  // A hidden window that carries the application's title.
+  HINSTANCE instance = GetModuleHandleW(nullptr);
+  WNDCLASSEXW wc{sizeof wc};
+  if (!GetClassInfoExW(instance, L"TApplication", &wc)) {
+    wc.lpfnWndProc = DefWindowProcW;
+    wc.hInstance = instance;
+    wc.hIcon = LoadIconW(instance, L"MAINICON");
+    wc.lpszClassName = L"TApplication";
+    RegisterClassExW(&wc);
+  }
+  FHandle = CreateWindowExW(0, L"TApplication", FTitle.c_str(), WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU,
+                            0, 0, 0, 0, nullptr, nullptr, instance, nullptr);
+}
+
+void TApplication::SetTitle(const std::wstring& title) {
+  FTitle = title;
+  if (FHandle) SetWindowTextW(FHandle, title.c_str());
+}
+
+bool TApplication::ProcessMessage(MSG& msg) {
+  if (msg.message == WM_QUIT) {
+    FTerminated = true;
+    return false;
+  }
+  HWND form = FMainForm ? FMainForm->HandleAllocated() ? FMainForm->Handle() : nullptr : nullptr;
+  if (form && IsDialogMessageW(form, &msg)) return true;
+  TranslateMessage(&msg);
+  DispatchMessageW(&msg);
+  return true;
+}
+
+bool TApplication::HandleMessage() {
+  MSG msg;
+  if (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) return ProcessMessage(msg);
+  WaitMessage();
+  return !FTerminated;
+}
+
+void TApplication::ProcessMessages() {
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (!ProcessMessage(msg)) {
+      PostQuitMessage(int(msg.wParam));  // leave it for the outer loop
+      break;
+    }
+  }
+}
+
+void TApplication::Terminate() {
+  FTerminated = true;
+  PostQuitMessage(0);
+}
+
+void TApplication::Run() {
+  if (FMainForm) FMainForm->Show();
+  while (!FTerminated) HandleMessage();
+}

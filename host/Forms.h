@@ -1,0 +1,109 @@
+// Forms and the application object.
+#pragma once
+#include "Controls.h"
+#include "WideText.h"
+#include <stdexcept>
+#include <string>
+
+enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
+enum TBorderIcon { biSystemMenu, biMinimize, biMaximize, biHelp };
+enum TPosition { poDesigned, poDefault, poScreenCenter };
+
+class TForm : public TWinControl {
+public:
+  DECLARE_CLASS_INFO
+  explicit TForm(TComponent* AOwner);
+
+  int GetClientWidth() const { return FClientWidth; }
+  void SetClientWidth(int v);
+  int GetClientHeight() const { return FClientHeight; }
+  void SetClientHeight(int v);
+  TFormBorderStyle GetBorderStyle() const { return FBorderStyle; }
+  void SetBorderStyle(TFormBorderStyle v) { FBorderStyle = v; }
+  bool HasBorderIcon(TBorderIcon i) const { return (FBorderIcons >> i) & 1; }
+  void SetBorderIcons(unsigned icons) { FBorderIcons = icons; }
+  TPosition GetPosition() const { return FPosition; }
+  void SetPosition(TPosition p) { FPosition = p; }
+  RECT ClientRect() const override;
+
+  // Reads the form's stored description (a resource named after its class),
+  // makes the window and its controls, then runs OnCreate.
+  void ReadState();
+  void Show();
+  void Close();
+
+  // Event handlers by the names the stored description binds them with.
+  virtual TNotifyEvent FindMethod(const std::string& name);
+
+  TNotifyEvent OnCreate;
+  TNotifyEvent OnDestroy;
+
+protected:
+  void CreateParams(TCreateParams& p) override;
+  void WndProc(TMessage& m) override;
+  // A component of the form by name and class, for binding fields.
+  template <class T>
+  T* Field(const wchar_t* name) {
+    T* c = dynamic_cast<T*>(FindComponent(name));
+    if (!c) throw std::runtime_error("form component missing: " + WideToUtf8(name));
+    return c;
+  }
+
+private:
+  void ResizeToClient();
+  int FClientWidth = 0, FClientHeight = 0;
+  TFormBorderStyle FBorderStyle = bsSizeable;
+  unsigned FBorderIcons = (1u << biSystemMenu) | (1u << biMinimize) | (1u << biMaximize);
+  TPosition FPosition = poDesigned;
+};
+
+// Binds handler names to member functions of a form class.
+template <class F>
+struct TMethodEntry {
+  const char* Name;
+  void (F::*Method)(TObject*);
+};
+template <class F, size_t N>
+TNotifyEvent FindMethodIn(F* self, const TMethodEntry<F> (&table)[N], const std::string& name) {
+  for (const auto& e : table)
+    if (_stricmp(e.Name, name.c_str()) == 0) return [self, m = e.Method](TObject* sender) { (self->*m)(sender); };
+  return {};
+}
+
+class TApplication : public TComponent {
+public:
+  DECLARE_CLASS_INFO
+  TApplication();
+  ~TApplication() override;
+
+  void Initialize();
+  std::wstring GetTitle() const { return FTitle; }
+  void SetTitle(const std::wstring& title);
+  HWND Handle() const { return FHandle; }
+
+  // Creates a form of class F owned by the application; the first one made
+  // is the main form.
+  template <class F>
+  void CreateForm(F*& reference) {
+    reference = new F(this);
+    if (!FMainForm) FMainForm = reference;
+    reference->ReadState();
+  }
+  TForm* MainForm() const { return FMainForm; }
+
+  void Run();
+  void ProcessMessages();
+  bool HandleMessage();  // false once WM_QUIT has been seen
+  void Terminate();
+  bool Terminated() const { return FTerminated; }
+
+private:
+  bool ProcessMessage(MSG& msg);
+  std::wstring FTitle;
+  HWND FHandle = nullptr;
+  TForm* FMainForm = nullptr;
+  bool FTerminated = false;
+};
+
+// The one application object of the process (made by the program's main).
+extern TApplication* Application;

@@ -1,0 +1,144 @@
+#include "Graphics.h"
+#include <cwchar>
+
+COLORREF ColorToRGB(TColor c) { return c < 0 ? GetSysColor(c & 0xFF) : COLORREF(c); }
+
+bool IdentToColor(const std::wstring& ident, TColor& c) {
+  static const struct { const wchar_t* Name; TColor Value; } names[] = {
+      {L"clBlack", 0x000000},   {L"clMaroon", 0x000080},  {L"clGreen", 0x008000},
+      {L"clOlive", 0x008080},   {L"clNavy", 0x800000},    {L"clPurple", 0x800080},
+      {L"clTeal", 0x808000},    {L"clGray", 0x808080},    {L"clSilver", 0xC0C0C0},
+      {L"clRed", 0x0000FF},     {L"clLime", 0x00FF00},    {L"clYellow", 0x00FFFF},
+      {L"clBlue", 0xFF0000},    {L"clFuchsia", 0xFF00FF}, {L"clAqua", 0xFFFF00},
+      {L"clWhite", 0xFFFFFF},   {L"clNone", clNone},
+      {L"clBtnFace", clBtnFace}, {L"clWindow", clWindow}, {L"clWindowText", clWindowText},
+      {L"clBtnText", clBtnText}, {L"clBtnShadow", clSystemColor | COLOR_BTNSHADOW},
+      {L"clBtnHighlight", clSystemColor | COLOR_BTNHIGHLIGHT},
+      {L"clHighlight", clSystemColor | COLOR_HIGHLIGHT},
+      {L"clHighlightText", clSystemColor | COLOR_HIGHLIGHTTEXT},
+      {L"clMenu", clSystemColor | COLOR_MENU}, {L"clMenuText", clSystemColor | COLOR_MENUTEXT},
+      {L"clGrayText", clSystemColor | COLOR_GRAYTEXT},
+  };
+  for (const auto& n : names)
+    if (_wcsicmp(n.Name, ident.c_str()) == 0) { c = n.Value; return true; }
+  wchar_t* end = nullptr;
+  if (!ident.empty() && ident[0] == L'$') {
+    c = TColor(wcstoul(ident.c_str() + 1, &end, 16));
+    return end && *end == 0 && ident.size() > 1;
+  }
+  c = TColor(wcstol(ident.c_str(), &end, 10));
+  return !ident.empty() && end && *end == 0;
+}
+
+DEFINE_CLASS_INFO(TFont, TPersistent,
+  {StrProp("Name", &TFont::GetName, &TFont::SetName),
+   IntProp("Height", &TFont::GetHeight, &TFont::SetHeight),
+   TPropInfo{"Charset", [](TPersistent& o) { return TValue::Integer(static_cast<TFont&>(o).GetCharset()); },
+             [](TPersistent& o, const TValue& v) {
+               static const struct { const wchar_t* Name; int Value; } sets[] = {
+                   {L"ANSI_CHARSET", ANSI_CHARSET}, {L"DEFAULT_CHARSET", DEFAULT_CHARSET},
+                   {L"GB2312_CHARSET", GB2312_CHARSET}, {L"CHINESEBIG5_CHARSET", CHINESEBIG5_CHARSET}};
+               int charset = int(v.Int);
+               for (const auto& s : sets)
+                 if (v.Kind == TValue::vkIdent && _wcsicmp(s.Name, v.Str.c_str()) == 0) charset = s.Value;
+               static_cast<TFont&>(o).SetCharset(charset);
+             }},
+   TPropInfo{"Color", [](TPersistent& o) { return TValue::Integer(static_cast<TFont&>(o).GetColor()); },
+             [](TPersistent& o, const TValue& v) {
+               TColor c = TColor(v.Int);
+               if (v.Kind != TValue::vkIdent || IdentToColor(v.Str, c)) static_cast<TFont&>(o).SetColor(c);
+             }},
+   TPropInfo{"Style", {}, [](TPersistent& o, const TValue& v) {
+               static const wchar_t* styles[] = {L"fsBold", L"fsItalic", L"fsUnderline", L"fsStrikeOut"};
+               unsigned bits = 0;
+               for (const std::wstring& item : v.Items)
+                 for (unsigned i = 0; i < 4; ++i)
+                   if (_wcsicmp(styles[i], item.c_str()) == 0) bits |= 1u << i;
+               static_cast<TFont&>(o).SetStyle(bits);
+             }}})
+
+void TFont::Assign(const TFont& other) {
+  FName = other.FName;
+  FHeight = other.FHeight;
+  FCharset = other.FCharset;
+  FColor = other.FColor;
+  FStyle = other.FStyle;
+  Changed();
+}
+
+void TFont::Changed() {
+  FHandle.Reset();
+  if (OnChange) OnChange();
+}
+
+HFONT TFont::Handle() const {
+  if (!FHandle) {
+    LOGFONTW lf{};
+    lf.lfHeight = FHeight;
+    // "MS Sans Serif" is a raster font whose smallest face is 8 points (11
+    // pixels); smaller requests always got that face, and layouts rely on it.
+    if (_wcsicmp(FName.c_str(), L"MS Sans Serif") == 0 && FHeight < 0 && FHeight > -11) lf.lfHeight = -11;
+    lf.lfWeight = HasStyle(fsBold) ? FW_BOLD : FW_NORMAL;
+    lf.lfItalic = HasStyle(fsItalic);
+    lf.lfUnderline = HasStyle(fsUnderline);
+    lf.lfStrikeOut = HasStyle(fsStrikeOut);
+    lf.lfCharSet = BYTE(FCharset);
+    lf.lfQuality = DEFAULT_QUALITY;
+    wcsncpy(lf.lfFaceName, FName.c_str(), LF_FACESIZE - 1);
+    FHandle.Reset(CreateFontIndirectW(&lf));
+  }
+  return FHandle.Get();
+}
+
+void TCanvas::FillRect(const RECT& r) {
+  TBrushHandle brush(CreateSolidBrush(ColorToRGB(BrushColor)));
+  ::FillRect(FHandle, &r, brush.Get());
+}
+
+void TCanvas::TextRect(RECT r, const std::wstring& text, UINT format) {
+  TSelectObject font(FHandle, FFont.Handle());
+  int oldMode = SetBkMode(FHandle, TRANSPARENT);
+  COLORREF oldColor = SetTextColor(FHandle, ColorToRGB(FFont.GetColor()));
+  DrawTextW(FHandle, text.c_str(), int(text.size()), &r, format);
+  SetTextColor(FHandle, oldColor);
+  SetBkMode(FHandle, oldMode);
+}
+
+SIZE TCanvas::TextExtent(const std::wstring& text) {
+  TSelectObject font(FHandle, FFont.Handle());
+  SIZE s{};
+  GetTextExtentPoint32W(FHandle, text.c_str(), int(text.size()), &s);
+  return s;
+}
+
+TBitmap::~TBitmap() { Free(); }
+
+void TBitmap::Free() {
+  if (FDC && FOldBitmap) SelectObject(FDC.Get(), FOldBitmap);
+  FOldBitmap = nullptr;
+  FCanvas.SetHandle(nullptr);
+  FDC.Reset();
+  FBitmap.Reset();
+  FBits = nullptr;
+  FWidth = FHeight = 0;
+}
+
+void TBitmap::SetSize(int width, int height) {
+  Free();
+  if (width <= 0 || height <= 0) return;
+  BITMAPINFO bi{};
+  bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+  bi.bmiHeader.biWidth = width;
+  bi.bmiHeader.biHeight = -height;
+  bi.bmiHeader.biPlanes = 1;
+  bi.bmiHeader.biBitCount = 32;
+  void* bits = nullptr;
+  FBitmap.Reset(CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (!FBitmap) return;
+  FDC.Reset(CreateCompatibleDC(nullptr));
+  FOldBitmap = SelectObject(FDC.Get(), FBitmap.Get());
+  FBits = static_cast<uint32_t*>(bits);
+  FWidth = width;
+  FHeight = height;
+  FCanvas.SetHandle(FDC.Get());
+}

@@ -1,0 +1,103 @@
+// Fonts, canvases and bitmaps over GDI.
+#pragma once
+#include "Classes.h"
+#include "Handles.h"
+#include <functional>
+
+// A host colour: red in the low byte; negative values name system colours by
+// their low byte.
+using TColor = int;
+constexpr TColor clSystemColor = int(0xFF000000);
+constexpr TColor clBtnFace = clSystemColor | COLOR_BTNFACE;
+constexpr TColor clWindow = clSystemColor | COLOR_WINDOW;
+constexpr TColor clWindowText = clSystemColor | COLOR_WINDOWTEXT;
+constexpr TColor clBtnText = clSystemColor | COLOR_BTNTEXT;
+constexpr TColor clBlack = 0x000000;
+constexpr TColor clWhite = 0xFFFFFF;
+constexpr TColor clNone = 0x1FFFFFFF;
+
+COLORREF ColorToRGB(TColor c);
+// "clBtnFace", "clRed", "$00FF00FF" or a number; false when unknown.
+bool IdentToColor(const std::wstring& ident, TColor& c);
+
+enum TFontStyle { fsBold, fsItalic, fsUnderline, fsStrikeOut };
+
+class TFont : public TPersistent {
+public:
+  DECLARE_CLASS_INFO
+  TFont() = default;
+  TFont(const TFont&) = delete;
+  TFont& operator=(const TFont&) = delete;
+  void Assign(const TFont& other);
+
+  std::wstring GetName() const { return FName; }
+  void SetName(const std::wstring& v) { FName = v; Changed(); }
+  int GetHeight() const { return FHeight; }
+  void SetHeight(int v) { FHeight = v; Changed(); }
+  int GetCharset() const { return FCharset; }
+  void SetCharset(int v) { FCharset = v; Changed(); }
+  TColor GetColor() const { return FColor; }
+  void SetColor(TColor v) { FColor = v; Changed(); }
+  bool HasStyle(TFontStyle s) const { return (FStyle >> s) & 1; }
+  unsigned GetStyle() const { return FStyle; }
+  void SetStyle(unsigned styles) { FStyle = styles; Changed(); }
+
+  HFONT Handle() const;  // made on first use, remade after a change
+  std::function<void()> OnChange;
+
+private:
+  void Changed();
+  std::wstring FName = L"MS Sans Serif";
+  int FHeight = -11;
+  int FCharset = DEFAULT_CHARSET;
+  TColor FColor = clWindowText;
+  unsigned FStyle = 0;
+  mutable TFontHandle FHandle;
+};
+
+// Draws on a DC it does not own.
+class TCanvas {
+public:
+  explicit TCanvas(HDC dc = nullptr) : FHandle(dc) {}
+  HDC Handle() const { return FHandle; }
+  void SetHandle(HDC dc) { FHandle = dc; }
+  TFont& Font() { return FFont; }
+  TColor BrushColor = clBtnFace;
+
+  void FillRect(const RECT& r);
+  // Draws text with the canvas font and its colour on a transparent background.
+  void TextRect(RECT r, const std::wstring& text, UINT format);
+  SIZE TextExtent(const std::wstring& text);
+
+private:
+  HDC FHandle;
+  TFont FFont;
+};
+
+// A 32-bit top-down DIB section with its own memory DC and canvas.
+class TBitmap {
+public:
+  TBitmap() = default;
+  TBitmap(int width, int height) { SetSize(width, height); }
+  TBitmap(const TBitmap&) = delete;
+  TBitmap& operator=(const TBitmap&) = delete;
+  ~TBitmap();
+
+  int Width() const { return FWidth; }
+  int Height() const { return FHeight; }
+  bool Empty() const { return !FBitmap; }
+  void SetSize(int width, int height);
+  HBITMAP Handle() const { return FBitmap.Get(); }
+  TCanvas& Canvas() { return FCanvas; }
+  // Pixels as 0x00RRGGBB, one row after the other from the top.
+  uint32_t* ScanLine(int y) { return FBits + size_t(y) * size_t(FWidth); }
+
+private:
+  void Free();
+  int FWidth = 0, FHeight = 0;
+  TBitmapHandle FBitmap;
+  TMemoryDC FDC;
+  HGDIOBJ FOldBitmap = nullptr;
+  uint32_t* FBits = nullptr;
+  TCanvas FCanvas;
+};

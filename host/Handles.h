@@ -1,0 +1,70 @@
+// Typed owners of Win32 handles: each releases its handle with the call that
+// matches how it was obtained, exactly once.
+#pragma once
+#include <windows.h>
+#include <utility>
+
+template <typename H, typename Traits>
+class TUniqueHandle {
+public:
+  TUniqueHandle() = default;
+  explicit TUniqueHandle(H h) : FHandle(h) {}
+  ~TUniqueHandle() { Reset(); }
+  TUniqueHandle(TUniqueHandle&& o) noexcept : FHandle(o.Release()) {}
+  TUniqueHandle& operator=(TUniqueHandle&& o) noexcept {
+    if (this != &o) Reset(o.Release());
+    return *this;
+  }
+  TUniqueHandle(const TUniqueHandle&) = delete;
+  TUniqueHandle& operator=(const TUniqueHandle&) = delete;
+
+  H Get() const { return FHandle; }
+  explicit operator bool() const { return FHandle != nullptr; }
+  H Release() { return std::exchange(FHandle, nullptr); }
+  void Reset(H h = nullptr) {
+    if (FHandle) Traits::Free(FHandle);
+    FHandle = h;
+  }
+
+private:
+  H FHandle = nullptr;
+};
+
+struct TGdiTraits { static void Free(HGDIOBJ h) { DeleteObject(h); } };
+struct TMemDCTraits { static void Free(HDC h) { DeleteDC(h); } };
+struct TIconTraits { static void Free(HICON h) { DestroyIcon(h); } };
+struct TRgnTraits { static void Free(HRGN h) { DeleteObject(h); } };
+
+using TFontHandle = TUniqueHandle<HFONT, TGdiTraits>;
+using TBrushHandle = TUniqueHandle<HBRUSH, TGdiTraits>;
+using TPenHandle = TUniqueHandle<HPEN, TGdiTraits>;
+using TBitmapHandle = TUniqueHandle<HBITMAP, TGdiTraits>;
+using TRegionHandle = TUniqueHandle<HRGN, TRgnTraits>;
+using TMemoryDC = TUniqueHandle<HDC, TMemDCTraits>;
+using TIconHandle = TUniqueHandle<HICON, TIconTraits>;
+
+// A DC from GetDC, given back with ReleaseDC.
+class TWindowDC {
+public:
+  explicit TWindowDC(HWND wnd) : FWnd(wnd), FDC(GetDC(wnd)) {}
+  ~TWindowDC() { if (FDC) ReleaseDC(FWnd, FDC); }
+  TWindowDC(const TWindowDC&) = delete;
+  TWindowDC& operator=(const TWindowDC&) = delete;
+  HDC Get() const { return FDC; }
+private:
+  HWND FWnd;
+  HDC FDC;
+};
+
+// Selects a GDI object into a DC for one scope, so it is deselected before
+// anybody deletes it.
+class TSelectObject {
+public:
+  TSelectObject(HDC dc, HGDIOBJ obj) : FDC(dc), FOld(obj ? SelectObject(dc, obj) : nullptr) {}
+  ~TSelectObject() { if (FOld) SelectObject(FDC, FOld); }
+  TSelectObject(const TSelectObject&) = delete;
+  TSelectObject& operator=(const TSelectObject&) = delete;
+private:
+  HDC FDC;
+  HGDIOBJ FOld;
+};

@@ -1,0 +1,3 @@
+#pragma once
+// Makes the standard component classes known to the form reader.
+void RegisterHostClasses();

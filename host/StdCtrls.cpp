@@ -1,0 +1,63 @@
+#include "StdCtrls.h"
+
+// ---- TButton ----
+
+DEFINE_COMPONENT_INFO(TButton, TWinControl,
+  {StrProp("BiDiMode", &TButton::GetBiDiMode, &TButton::SetBiDiMode)})
+
+TButton::TButton(TComponent* AOwner) : TWinControl(AOwner) { FTabStop = true; }
+
+void TButton::CreateParams(TCreateParams& p) {
+  TWinControl::CreateParams(p);
+  p.SysClassName = L"BUTTON";
+  p.Style |= BS_PUSHBUTTON;
+}
+
+void TButton::WndProc(TMessage& m) {
+  if (m.Msg == CN_COMMAND && HIWORD(m.WParam) == BN_CLICKED) {
+    Click();
+    return;
+  }
+  TWinControl::WndProc(m);
+}
+
+// ---- TEdit ----
+
+DEFINE_COMPONENT_INFO(TEdit, TWinControl,
+  {StrProp("Text", &TEdit::GetText, &TEdit::SetText),
+   BoolProp("ReadOnly", &TEdit::GetReadOnly, &TEdit::SetReadOnly)})
+
+TEdit::TEdit(TComponent* AOwner) : TWinControl(AOwner) {
+  FTabStop = true;
+  FColor = clWindow;
+}
+
+void TEdit::SetReadOnly(bool v) {
+  FReadOnly = v;
+  if (FHandle) SendMessageW(FHandle, EM_SETREADONLY, v, 0);
+}
+
+void TEdit::CreateParams(TCreateParams& p) {
+  TWinControl::CreateParams(p);
+  p.SysClassName = L"EDIT";
+  p.Style |= ES_AUTOHSCROLL | ES_LEFT | (FReadOnly ? ES_READONLY : 0);
+  p.ExStyle |= WS_EX_CLIENTEDGE;
+}
+
+// ---- TLabel ----
+
+DEFINE_COMPONENT_INFO(TLabel, TGraphicControl,
+  {BoolProp("Transparent", &TLabel::GetTransparent, &TLabel::SetTransparent),
+   BoolProp("AutoSize", &TLabel::GetAutoSize, &TLabel::SetAutoSize)})
+
+TLabel::TLabel(TComponent* AOwner) : TGraphicControl(AOwner) { FClickOnMouseUp = true; }
+
+void TLabel::Paint(TCanvas& canvas) {
+  RECT r{0, 0, FWidth, FHeight};
+  if (!FTransparent) {
+    canvas.BrushColor = FParent ? FParent->GetColor() : FColor;
+    canvas.FillRect(r);
+  }
+  canvas.Font().Assign(EffectiveFont());
+  canvas.TextRect(r, FText, DT_LEFT | DT_TOP | DT_EXPANDTABS);
+}

@@ -1,0 +1,48 @@
+// Buttons, edits and labels.
+#pragma once
+#include "Controls.h"
+
+class TButton : public TWinControl {
+public:
+  DECLARE_CLASS_INFO
+  explicit TButton(TComponent* AOwner);
+  // Writing direction; stored, the button always lays out left to right.
+  std::wstring GetBiDiMode() const { return FBiDiMode; }
+  void SetBiDiMode(const std::wstring& v) { FBiDiMode = v; }
+
+protected:
+  void CreateParams(TCreateParams& p) override;
+  void WndProc(TMessage& m) override;
+
+private:
+  std::wstring FBiDiMode = L"bdLeftToRight";
+};
+
+class TEdit : public TWinControl {
+public:
+  DECLARE_CLASS_INFO
+  explicit TEdit(TComponent* AOwner);
+  bool GetReadOnly() const { return FReadOnly; }
+  void SetReadOnly(bool v);
+
+protected:
+  void CreateParams(TCreateParams& p) override;
+
+private:
+  bool FReadOnly = false;
+};
+
+class TLabel : public TGraphicControl {
+public:
+  DECLARE_CLASS_INFO
+  explicit TLabel(TComponent* AOwner);
+  bool GetTransparent() const { return FTransparent; }
+  void SetTransparent(bool v) { FTransparent = v; Invalidate(); }
+  bool GetAutoSize() const { return FAutoSize; }
+  void SetAutoSize(bool v) { FAutoSize = v; }
+  void Paint(TCanvas& canvas) override;
+
+private:
+  bool FTransparent = false;
+  bool FAutoSize = true;
+};
