@@ -1,0 +1,256 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+#include "LzhHuffTree.h"
+
+#include "LZH.h"
+#include "LzhEncoder.h"
+#include "LzhParams.h"
+#include "LzhTestStreams.h"
+#include "TestBytes.h"
+
+namespace {
+
+std::vector<uint8_t> Expand(const std::vector<uint8_t>& packed) {
+  return TLZH::Expand(packed.data(), packed.size());
+}
+
+// Reads from a byte vector and counts the calls.
+struct TCountingReader {
+  std::vector<uint8_t> Data;
+  size_t Pos = 0;
+  int Calls = 0;
+
+  TLzhReadProc Proc() {
+    return [this](uint8_t* buffer, size_t count) {
+      ++Calls;
+      const size_t n = std::min(count, Data.size() - Pos);
+      std::copy(Data.begin() + Pos, Data.begin() + Pos + n, buffer);
+      Pos += n;
+      return n;
+    };
+  }
+};
+
+TEST(LzhDecoder, MatchOverlappingItsOwnOutputRepeatsThePattern) {
+  // Position p refers to the byte p+1 places behind the write position, so
+  // position 2 after "abc" starts at 'a' while the copy is still writing.
+  const auto packed = CraftStream(23, [](TLzhSymbolWriter& w) {
+    w.PutLiteral('a');
+    w.PutLiteral('b');
+    w.PutLiteral('c');
+    w.PutMatch(20, 2);
+  });
+  std::string expected;
+  while (expected.size() < 23) expected += "abc";
+  expected.resize(23);
+  EXPECT_EQ(Text(Expand(packed)), expected);
+}
+
+TEST(LzhDecoder, MatchOnTheByteJustWrittenMakesARun) {
+  const auto packed = CraftStream(61, [](TLzhSymbolWriter& w) {
+    w.PutLiteral('x');
+    w.PutMatch(lzh::kMaxMatch, 0);
+  });
+  EXPECT_EQ(Text(Expand(packed)), std::string(61, 'x'));
+}
+
+TEST(LzhDecoder, FirstMatchesReadTheInitialSpaces) {
+  const auto packed = CraftStream(20, [](TLzhSymbolWriter& w) {
+    w.PutMatch(10, 100);   // well inside the 4036 initial spaces
+    w.PutLiteral('z');
+    w.PutMatch(5, 4030);   // 4031 back: window byte 16, still an initial space
+    w.PutLiteral('y');
+    w.PutMatch(3, 1);      // 2 back: ' ', then 'y', then the ' ' this copy wrote
+  });
+  EXPECT_EQ(Text(Expand(packed)), std::string(10, ' ') + "z" + std::string(5, ' ') + "y" + " y ");
+}
+
+TEST(LzhDecoder, WindowBytesNeverWrittenReadAsZero) {
+  // After one literal the write position is 4037; position 4082 leads to
+  // window byte 4050, which neither the initial spaces nor any output filled.
+  const auto packed = CraftStream(4, [](TLzhSymbolWriter& w) {
+    w.PutLiteral('q');
+    w.PutMatch(3, 4082);  // from 4037 - 4082 - 1 = 4050 (mod 4096)
+  });
+  EXPECT_EQ(Expand(packed), (std::vector<uint8_t>{'q', 0, 0, 0}));
+}
+
+TEST(LzhDecoder, FarthestPositionReachesTheOldestWindowByte) {
+  // Position 4095 refers 4096 bytes back: the byte about to be overwritten.
+  const std::vector<uint8_t> prefix = RandomBytes(5000, 42);
+  const auto packed = CraftStream(5000 + 60, [&](TLzhSymbolWriter& w) {
+    for (uint8_t b : prefix) w.PutLiteral(b);
+    w.PutMatch(60, 4095);
+  });
+  std::vector<uint8_t> expected = prefix;
+  for (int k = 0; k < 60; ++k) expected.push_back(expected[expected.size() - 4096]);
+  EXPECT_EQ(Expand(packed), expected);
+}
+
+TEST(LzhDecoder, AMatchIsNeverCutAtTheStatedSize) {
+  const auto packed = CraftStream(2, [](TLzhSymbolWriter& w) {
+    w.PutLiteral('m');
+    w.PutMatch(30, 0);
+  });
+  EXPECT_EQ(Text(Expand(packed)), std::string(31, 'm'));
+}
+
+TEST(LzhDecoder, CodesLongerThanSixteenBitsDecode) {
+  // Fibonacci-like counts build the deepest trees. With the frequent
+  // literals sent first, the rare ones that follow get codes longer than a
+  // 16-bit word.
+  std::vector<uint8_t> literals;
+  uint32_t a = 1, b = 1;
+  for (int symbol = 0; symbol < 20; ++symbol) {
+    literals.insert(literals.begin(), a, static_cast<uint8_t>('A' + symbol));
+    const uint32_t next = a + b;
+    a = b;
+    b = next;
+  }
+  for (int byte = 0; byte < 256; ++byte) literals.push_back(static_cast<uint8_t>(byte));
+
+  TLzhHuffTree mirror;  // follows the writer's tree to measure code lengths
+  int deepest = 0;
+  const auto packed = CraftStream(static_cast<uint32_t>(literals.size()), [&](TLzhSymbolWriter& w) {
+    for (uint8_t c : literals) {
+      int depth = 0;
+      for (int node = mirror.LeafNode(c); node != lzh::kRootNode; node = mirror.Parent(node)) ++depth;
+      deepest = std::max(deepest, depth);
+      w.PutLiteral(c);
+      mirror.Update(c);
+    }
+  });
+  ASSERT_GT(deepest, 16);
+  EXPECT_EQ(Expand(packed), literals);
+}
+
+TEST(LzhDecoder, AllZeroBitsDecodeTheLeafOnTheLeftmostPath) {
+  // In the starting tree internal node 314 + k has child 2k. From the root
+  // (626) zero bits visit 624, 620, 612, 596, 564, 500, 372 and end at node
+  // 116, the leaf of symbol 116 ('t').
+  const std::vector<uint8_t> packed = {1, 0, 0, 0};
+  EXPECT_EQ(Text(Expand(packed)), "t");
+}
+
+TEST(LzhDecoder, TruncatedStreamStillProducesTheStatedSize) {
+  const std::vector<uint8_t> original = TextLikeBytes(20000, 5);
+  const std::vector<uint8_t> packed = TLzhEncoder::Compress(original);
+  for (size_t keep : {size_t{4}, size_t{5}, packed.size() / 3, packed.size() - 1}) {
+    const std::vector<uint8_t> cut(packed.begin(), packed.begin() + keep);
+    const std::vector<uint8_t> out = Expand(cut);
+    EXPECT_GE(out.size(), original.size()) << "kept " << keep;
+    EXPECT_LT(out.size(), original.size() + lzh::kMaxMatch) << "kept " << keep;
+  }
+}
+
+TEST(LzhDecoder, TruncatedStreamKeepsTheIntactPrefix) {
+  // Bits before the cut are the same, so the output starts as the original.
+  const std::vector<uint8_t> original = TextLikeBytes(20000, 9);
+  const std::vector<uint8_t> packed = TLzhEncoder::Compress(original);
+  const std::vector<uint8_t> cut(packed.begin(), packed.begin() + packed.size() / 2);
+  const std::vector<uint8_t> out = Expand(cut);
+  const size_t same = static_cast<size_t>(
+      std::mismatch(out.begin(), out.end(), original.begin()).first - out.begin());
+  EXPECT_GT(same, original.size() / 4);
+}
+
+TEST(LzhDecoder, GarbageStreamsStayInsideTheirBuffers) {
+  for (uint32_t seed = 1; seed <= 40; ++seed) {
+    std::vector<uint8_t> packed = RandomBytes(64 + seed * 37, seed);
+    const uint32_t stated = seed * 997;
+    packed[0] = static_cast<uint8_t>(stated);
+    packed[1] = static_cast<uint8_t>(stated >> 8);
+    packed[2] = packed[3] = 0;
+    const std::vector<uint8_t> out = Expand(packed);
+    EXPECT_GE(out.size(), stated);
+    EXPECT_LT(out.size(), stated + lzh::kMaxMatch);
+  }
+}
+
+TEST(LzhDecoder, SizeZeroWritesNothingAndReadsNothing) {
+  TCountingReader reader;
+  reader.Data = RandomBytes(100, 1);
+  int writes = 0;
+  TLZH lzh;
+  lzh.LZHUnpack(0, reader.Proc(), [&](const uint8_t*, size_t) { ++writes; });
+  EXPECT_EQ(reader.Calls, 0);
+  EXPECT_EQ(writes, 0);
+  EXPECT_EQ(Expand({0, 0, 0, 0, 0xFF, 0xFF}).size(), 0u);
+}
+
+TEST(LzhDecoder, StatedSizeAboveTheLimitIsRefusedBeforeDecoding) {
+  const std::vector<uint8_t> packed = TLzhEncoder::Compress(TextLikeBytes(1000, 1));
+  EXPECT_EQ(TLZH::Expand(packed.data(), packed.size(), 1000).size(), 1000u);
+  try {
+    TLZH::Expand(packed.data(), packed.size(), 999);
+    FAIL() << "no exception";
+  } catch (const ElzhException& e) {
+    EXPECT_STREQ(e.what(), kLzhTooLargeMessage);
+  }
+  const std::vector<uint8_t> hostile = {0xFF, 0xFF, 0xFF, 0xFF};
+  EXPECT_THROW(TLZH::Expand(hostile.data(), hostile.size()), ElzhException);
+}
+
+TEST(LzhDecoder, InputWithoutACompleteSizeFieldIsAnError) {
+  const uint8_t bytes[3] = {1, 0, 0};
+  for (size_t size : {0, 1, 3}) {
+    try {
+      TLZH::Expand(bytes, size);
+      FAIL() << "no exception for " << size << " bytes";
+    } catch (const ElzhException& e) {
+      EXPECT_STREQ(e.what(), kLzhNoSizeMessage);
+    }
+  }
+  EXPECT_THROW(TLZH::Expand(nullptr, 10), ElzhException);
+}
+
+TEST(LzhDecoder, TablesExistOnlyWhileDecodingAlsoOnFailure) {
+  const std::vector<uint8_t> packed = TLzhEncoder::Compress(RandomBytes(10000, 3));
+  TCountingReader reader;
+  reader.Data.assign(packed.begin() + 4, packed.end());
+  TLZH lzh;
+  EXPECT_FALSE(lzh.HasTables());
+  bool hadTables = false;
+  const auto failingWrite = [&](const uint8_t*, size_t) {
+    hadTables = lzh.HasTables();
+    throw std::runtime_error("disk full");
+  };
+  EXPECT_THROW(lzh.LZHUnpack(10000, reader.Proc(), failingWrite), std::runtime_error);
+  EXPECT_TRUE(hadTables);
+  EXPECT_FALSE(lzh.HasTables());
+
+  // The same object decodes again afterwards, from fresh tables.
+  TCountingReader again;
+  again.Data.assign(packed.begin() + 4, packed.end());
+  std::vector<uint8_t> out;
+  lzh.LZHUnpack(10000, again.Proc(), [&](const uint8_t* p, size_t n) { out.insert(out.end(), p, p + n); });
+  EXPECT_EQ(out, RandomBytes(10000, 3));
+  EXPECT_FALSE(lzh.HasTables());
+}
+
+TEST(LzhDecoder, AReaderClaimingMoreThanAskedIsNotBelieved) {
+  const std::vector<uint8_t> packed = TLzhEncoder::Compress(TextLikeBytes(3000, 2));
+  size_t pos = 4;
+  const TLzhReadProc liar = [&](uint8_t* buffer, size_t count) {
+    const size_t n = std::min(count, packed.size() - pos);
+    std::copy(packed.begin() + pos, packed.begin() + pos + n, buffer);
+    pos += n;
+    return n + 1000000;  // a lie; only n bytes were delivered
+  };
+  std::vector<uint8_t> out;
+  TLZH lzh;
+  lzh.LZHUnpack(3000, liar, [&](const uint8_t* p, size_t n) { out.insert(out.end(), p, p + n); });
+  EXPECT_GE(out.size(), 3000u);
+}
+
+TEST(LzhDecoder, ExceptionMessagesAreTheDocumentedTexts) {
+  EXPECT_STREQ(kLzhNoMemoryMessage, "LZH : Cannot get memory for dictionary tables");
+  EXPECT_STREQ(kLzhFreeMessage, "LZH : Error freeing memory for dictionary tables");
+  const ElzhException e(kLzhNoMemoryMessage);
+  EXPECT_STREQ(e.what(), kLzhNoMemoryMessage);
+}
+
+}  // namespace
