@@ -23,6 +23,11 @@ TTimer::~TTimer() {
   DestroyWindow(FWindow);
 }
 
+void TTimer::Loaded() {
+  TComponent::Loaded();
+  Update();
+}
+
 void TTimer::Update() {
   KillTimer(FWindow, 1);
   if (FEnabled && FInterval > 0 && OnTimer) SetTimer(FWindow, 1, UINT(FInterval), nullptr);

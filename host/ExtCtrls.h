@@ -13,6 +13,7 @@ public:
   bool GetEnabled() const { return FEnabled; }
   void SetEnabled(bool v) { FEnabled = v; Update(); }
   TNotifyEvent OnTimer;
+  void Loaded() override;  // the handler is bound after Interval and Enabled
 
 private:
   static LRESULT CALLBACK TimerWndProc(HWND wnd, UINT msg, WPARAM wparam, LPARAM lparam);

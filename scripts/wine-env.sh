@@ -38,6 +38,11 @@ REGEDIT4
 "MS Shell Dlg 2"="WenQuanYi Micro Hei"
 "SimSun"="WenQuanYi Micro Hei"
 REG
+    # Test displays have no window manager: unmanaged windows are destroyed at
+    # once instead of after Wine's two-second wait for the manager.
+    if [ "${WINE_ENV_UNMANAGED:-0}" = 1 ]; then
+      printf '\n[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\n"Managed"="N"\n' >> "$reg"
+    fi
     wine regedit "$reg" >/dev/null 2>&1
     wineserver -w
     touch "$stamp"

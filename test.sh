@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test headless: the native tests (plain and
+# with sanitizers), the 64-bit Windows build, and the 32-bit Windows tests
+# under Wine in a virtual display.
+set -euo pipefail
+cd "$(dirname "$0")"
+root=$PWD
+jobs=$(nproc)
+
+scripts/setup-debian.sh
+
+build() {  # build <dir> [cmake options…]
+  local dir=$1
+  shift
+  cmake -S "$root" -B "$dir" "$@" >/dev/null
+  cmake --build "$dir" -j"$jobs"
+}
+
+echo "== native"
+build build/native
+ctest --test-dir build/native --output-on-failure -j"$jobs"
+
+echo "== native with AddressSanitizer and UndefinedBehaviorSanitizer"
+build build/native-asan -DVC_SANITIZE=ON
+ctest --test-dir build/native-asan --output-on-failure -j"$jobs"
+
+echo "== Windows x86_64 (build only)"
+build build/win64 -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-x86_64.cmake" -DVC_TESTS=OFF
+
+echo "== Windows i686 under Wine"
+build build/win32 -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake"
+export WINE_ROOT="$root/build/win32" WINE_ENV_UNMANAGED=1
+unset DISPLAY
+# shellcheck source=scripts/wine-env.sh
+source scripts/wine-env.sh
+trap wine_env_stop EXIT
+wine_env_display
+wine_env_prefix
+# Windows tests share one display and one wineserver: run them one at a time.
+ctest --test-dir build/win32 --output-on-failure

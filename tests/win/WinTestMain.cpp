@@ -1,0 +1,15 @@
+// One application object for the whole test program, as in the calculator.
+#include "HostClasses.h"
+#include "Forms.h"
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+  testing::InitGoogleTest(&argc, argv);
+  INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES};
+  InitCommonControlsEx(&icc);
+  TApplication application;
+  RegisterHostClasses();
+  application.Initialize();
+  return RUN_ALL_TESTS();
+}
