@@ -52,6 +52,32 @@ DEFINE_COMPONENT_INFO(TLabel, TGraphicControl,
 
 TLabel::TLabel(TComponent* AOwner) : TGraphicControl(AOwner) { FClickOnMouseUp = true; }
 
+void TLabel::SetText(const std::wstring& text) {
+  TGraphicControl::SetText(text);
+  AdjustBounds();
+}
+
+void TLabel::Loaded() {
+  TGraphicControl::Loaded();
+  AdjustBounds();
+}
+
+void TLabel::FontChanged() {
+  TGraphicControl::FontChanged();
+  AdjustBounds();
+}
+
+void TLabel::AdjustBounds() {
+  if (!FAutoSize || Loading()) return;
+  TWindowDC screen(nullptr);
+  TCanvas canvas(screen.Get());
+  canvas.Font().Assign(EffectiveFont());
+  RECT r{0, 0, 0, 0};
+  TSelectObject font(screen.Get(), canvas.Font().Handle());
+  DrawTextW(screen.Get(), FText.c_str(), int(FText.size()), &r, DT_CALCRECT | DT_EXPANDTABS);
+  SetBounds(FLeft, FTop, r.right, r.bottom);
+}
+
 void TLabel::Paint(TCanvas& canvas) {
   RECT r{0, 0, FWidth, FHeight};
   if (!FTransparent) {

@@ -39,10 +39,18 @@ public:
   bool GetTransparent() const { return FTransparent; }
   void SetTransparent(bool v) { FTransparent = v; Invalidate(); }
   bool GetAutoSize() const { return FAutoSize; }
-  void SetAutoSize(bool v) { FAutoSize = v; }
+  void SetAutoSize(bool v) { FAutoSize = v; AdjustBounds(); }
+  void SetText(const std::wstring& text) override;
+  void Loaded() override;
   void Paint(TCanvas& canvas) override;
 
+protected:
+  void FontChanged() override;
+
 private:
+  // With AutoSize the label is as large as its text in its font.
+  void AdjustBounds();
+
   bool FTransparent = false;
   bool FAutoSize = true;
 };

@@ -78,3 +78,17 @@ TEST(FormReader, CallsLoadedOnceEverythingIsRead) {
   EXPECT_TRUE(first->SiblingSeen);
   EXPECT_FALSE(first->Loading());
 }
+
+TEST(Label, AutoSizeFollowsTheTextAndCanBeSwitchedOff) {
+  TLabel label(nullptr);
+  label.SetText(L"官方网站");
+  int shortWidth = label.GetWidth();
+  EXPECT_GT(shortWidth, 0);
+  EXPECT_GT(label.GetHeight(), 0);
+  label.SetText(L"官方网站 http://www.example.com/");
+  EXPECT_GT(label.GetWidth(), shortWidth);
+  label.SetAutoSize(false);
+  label.SetWidth(40);
+  label.SetText(L"官方网站 http://www.example.com/ and more");
+  EXPECT_EQ(label.GetWidth(), 40);
+}
