@@ -181,3 +181,29 @@ TEST_F(CalcFormTest, AdvancedCalculatorStartsTheSystemCalculator) {
   EXPECT_EQ(Programs[0].first, "calc.exe");
   EXPECT_EQ(Programs[0].second, UINT(SW_SHOW));
 }
+
+TEST_F(CalcFormTest, MissingOrBrokenVoiceFilesNeverStopTheKeys) {
+  // The real sound service, in a folder whose Sound\ has one broken file and lacks the rest.
+  wchar_t temp[MAX_PATH], saved[MAX_PATH];
+  GetTempPathW(MAX_PATH, temp);
+  GetCurrentDirectoryW(MAX_PATH, saved);
+  std::wstring folder = std::wstring(temp) + L"voicecalc-broken-voices";
+  CreateDirectoryW(folder.c_str(), nullptr);
+  CreateDirectoryW((folder + L"\\Sound").c_str(), nullptr);
+  HANDLE f = CreateFileW((folder + L"\\Sound\\5.wav").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  DWORD written = 0;
+  WriteFile(f, "RIFF\xff\xff\xff\x7fWAVEjunk", 16, &written, nullptr);
+  CloseHandle(f);
+  SetCurrentDirectoryW(folder.c_str());
+  Form->Platform.PlayVoiceFile = TCalcPlatform::Real().PlayVoiceFile;
+
+  PressAll(L"5 + 1 =");
+  EXPECT_EQ(Display(), L"6");
+  PressAll(L"× 2 =");
+  EXPECT_EQ(Display(), L"12");
+
+  SetCurrentDirectoryW(saved);
+  DeleteFileW((folder + L"\\Sound\\5.wav").c_str());
+  RemoveDirectoryW((folder + L"\\Sound").c_str());
+  RemoveDirectoryW(folder.c_str());
+}
