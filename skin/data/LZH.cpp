@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <new>
 
 #include "ByteOrder.h"
@@ -21,9 +22,16 @@ class TLZH::TOutput {
  public:
   explicit TOutput(const TLzhWriteProc& write) : FWrite(write) {}
 
+  // Both make room before writing, so the chunk never overflows.
   void Put(uint8_t byte) {
-    FChunk[FLen++] = byte;
     if (FLen == FChunk.size()) Flush();
+    FChunk[FLen++] = byte;
+  }
+
+  void Append(const uint8_t* bytes, size_t count) {
+    if (FLen + count > FChunk.size()) Flush();
+    std::copy(bytes, bytes + count, FChunk.data() + FLen);
+    FLen += count;
   }
 
   void Flush() {
@@ -33,7 +41,7 @@ class TLZH::TOutput {
 
  private:
   const TLzhWriteProc& FWrite;
-  std::array<uint8_t, 4096> FChunk{};
+  std::array<uint8_t, 4096> FChunk{};  // at least kMaxMatch, for Append
   size_t FLen = 0;
 };
 
@@ -87,6 +95,40 @@ int TLZH::DecodePosition(TLzhBitInput& bits) {
   return (upper << 6) | (code & 0x3F);
 }
 
+namespace {
+
+// Copies a match inside the window to the write position r and returns
+// where the copied bytes now lie contiguously (the window, or scratch when
+// they wrap). The result is always that of copying byte by byte, so a
+// source overlapping the bytes being written repeats them.
+const uint8_t* CopyMatch(uint8_t* window, int from, int r, int length, uint8_t* scratch) {
+  const int distance = (r - from) & kWindowMask;
+  const bool noWrap = from + length <= kWindowSize && r + length <= kWindowSize;
+  if (noWrap && (distance == 0 || distance >= length)) {
+    std::memmove(window + r, window + from, static_cast<size_t>(length));
+    return window + r;
+  }
+  if (noWrap && from < r) {
+    // A short period: lay down one period, then double what is written.
+    uint8_t* dst = window + r;
+    std::memcpy(dst, window + from, static_cast<size_t>(distance));
+    for (int done = distance; done < length;) {
+      const int n = std::min(done, length - done);
+      std::memcpy(dst + done, dst, static_cast<size_t>(n));
+      done += n;
+    }
+    return dst;
+  }
+  for (int k = 0; k < length; ++k) {
+    const uint8_t byte = window[(from + k) & kWindowMask];
+    scratch[k] = byte;
+    window[(r + k) & kWindowMask] = byte;
+  }
+  return scratch;
+}
+
+}  // namespace
+
 void TLZH::DecodeLoop(uint32_t size, TLzhBitInput& bits, TOutput& output) {
   uint8_t* window = FTables->Window.data();
   int r = kStartPos;
@@ -103,13 +145,9 @@ void TLZH::DecodeLoop(uint32_t size, TLzhBitInput& bits, TOutput& output) {
     }
     const int from = (r - DecodePosition(bits) - 1) & kWindowMask;
     const int length = symbol - kMatchSymbolBias;
-    // Byte by byte, so a source overlapping the bytes being written repeats them.
-    for (int k = 0; k < length; ++k) {
-      const uint8_t byte = window[(from + k) & kWindowMask];
-      output.Put(byte);
-      window[r] = byte;
-      r = (r + 1) & kWindowMask;
-    }
+    uint8_t scratch[kMaxMatch];
+    output.Append(CopyMatch(window, from, r, length, scratch), static_cast<size_t>(length));
+    r = (r + length) & kWindowMask;
     count += static_cast<uint64_t>(length);
   }
 }

@@ -55,7 +55,7 @@ void TLzhHuffTree::Rebuild() {
 
 // Moves a node whose frequency grew past its right neighbour's to the end of
 // the run of smaller frequencies, exchanging the two subtrees.
-void TLzhHuffTree::SwapUp(int& node) {
+inline void TLzhHuffTree::SwapUp(int& node) {
   const uint16_t k = FFreq[node];
   int l = node + 1;
   if (k <= FFreq[l]) return;

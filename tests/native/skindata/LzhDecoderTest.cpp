@@ -78,17 +78,43 @@ TEST(LzhDecoder, WindowBytesNeverWrittenReadAsZero) {
   EXPECT_EQ(Expand(packed), (std::vector<uint8_t>{'q', 0, 0, 0}));
 }
 
-TEST(LzhDecoder, FarthestPositionReachesTheOldestWindowByte) {
-  // Position 4095 refers 4096 bytes back: the byte about to be overwritten.
-  const std::vector<uint8_t> prefix = RandomBytes(5000, 42);
-  const auto packed = CraftStream(5000 + 60, [&](TLzhSymbolWriter& w) {
+struct TMatchShape {
+  const char* Name;
+  int Prefix;    // literals before the match; the write position is (4036 + Prefix) mod 4096
+  int Length;
+  int Position;  // the match refers Position + 1 bytes back
+};
+
+class LzhMatchShapes : public testing::TestWithParam<TMatchShape> {};
+
+TEST_P(LzhMatchShapes, CopyAsIfByteByByte) {
+  const TMatchShape& m = GetParam();
+  const std::vector<uint8_t> prefix = RandomBytes(static_cast<size_t>(m.Prefix), 42);
+  const auto packed = CraftStream(static_cast<uint32_t>(m.Prefix + m.Length + 1), [&](TLzhSymbolWriter& w) {
     for (uint8_t b : prefix) w.PutLiteral(b);
-    w.PutMatch(60, 4095);
+    w.PutMatch(m.Length, m.Position);
+    w.PutLiteral('!');
   });
+  // Every byte copied is the one Position + 1 places before it in the output.
   std::vector<uint8_t> expected = prefix;
-  for (int k = 0; k < 60; ++k) expected.push_back(expected[expected.size() - 4096]);
+  for (int k = 0; k < m.Length; ++k) expected.push_back(expected[expected.size() - m.Position - 1]);
+  expected.push_back('!');
   EXPECT_EQ(Expand(packed), expected);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Shapes, LzhMatchShapes,
+    testing::Values(TMatchShape{"FarApart", 5000, 60, 199}, TMatchShape{"PeriodThree", 5000, 60, 2},
+                    TMatchShape{"PeriodOne", 5000, 3, 0}, TMatchShape{"JustApart", 5000, 60, 59},
+                    TMatchShape{"JustOverlapping", 5000, 60, 58},
+                    TMatchShape{"DestinationWraps", 4140, 40, 9},
+                    TMatchShape{"DestinationWrapsApart", 4140, 40, 300},
+                    TMatchShape{"SourceWraps", 4176, 40, 29},
+                    TMatchShape{"SourceWrapsApart", 4176, 40, 50},
+                    TMatchShape{"SourceAheadInTheRing", 4176, 60, 4000},
+                    TMatchShape{"OldestByte", 5000, 60, 4095},
+                    TMatchShape{"OldestByteAtTheWindowEnd", 4140, 60, 4095}),
+    [](const testing::TestParamInfo<TMatchShape>& info) { return std::string(info.param.Name); });
 
 TEST(LzhDecoder, AMatchIsNeverCutAtTheStatedSize) {
   const auto packed = CraftStream(2, [](TLzhSymbolWriter& w) {
