@@ -32,7 +32,7 @@ DEFINE_COMPONENT_INFO(TPageControl, TWinControl,
              [](TPersistent& o, const TValue& v) {
                auto& pc = static_cast<TPageControl&>(o);
                pc.FActivePageName = v.Str;
-               if (!pc.Loading()) pc.Loaded();
+               if (!pc.Loading()) pc.ResolveActivePage();
              }}})
 
 TPageControl::TPageControl(TComponent* AOwner) : TWinControl(AOwner) { FTabStop = true; }
@@ -45,6 +45,10 @@ void TPageControl::CreateParams(TCreateParams& p) {
 
 void TPageControl::Loaded() {
   TWinControl::Loaded();
+  ResolveActivePage();
+}
+
+void TPageControl::ResolveActivePage() {
   for (TTabSheet* page : FPages)
     if (_wcsicmp(page->GetName().c_str(), FActivePageName.c_str()) == 0) SetActivePage(page);
   if (!FActivePage && !FPages.empty()) SetActivePage(FPages.front());

@@ -41,6 +41,7 @@ protected:
   void WndProc(TMessage& m) override;
 
 private:
+  void ResolveActivePage();
   RECT DisplayRect();
   std::vector<TTabSheet*> FPages;
   TTabSheet* FActivePage = nullptr;

@@ -12,14 +12,7 @@ DEFINE_CLASS_INFO(TForm, TWinControl,
    EnumProp("BorderStyle", &TForm::GetBorderStyle, &TForm::SetBorderStyle,
             {L"bsNone", L"bsSingle", L"bsSizeable", L"bsDialog", L"bsToolWindow", L"bsSizeToolWin"}),
    EnumProp("Position", &TForm::GetPosition, &TForm::SetPosition, {L"poDesigned", L"poDefault", L"poScreenCenter"}),
-   TPropInfo{"BorderIcons", {}, [](TPersistent& o, const TValue& v) {
-               static const wchar_t* icons[] = {L"biSystemMenu", L"biMinimize", L"biMaximize", L"biHelp"};
-               unsigned bits = 0;
-               for (const std::wstring& item : v.Items)
-                 for (unsigned i = 0; i < 4; ++i)
-                   if (_wcsicmp(icons[i], item.c_str()) == 0) bits |= 1u << i;
-               static_cast<TForm&>(o).SetBorderIcons(bits);
-             }},
+   SetOfProp("BorderIcons", &TForm::SetBorderIcons, {L"biSystemMenu", L"biMinimize", L"biMaximize", L"biHelp"}),
    EventProp("OnCreate", &TForm::OnCreate),
    EventProp("OnDestroy", &TForm::OnDestroy)})
 

@@ -48,14 +48,7 @@ DEFINE_CLASS_INFO(TFont, TPersistent,
                TColor c = TColor(v.Int);
                if (v.Kind != TValue::vkIdent || IdentToColor(v.Str, c)) static_cast<TFont&>(o).SetColor(c);
              }},
-   TPropInfo{"Style", {}, [](TPersistent& o, const TValue& v) {
-               static const wchar_t* styles[] = {L"fsBold", L"fsItalic", L"fsUnderline", L"fsStrikeOut"};
-               unsigned bits = 0;
-               for (const std::wstring& item : v.Items)
-                 for (unsigned i = 0; i < 4; ++i)
-                   if (_wcsicmp(styles[i], item.c_str()) == 0) bits |= 1u << i;
-               static_cast<TFont&>(o).SetStyle(bits);
-             }}})
+   SetOfProp("Style", &TFont::SetStyle, {L"fsBold", L"fsItalic", L"fsUnderline", L"fsStrikeOut"})})
 
 void TFont::Assign(const TFont& other) {
   FName = other.FName;

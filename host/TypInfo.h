@@ -85,6 +85,17 @@ TPropInfo EventProp(const char* name, TNotifyEvent C::*field) {
   p.IsEvent = true;
   return p;
 }
+// A set stored as "[a, b]": bit i stands for names[i].
+template <class C>
+TPropInfo SetOfProp(const char* name, void (C::*set)(unsigned), std::vector<std::wstring> names) {
+  return {name, {}, [set, names](TPersistent& o, const TValue& v) {
+            unsigned bits = 0;
+            for (const std::wstring& item : v.Items)
+              for (size_t i = 0; i < names.size(); ++i)
+                if (_wcsicmp(names[i].c_str(), item.c_str()) == 0) bits |= 1u << i;
+            (static_cast<C&>(o).*set)(bits);
+          }};
+}
 // An enumeration stored by identifier, e.g. Align = alTop.
 template <class C, class E>
 TPropInfo EnumProp(const char* name, E (C::*get)() const, void (C::*set)(E),
