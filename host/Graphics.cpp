@@ -1,4 +1,5 @@
 #include "Graphics.h"
+#include "Bitmap.h"
 #include <cwchar>
 
 COLORREF ColorToRGB(TColor c) { return c < 0 ? GetSysColor(c & 0xFF) : COLORREF(c); }
@@ -104,34 +105,31 @@ SIZE TCanvas::TextExtent(const std::wstring& text) {
   return s;
 }
 
-TBitmap::~TBitmap() { Free(); }
-
-void TBitmap::Free() {
-  if (FDC && FOldBitmap) SelectObject(FDC.Get(), FOldBitmap);
-  FOldBitmap = nullptr;
-  FCanvas.SetHandle(nullptr);
-  FDC.Reset();
-  FBitmap.Reset();
-  FBits = nullptr;
-  FWidth = FHeight = 0;
+void TCanvas::SetHandle(HDC dc) {
+  FHandle = dc;
+  if (FHandle && FStretchMode) SetStretchBltMode(FHandle, FStretchMode);
 }
 
-void TBitmap::SetSize(int width, int height) {
-  Free();
-  if (width <= 0 || height <= 0) return;
-  BITMAPINFO bi{};
-  bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-  bi.bmiHeader.biWidth = width;
-  bi.bmiHeader.biHeight = -height;
-  bi.bmiHeader.biPlanes = 1;
-  bi.bmiHeader.biBitCount = 32;
-  void* bits = nullptr;
-  FBitmap.Reset(CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
-  if (!FBitmap) return;
-  FDC.Reset(CreateCompatibleDC(nullptr));
-  FOldBitmap = SelectObject(FDC.Get(), FBitmap.Get());
-  FBits = static_cast<uint32_t*>(bits);
-  FWidth = width;
-  FHeight = height;
-  FCanvas.SetHandle(FDC.Get());
+void TCanvas::SetStretchMode(int mode) {
+  FStretchMode = mode;
+  if (FHandle && FStretchMode) SetStretchBltMode(FHandle, FStretchMode);
+}
+
+void TCanvas::CopyRect(const RECT& dest, TCanvas& source, const RECT& sourceRect) {
+  StretchBlt(FHandle, dest.left, dest.top, dest.right - dest.left, dest.bottom - dest.top, source.Handle(),
+             sourceRect.left, sourceRect.top, sourceRect.right - sourceRect.left, sourceRect.bottom - sourceRect.top,
+             CopyMode);
+}
+
+void TCanvas::Draw(int x, int y, TBitmap& bitmap) {
+  if (bitmap.Empty()) return;
+  HDC source = bitmap.Canvas().Handle();
+  if (!bitmap.Transparent) {
+    BitBlt(FHandle, x, y, bitmap.Width(), bitmap.Height(), source, 0, 0, SRCCOPY);
+    return;
+  }
+  // Mask 1 (the transparent colour) keeps the destination, 0 copies the pixel.
+  std::unique_ptr<TBitmap> mask = bitmap.CreateMask(bitmap.TransparentColor);
+  MaskBlt(FHandle, x, y, bitmap.Width(), bitmap.Height(), source, 0, 0, mask->Handle(), 0, 0,
+          MAKEROP4(0x00AA0029, SRCCOPY));
 }

@@ -1,4 +1,4 @@
-// Fonts, canvases and bitmaps over GDI.
+// Colours, fonts and canvases over GDI (bitmaps: Bitmap.h).
 #pragma once
 #include "Classes.h"
 #include "Handles.h"
@@ -55,49 +55,37 @@ private:
   mutable TFontHandle FHandle;
 };
 
+class TBitmap;
+
 // Draws on a DC it does not own.
 class TCanvas {
 public:
   explicit TCanvas(HDC dc = nullptr) : FHandle(dc) {}
   HDC Handle() const { return FHandle; }
-  void SetHandle(HDC dc) { FHandle = dc; }
+  // Also gives a new DC the canvas's stretch mode, so a bitmap that remakes
+  // its DC keeps it.
+  void SetHandle(HDC dc);
   TFont& Font() { return FFont; }
   TColor BrushColor = clBtnFace;
+  // The raster operation of CopyRect.
+  DWORD CopyMode = SRCCOPY;
+
+  // 0 until set: the DC's own mode stays.
+  int StretchMode() const { return FStretchMode; }
+  void SetStretchMode(int mode);
 
   void FillRect(const RECT& r);
   // Draws text with the canvas font and its colour on a transparent background.
   void TextRect(RECT r, const std::wstring& text, UINT format);
   SIZE TextExtent(const std::wstring& text);
+  // Scales sourceRect of source onto dest with StretchBlt and CopyMode.
+  void CopyRect(const RECT& dest, TCanvas& source, const RECT& sourceRect);
+  // The bitmap at its own size with its top-left at (x, y); its
+  // TransparentColor is left out while it is Transparent.
+  void Draw(int x, int y, TBitmap& bitmap);
 
 private:
   HDC FHandle;
   TFont FFont;
-};
-
-// A 32-bit top-down DIB section with its own memory DC and canvas.
-class TBitmap {
-public:
-  TBitmap() = default;
-  TBitmap(int width, int height) { SetSize(width, height); }
-  TBitmap(const TBitmap&) = delete;
-  TBitmap& operator=(const TBitmap&) = delete;
-  ~TBitmap();
-
-  int Width() const { return FWidth; }
-  int Height() const { return FHeight; }
-  bool Empty() const { return !FBitmap; }
-  void SetSize(int width, int height);
-  HBITMAP Handle() const { return FBitmap.Get(); }
-  TCanvas& Canvas() { return FCanvas; }
-  // Pixels as 0x00RRGGBB, one row after the other from the top.
-  uint32_t* ScanLine(int y) { return FBits + size_t(y) * size_t(FWidth); }
-
-private:
-  void Free();
-  int FWidth = 0, FHeight = 0;
-  TBitmapHandle FBitmap;
-  TMemoryDC FDC;
-  HGDIOBJ FOldBitmap = nullptr;
-  uint32_t* FBits = nullptr;
-  TCanvas FCanvas;
+  int FStretchMode = 0;
 };
