@@ -6,7 +6,11 @@ cd "$(dirname "$0")"
 root=$PWD
 
 scripts/setup-debian.sh
-cmake -S "$root" -B build/run -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" -DVC_TESTS=OFF >/dev/null
+# A native skinpack packs the shipped skin into the program at build time.
+cmake -S "$root" -B build/run-tools -DVC_TESTS=OFF >/dev/null
+cmake --build build/run-tools --target skinpack -j"$(nproc)"
+cmake -S "$root" -B build/run -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" -DVC_TESTS=OFF \
+  -DVC_HOST_SKINPACK="$root/build/run-tools/tools/skinpack" >/dev/null
 cmake --build build/run --target VoiceCalc -j"$(nproc)"
 
 export WINE_ROOT="$root/build/run"

@@ -25,10 +25,11 @@ build build/native-asan -DVC_SANITIZE=ON
 ctest --test-dir build/native-asan --output-on-failure -j"$jobs"
 
 echo "== Windows x86_64 (build only)"
-build build/win64 -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-x86_64.cmake" -DVC_TESTS=OFF
+skinpack="$root/build/native/tools/skinpack"  # packs the shipped skin on this machine
+build build/win64 -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-x86_64.cmake" -DVC_TESTS=OFF -DVC_HOST_SKINPACK="$skinpack"
 
 echo "== Windows i686 under Wine"
-build build/win32 -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake"
+build build/win32 -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" -DVC_HOST_SKINPACK="$skinpack"
 export WINE_ROOT="$root/build/win32" WINE_ENV_UNMANAGED=1
 unset DISPLAY
 # shellcheck source=scripts/wine-env.sh

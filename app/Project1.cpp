@@ -1,6 +1,7 @@
 // The program: the application object and its one form.
 #include "HostClasses.h"
 #include "Unit1.h"
+#include "WinSkinData.h"
 #include <commctrl.h>
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
@@ -9,6 +10,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   TApplication application;
   try {
     RegisterHostClasses();
+    RegisterSkinClasses();
     Application->Initialize();
     Application->SetTitle(L"计算器");
     Application->CreateForm(Form1);

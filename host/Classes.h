@@ -3,6 +3,7 @@
 #pragma once
 #include "TypInfo.h"
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -89,8 +90,14 @@ public:
   virtual void ItemsChanged() {}  // after the reader has filled the items
 };
 
-class TStringList {
+// Stored as "Name.Strings = ('row' 'row')".
+class TStringList : public TPersistent {
 public:
+  DECLARE_CLASS_INFO
+  TStringList() = default;
+  TStringList(std::initializer_list<std::wstring> rows) : FItems(rows) {}
+  const std::vector<std::wstring>& Items() const { return FItems; }
+  void Assign(const TStringList& other) { FItems = other.FItems; }
   int Count() const { return int(FItems.size()); }
   const std::wstring& operator[](int i) const { return FItems.at(size_t(i)); }
   void Add(std::wstring s) { FItems.push_back(std::move(s)); }

@@ -65,6 +65,7 @@ private:
       case TFormValue::vkInteger: return TValue::Integer(v.Int);
       case TFormValue::vkString: return TValue::String(Utf8ToWide(v.Text));
       case TFormValue::vkSet: return TValue::Set(WideItems(v.Items));
+      case TFormValue::vkList: return TValue::List(WideItems(v.Items));
       case TFormValue::vkFloat: { TValue r; r.Kind = TValue::vkFloat; r.Float = v.Float; return r; }
       case TFormValue::vkIdent: {
         TPersistent* owner = &target;

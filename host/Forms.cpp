@@ -132,6 +132,10 @@ void TApplication::Initialize() {
   }
   FHandle = CreateWindowExW(0, L"TApplication", FTitle.c_str(), WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU,
                             0, 0, 0, 0, nullptr, nullptr, instance, nullptr);
+  // Others ask the application window for the program's icon.
+  HICON icon = LoadIconW(instance, L"MAINICON");
+  SendMessageW(FHandle, WM_SETICON, ICON_BIG, LPARAM(icon));
+  SendMessageW(FHandle, WM_SETICON, ICON_SMALL, LPARAM(icon));
 }
 
 void TApplication::SetTitle(const std::wstring& title) {

@@ -13,12 +13,12 @@ class TComponent;
 using TNotifyEvent = std::function<void(TObject* Sender)>;
 
 struct TValue {
-  enum TKind { vkNone, vkInteger, vkFloat, vkString, vkIdent, vkSet, vkObject, vkEvent };
+  enum TKind { vkNone, vkInteger, vkFloat, vkString, vkIdent, vkSet, vkList, vkObject, vkEvent };
   TKind Kind = vkNone;
   long long Int = 0;
   double Float = 0;
   std::wstring Str;                 // string or identifier
-  std::vector<std::wstring> Items;  // set elements
+  std::vector<std::wstring> Items;  // set elements or list strings
   TPersistent* Object = nullptr;
   TNotifyEvent Event;
 
@@ -26,6 +26,7 @@ struct TValue {
   static TValue String(std::wstring s) { TValue r; r.Kind = vkString; r.Str = std::move(s); return r; }
   static TValue Ident(std::wstring s) { TValue r; r.Kind = vkIdent; r.Str = std::move(s); return r; }
   static TValue Bool(bool b) { return Ident(b ? L"True" : L"False"); }
+  static TValue List(std::vector<std::wstring> items) { TValue r; r.Kind = vkList; r.Items = std::move(items); return r; }
   static TValue Obj(TPersistent* o) { TValue r; r.Kind = vkObject; r.Object = o; return r; }
   static TValue Set(std::vector<std::wstring> items) { TValue r; r.Kind = vkSet; r.Items = std::move(items); return r; }
   static TValue Method(TNotifyEvent e) { TValue r; r.Kind = vkEvent; r.Event = std::move(e); return r; }

@@ -1,6 +1,7 @@
 // One application object for the whole test program, as in the calculator.
 #include "HostClasses.h"
 #include "Forms.h"
+#include "WinSkinData.h"
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
@@ -10,6 +11,7 @@ int main(int argc, char** argv) {
   InitCommonControlsEx(&icc);
   TApplication application;
   RegisterHostClasses();
+  RegisterSkinClasses();
   application.Initialize();
   return RUN_ALL_TESTS();
 }
