@@ -56,7 +56,7 @@ void EncodeAll(TLookahead& input, TLzhMatchFinder& finder, TLzhSymbolWriter& wri
 }  // namespace
 
 std::vector<uint8_t> TLzhEncoder::Compress(const uint8_t* data, size_t size) {
-  if (static_cast<uint64_t>(size) > 0xFFFFFFFFull) throw std::length_error("input too large for a 32-bit size");
+  if (!FitsIn32(size)) throw std::length_error("input too large for a 32-bit size");
   std::vector<uint8_t> out;
   AppendLE32(out, static_cast<uint32_t>(size));
   if (size == 0) return out;

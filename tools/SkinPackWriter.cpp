@@ -22,7 +22,7 @@ void TSkinPackWriter::AddEntry(const std::string& name, std::vector<uint8_t> con
     throw std::invalid_argument("a package holds at most " + std::to_string(kSkinMaxEntries) +
                                 " entries");
   }
-  if (contents.size() > 0xFFFFFFFFull) throw std::invalid_argument("entry too large: " + name);
+  if (!FitsIn32(contents.size())) throw std::invalid_argument("entry too large: " + name);
   FEntries.push_back({name, std::move(contents)});
 }
 

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -10,4 +11,13 @@ inline uint32_t ReadLE32(const uint8_t* p) {
 
 inline void AppendLE32(std::vector<uint8_t>& out, uint32_t value) {
   for (int shift = 0; shift < 32; shift += 8) out.push_back(static_cast<uint8_t>(value >> shift));
+}
+
+// Whether a length can be stored in a 32-bit field (always, where size_t is 32 bits).
+inline bool FitsIn32(size_t n) {
+  if constexpr (sizeof(size_t) > 4) {
+    return n <= 0xFFFFFFFFu;
+  } else {
+    return true;
+  }
 }

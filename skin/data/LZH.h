@@ -29,7 +29,7 @@ class TLZH {
  public:
   // A stated size is trusted only up to this many bytes: skins are a few
   // hundred KB, and a hostile size must not make us produce gigabytes.
-  static constexpr uint32_t kDefaultMaxSize = 64u * 1024 * 1024;
+  static constexpr uint32_t kDefaultMaxSize = 16u * 1024 * 1024;
 
   TLZH();
   ~TLZH();

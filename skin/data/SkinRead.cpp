@@ -53,8 +53,8 @@ bool TSkinReader::LoadExpanded(const uint8_t* data, size_t size) {
   const uint64_t namesStart = kSkinHeaderSize + uint64_t{blockSize};
   if (!FitsIn(namesStart, header.NamesLength, size)) return Refuse("name list runs past the end");
   const std::string nameText(reinterpret_cast<const char*>(data + namesStart), header.NamesLength);
-  std::vector<std::string> names = SplitLines(LowerAscii(nameText));
   // The size table of the format holds at most this many entries.
+  std::vector<std::string> names = SplitLines(LowerAscii(nameText), kSkinMaxEntries);
   if (names.size() > kSkinMaxEntries) return Refuse("too many entries");
 
   const uint64_t sizesStart = namesStart + header.NamesLength;

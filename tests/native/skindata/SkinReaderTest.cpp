@@ -259,6 +259,11 @@ const TDamageCase kDamageCases[] = {
     {"SizeHuge", [] { return WithSizes({0xFFFFFFFF, 1}); }},
     {"SizesWrappingIn32Bits", [] { return WithSizes({0x80000000, 0x80000000}); }},
     {"TooManyEntries", [] { return WithEntryCount(1002); }},
+    {"MillionsOfLineBreaks", [] {
+       TRawPackage raw;
+       raw.Names = std::string(4000000, '\n');
+       return raw.Bytes();
+     }},
 };
 
 class SkinReaderDamaged : public testing::TestWithParam<TDamageCase> {};

@@ -39,6 +39,12 @@ TEST(AsciiText, OnlyAsciiLettersChangeCase) {
   EXPECT_FALSE(SameTextAscii("\xC4", "\xE4"));
 }
 
+TEST(SplitLines, StopsOneLinePastTheLimit) {
+  EXPECT_EQ(SplitLines("a\nb\nc\nd\n", 2), (std::vector<std::string>{"a", "b", "c"}));
+  EXPECT_EQ(SplitLines("a\nb\n", 2), (std::vector<std::string>{"a", "b"}));
+  EXPECT_EQ(SplitLines(std::string(1000000, '\n'), 1001).size(), 1002u);
+}
+
 struct TIntCase {
   const char* Text;
   bool Ok;

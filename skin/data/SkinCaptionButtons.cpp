@@ -1,0 +1,86 @@
+#include "SkinBuildSteps.h"
+#include "SkinImages.h"
+#include <optional>
+
+namespace {
+// Sections of push buttons, check boxes and radio buttons, not caption buttons.
+bool IsCaptionButtonSection(const std::string& upper) {
+  return upper.rfind("BUTTON", 0) == 0 && upper != "BUTTON" && upper != "BUTTONS" &&
+         upper != "BUTTON.RADIO" && upper != "BUTTON.CHECKBOX";
+}
+
+// The caption-button sections, in file order; a hidden one (Action -1) only
+// when its Visibility is 0.
+std::vector<std::string> CaptionButtonSections(const TSkinSource& source) {
+  std::vector<std::string> kept;
+  for (const std::string& name : source.Sections()) {
+    if (!IsCaptionButtonSection(UpperAscii(name))) continue;
+    if (source.Int(name, "Action", 0) == -1 && source.Int(name, "Visibility", -1) != 0) continue;
+    kept.push_back(name);
+  }
+  return kept;
+}
+
+// A frame count the skin left out: 3 for an image at most 3.8 times as wide
+// as high, else 6; buttons with a negative Action always 6. Icon buttons
+// (Action 3 or 11) without a count lose their image.
+void DeriveFrameCount(TDataSkinSysButton& button) {
+  if (button.FrameCount != 0) return;
+  button.FrameCount = 6;
+  const TBitmap& image = *button.Image;
+  if (!image.Empty()) {
+    button.FrameCount = double(image.Width()) / image.Height() <= 3.8 ? 3 : 6;
+    if (button.Action < 0) button.FrameCount = 6;
+  }
+  if (button.Action == 3 || button.Action == 11) button.Image->SetSize(0, 0);
+}
+
+std::unique_ptr<TDataSkinSysButton> LoadCaptionButton(const TSkinSource& s, const std::string& section,
+                                                      std::optional<POINT>& restorePosition) {
+  auto button = std::make_unique<TDataSkinSysButton>(ElementName(UpperAscii(section)));
+  button->Action = s.Int(section, "Action", 0);
+  button->Align = s.Int(section, "Align", 0);
+  button->Xcoord = s.Int(section, "Xcoord", 0);
+  button->Ycoord = s.Int(section, "Ycoord", 0);
+  button->Visibility = s.Int(section, "Visibility", 0);
+  button->Visibility1 = s.Int(section, "Visibility1", button->Action == -1 ? -1 : 0);
+  if (button->Action == 1 && button->Visibility == 2) restorePosition = POINT{button->Xcoord, button->Ycoord};
+  // An Action 4 button before any Action 1 / Visibility 2 one keeps its own position.
+  if (button->Action == 4 && restorePosition) {
+    button->Xcoord = restorePosition->x;
+    button->Ycoord = restorePosition->y;
+  }
+  button->CombineOp = s.Int(section, "CombineOp", -1);
+  button->FrameCount = s.Int(section, "frame", 0);
+  s.Image(EnsureBitmap(button->Image), section, "ButtonImage");
+  DeriveFrameCount(*button);
+  return button;
+}
+
+// Minimise, restore and close of a maximised MDI child (Actions 7, 8, 9).
+void AppendMdiButtons(TSkinState& skin, const TSkinSource& source, const std::wstring& name) {
+  TBitmap controls;
+  source.Image(controls, "MDICONTROLS", "Image");
+  const int cell = controls.Width() / 12;
+  for (int i = 0; i < 3; ++i) {
+    auto button = std::make_unique<TDataSkinSysButton>(name);
+    button->Action = 7 + i;
+    button->Align = button->Visibility = button->Visibility1 = 100;
+    button->FrameCount = 4;
+    if (!controls.Empty()) {
+      CutBitmap(*button->Image, controls, RECT{4 * cell * i, 0, 4 * cell * (i + 1), controls.Height()});
+      button->Xcoord = (cell + 4) * (3 - i);
+    }
+    skin.SysButtonElements.push_back(std::move(button));
+  }
+}
+}  // namespace
+
+void LoadCaptionButtons(TSkinState& skin, const TSkinSource& source) {
+  skin.SysButtonElements.clear();
+  std::optional<POINT> restorePosition;
+  const std::vector<std::string> sections = CaptionButtonSections(source);
+  for (const std::string& section : sections)
+    skin.SysButtonElements.push_back(LoadCaptionButton(source, section, restorePosition));
+  AppendMdiButtons(skin, source, sections.empty() ? std::wstring() : ElementName(UpperAscii(sections.back())));
+}
