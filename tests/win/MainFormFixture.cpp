@@ -1,4 +1,4 @@
-#include "CalcFormFixture.h"
+#include "MainFormFixture.h"
 #include <sstream>
 
 namespace {
@@ -17,7 +17,7 @@ std::vector<std::wstring> Voices(const std::wstring& names) {
   return out;
 }
 
-void CalcFormTest::SetUp() {
+void MainFormTest::SetUp() {
   Form = new TForm1(Application);
   Form->Platform.PlayVoiceFile = [this](const std::wstring& file) {
     Played.push_back(file);
@@ -31,28 +31,28 @@ void CalcFormTest::SetUp() {
   Application->ProcessMessages();
 }
 
-TButton* CalcFormTest::Key(const std::wstring& caption) {
+TButton* MainFormTest::Key(const std::wstring& caption) {
   for (TComponent* c : Form->Components())
     if (auto* b = dynamic_cast<TButton*>(c); b && b->GetText() == caption && b != Form->Button_Read) return b;
   ADD_FAILURE() << "no key " << testing::PrintToString(caption);
   return nullptr;
 }
 
-void CalcFormTest::PressAll(const std::wstring& keys) {
+void MainFormTest::PressAll(const std::wstring& keys) {
   std::wistringstream in(keys);
   for (std::wstring k; in >> k;)
     if (TButton* b = Key(k)) Click(b);
 }
 
-std::wstring CalcFormTest::Display() {
+std::wstring MainFormTest::Display() {
   wchar_t text[256] = {};
   GetWindowTextW(Form->Edit1->Handle(), text, 256);
   return text;
 }
 
-void CalcFormTest::SetDisplay(const std::wstring& text) { SetWindowTextW(Form->Edit1->Handle(), text.c_str()); }
+void MainFormTest::SetDisplay(const std::wstring& text) { SetWindowTextW(Form->Edit1->Handle(), text.c_str()); }
 
-void CalcFormTest::MouseClick(HWND wnd, int x, int y) {
+void MainFormTest::MouseClick(HWND wnd, int x, int y) {
   PostMessageW(wnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
   PostMessageW(wnd, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
   Application->ProcessMessages();

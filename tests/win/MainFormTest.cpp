@@ -1,6 +1,6 @@
 // The main window as the user meets it: layout from the stored description,
 // keys clicked with button messages, voices asked for, links opened.
-#include "CalcFormFixture.h"
+#include "MainFormFixture.h"
 #include <commctrl.h>
 
 namespace {
@@ -24,11 +24,11 @@ std::wstring TextOf(HWND wnd) {
 }
 }  // namespace
 
-TEST_F(CalcFormTest, CaptionEndsWithTheVersionText) {
+TEST_F(MainFormTest, CaptionEndsWithTheVersionText) {
   EXPECT_EQ(TextOf(Form->Handle()), L"语音计算器1.0.20101209");
 }
 
-TEST_F(CalcFormTest, FixedSizeWindowWithoutBorderIcons) {
+TEST_F(MainFormTest, FixedSizeWindowWithoutBorderIcons) {
   RECT client;
   GetClientRect(Form->Handle(), &client);
   EXPECT_EQ(client.right, 394);
@@ -39,7 +39,7 @@ TEST_F(CalcFormTest, FixedSizeWindowWithoutBorderIcons) {
   EXPECT_TRUE(style & WS_CAPTION);
 }
 
-TEST_F(CalcFormTest, ControlsStandWhereTheDescriptionPutsThem) {
+TEST_F(MainFormTest, ControlsStandWhereTheDescriptionPutsThem) {
   struct { const wchar_t* Name; RECT Bounds; } cases[] = {
       {L"PageControl1", {0, 0, 394, 297}},  {L"StatusBar1", {0, 332, 394, 354}},
       {L"Button20", {312, 304, 386, 329}},  {L"Button23", {72, 304, 146, 329}},
@@ -56,7 +56,7 @@ TEST_F(CalcFormTest, ControlsStandWhereTheDescriptionPutsThem) {
   }
 }
 
-TEST_F(CalcFormTest, TabSequenceFollowsTabOrder) {
+TEST_F(MainFormTest, TabSequenceFollowsTabOrder) {
   std::vector<std::wstring> sequence;
   for (HWND w = GetWindow(Form->TabSheet1->Handle(), GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT))
     sequence.push_back(TextOf(w));
@@ -65,7 +65,7 @@ TEST_F(CalcFormTest, TabSequenceFollowsTabOrder) {
   EXPECT_EQ(sequence, expected);
 }
 
-TEST_F(CalcFormTest, KeyFontsAreBoldAtTheirHeights) {
+TEST_F(MainFormTest, KeyFontsAreBoldAtTheirHeights) {
   struct { const wchar_t* Caption; LONG Height; } cases[] = {
       {L"1", -16}, {L".", -32}, {L"←", -13}, {L"+", -24}, {L"CE", -19}};
   for (const auto& c : cases) {
@@ -78,7 +78,7 @@ TEST_F(CalcFormTest, KeyFontsAreBoldAtTheirHeights) {
   EXPECT_EQ(FontOf(Form->Button20->Handle()).lfWeight, FW_NORMAL);
 }
 
-TEST_F(CalcFormTest, ReadoutButtonIsNeverShown) {
+TEST_F(MainFormTest, ReadoutButtonIsNeverShown) {
   EXPECT_FALSE(IsWindowVisible(Form->Button_Read->Handle()));
   EXPECT_EQ(TextOf(Form->Button_Read->Handle()), L"读出结果");
 }
@@ -89,15 +89,15 @@ struct KeyCase {
   const wchar_t* Voices;
 };
 
-class CalcKeysTest : public CalcFormTest, public testing::WithParamInterface<KeyCase> {};
+class MainFormKeysTest : public MainFormTest, public testing::WithParamInterface<KeyCase> {};
 
-TEST_P(CalcKeysTest, DisplayAndVoices) {
+TEST_P(MainFormKeysTest, DisplayAndVoices) {
   PressAll(GetParam().Keys);
   EXPECT_EQ(Display(), GetParam().Display);
   EXPECT_EQ(Played, Voices(GetParam().Voices));
 }
 
-INSTANTIATE_TEST_SUITE_P(Keypad, CalcKeysTest, testing::Values(
+INSTANTIATE_TEST_SUITE_P(Keypad, MainFormKeysTest, testing::Values(
     KeyCase{L"3 + 4 =", L"7", L"3 加 4 等于 7"},
     KeyCase{L"3 + 4 × 5 =", L"32", L"3 加 4 乘 5 等于 3 2"},
     KeyCase{L"3 + - 5 =", L"-5", L"3 加 减 5 等于 负 5"},
@@ -111,14 +111,14 @@ INSTANTIATE_TEST_SUITE_P(Keypad, CalcKeysTest, testing::Values(
     KeyCase{L"1 2 3 4 5 6 7 8 9 0 1 2 3", L"12345678901", L"1 2 3 4 5 6 7 8 9 0 1 2 3"},
     KeyCase{L"=", L"", L"等于"}));
 
-TEST_F(CalcFormTest, ReadoutPlaysOneFilePerCharacterWithPauses) {
+TEST_F(MainFormTest, ReadoutPlaysOneFilePerCharacterWithPauses) {
   SetDisplay(L"-12.5");  // typed by the user
   Click(Key(L"="));
   ASSERT_EQ(Played, Voices(L"等于 负 1 2 10 5"));
   for (size_t i = 2; i < PlayedAtMs.size(); ++i) EXPECT_GE(PlayedAtMs[i] - PlayedAtMs[i - 1], 99) << i;
 }
 
-TEST_F(CalcFormTest, DisplayIsRepaintedBeforeTheKeySpeaks) {
+TEST_F(MainFormTest, DisplayIsRepaintedBeforeTheKeySpeaks) {
   std::vector<std::wstring> shown;
   WhilePlaying = [&](const std::wstring&) {
     RECT dirty;
@@ -129,7 +129,7 @@ TEST_F(CalcFormTest, DisplayIsRepaintedBeforeTheKeySpeaks) {
   EXPECT_EQ(shown, (std::vector<std::wstring>{L"7", L"7.", L"7.5"}));
 }
 
-TEST_F(CalcFormTest, KeyClickedDuringTheReadoutRunsAtOnceAndTheReadoutGoesOn) {
+TEST_F(MainFormTest, KeyClickedDuringTheReadoutRunsAtOnceAndTheReadoutGoesOn) {
   bool clicked = false;
   WhilePlaying = [&](const std::wstring& file) {
     if (file == Voice(L"1") && Played.size() > 4 && !clicked) {
@@ -142,12 +142,12 @@ TEST_F(CalcFormTest, KeyClickedDuringTheReadoutRunsAtOnceAndTheReadoutGoesOn) {
   EXPECT_EQ(Display(), L"0");
 }
 
-TEST_F(CalcFormTest, AboutTabShowsTheVersion) {
+TEST_F(MainFormTest, AboutTabShowsTheVersion) {
   EXPECT_EQ(TextOf(Form->Edit_VER->Handle()), L"1.0.20101209");
   EXPECT_TRUE(GetWindowLongW(Form->Edit_VER->Handle(), GWL_STYLE) & ES_READONLY);
 }
 
-TEST_F(CalcFormTest, ClickingTheSecondTabShowsTheAboutPage) {
+TEST_F(MainFormTest, ClickingTheSecondTabShowsTheAboutPage) {
   HWND tabs = Form->PageControl1->Handle();
   RECT tab;
   TabCtrl_GetItemRect(tabs, 1, &tab);
@@ -156,7 +156,7 @@ TEST_F(CalcFormTest, ClickingTheSecondTabShowsTheAboutPage) {
   EXPECT_FALSE(IsWindowVisible(Form->TabSheet1->Handle()));
 }
 
-TEST_F(CalcFormTest, LinksOpenThePublishersPagesWithTheVersion) {
+TEST_F(MainFormTest, LinksOpenThePublishersPagesWithTheVersion) {
   Click(Form->Button21);
   Click(Form->Button23);
   MouseClick(Form->StatusBar1->Handle(), 20, 10);
@@ -169,20 +169,20 @@ TEST_F(CalcFormTest, LinksOpenThePublishersPagesWithTheVersion) {
                   }));
 }
 
-TEST_F(CalcFormTest, LinksFollowTheVersionTextOfTheAboutTab) {
+TEST_F(MainFormTest, LinksFollowTheVersionTextOfTheAboutTab) {
   SetWindowTextW(Form->Edit_VER->Handle(), L"2.0");
   Click(Form->Button23);
   EXPECT_EQ(Urls, std::vector<std::wstring>{L"http://www.example.com/Tools/JiSuanQi/?qq=calc2.0"});
 }
 
-TEST_F(CalcFormTest, AdvancedCalculatorStartsTheSystemCalculator) {
+TEST_F(MainFormTest, AdvancedCalculatorStartsTheSystemCalculator) {
   Click(Form->Button22);
   ASSERT_EQ(Programs.size(), 1u);
   EXPECT_EQ(Programs[0].first, "calc.exe");
   EXPECT_EQ(Programs[0].second, UINT(SW_SHOW));
 }
 
-TEST_F(CalcFormTest, MissingOrBrokenVoiceFilesNeverStopTheKeys) {
+TEST_F(MainFormTest, MissingOrBrokenVoiceFilesNeverStopTheKeys) {
   // The real sound service, in a folder whose Sound\ has one broken file and lacks the rest.
   wchar_t temp[MAX_PATH], saved[MAX_PATH];
   GetTempPathW(MAX_PATH, temp);

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-class CalcFormTest : public testing::Test {
+class MainFormTest : public testing::Test {
 protected:
   void SetUp() override;
   void TearDown() override { delete Form; }
