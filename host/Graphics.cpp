@@ -123,13 +123,17 @@ void TCanvas::CopyRect(const RECT& dest, TCanvas& source, const RECT& sourceRect
 
 void TCanvas::Draw(int x, int y, TBitmap& bitmap) {
   if (bitmap.Empty()) return;
-  HDC source = bitmap.Canvas().Handle();
-  if (!bitmap.Transparent) {
-    BitBlt(FHandle, x, y, bitmap.Width(), bitmap.Height(), source, 0, 0, SRCCOPY);
-    return;
-  }
-  // Mask 1 (the transparent colour) keeps the destination, 0 copies the pixel.
-  std::unique_ptr<TBitmap> mask = bitmap.CreateMask(bitmap.TransparentColor);
-  MaskBlt(FHandle, x, y, bitmap.Width(), bitmap.Height(), source, 0, 0, mask->Handle(), 0, 0,
-          MAKEROP4(0x00AA0029, SRCCOPY));
+  RECT dest{x, y, x + bitmap.Width(), y + bitmap.Height()};
+  if (bitmap.Transparent)
+    DrawKeyed(dest, bitmap, bitmap.TransparentColor);
+  else
+    BitBlt(FHandle, x, y, bitmap.Width(), bitmap.Height(), bitmap.Canvas().Handle(), 0, 0, SRCCOPY);
+}
+
+void TCanvas::DrawKeyed(const RECT& dest, TBitmap& image, TColor key) {
+  if (image.Empty()) return;
+  std::unique_ptr<TBitmap> mask = image.CreateMask(key);
+  // Mask 1 (a key pixel) keeps the destination, 0 copies the image pixel.
+  MaskBlt(FHandle, dest.left, dest.top, dest.right - dest.left, dest.bottom - dest.top, image.Canvas().Handle(), 0,
+          0, mask->Handle(), 0, 0, MAKEROP4(0x00AA0029, SRCCOPY));
 }

@@ -83,6 +83,9 @@ public:
   // The bitmap at its own size with its top-left at (x, y); its
   // TransparentColor is left out while it is Transparent.
   void Draw(int x, int y, TBitmap& bitmap);
+  // The image's top-left at dest's top-left, dest's size, with the pixels of
+  // exactly key left out (one MaskBlt).
+  void DrawKeyed(const RECT& dest, TBitmap& image, TColor key);
 
 private:
   HDC FHandle;

@@ -1,0 +1,17 @@
+// Where one state frame lies in a skin image strip: FrameCount equal frames
+// side by side (horizontal strip) or stacked (vertical), numbered from 1.
+#pragma once
+#include "Bitmap.h"
+
+struct TFrameGeometry {
+  int X = 0, Y = 0;           // origin of the frame in the strip
+  int Width = 0, Height = 0;  // size of one frame
+};
+
+// Integer division: remainder columns (or rows) at the end are never used.
+// A FrameCount below 1 counts as 1. FrameIndex is not checked: callers keep
+// it within 1..FrameCount.
+TFrameGeometry FrameGeometry(const TBitmap& image, bool vertical, int frameCount, int frameIndex);
+
+// Right < Left or Bottom < Top: the painters paint nothing.
+inline bool IsInverted(const RECT& r) { return r.right < r.left || r.bottom < r.top; }
