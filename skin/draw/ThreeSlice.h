@@ -10,7 +10,7 @@
 void DrawThreeSliceTiled(TCanvas& canvas, const RECT& target, TBitmap& image, const RECT& margins, bool vertical,
                          bool transparent, int frameCount, int frameIndex);
 
-// Straight onto dc with three StretchBlt calls; a target narrower than one
-// frame gets the whole frame stretched instead.
+// Straight onto dc with three StretchBlt calls, in dc's own stretch mode; a
+// target narrower than one frame gets the whole frame stretched instead.
 void DrawThreeSliceStretched(HDC dc, const RECT& target, TBitmap& image, const RECT& margins, bool vertical,
                              int frameCount, int frameIndex);
