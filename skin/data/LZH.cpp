@@ -19,6 +19,9 @@ struct TLZH::TTables {
 
 // Collects decoded bytes and hands them to the writer in chunks.
 class TLZH::TOutput {
+  static constexpr size_t kChunkSize = 4096;
+  static_assert(kChunkSize >= kMaxMatch, "Append needs room for a whole match");
+
  public:
   explicit TOutput(const TLzhWriteProc& write) : FWrite(write) {}
 
@@ -41,7 +44,7 @@ class TLZH::TOutput {
 
  private:
   const TLzhWriteProc& FWrite;
-  std::array<uint8_t, 4096> FChunk{};  // at least kMaxMatch, for Append
+  std::array<uint8_t, kChunkSize> FChunk{};
   size_t FLen = 0;
 };
 
