@@ -103,3 +103,19 @@ TEST_F(ShippedSkinTest, ComboStripHas50PixelsPerSunkenEdgeFrame) {
   EXPECT_EQ(Data->ComboButton->Image->Height(), 21);
   EXPECT_EQ(Data->SunkEdge->Image->Width(), 50 * Data->SunkEdge->FrameCount);
 }
+
+TEST_F(ShippedSkinTest, TheDarkSkinFileReplacesItAtRunTime) {
+  // The dark skin ships as a file next to the program: <build>/app/dark.skn.
+  wchar_t self[MAX_PATH];
+  GetModuleFileNameW(nullptr, self, MAX_PATH);
+  std::wstring path = self;
+  for (int up = 0; up < 3; ++up) path.resize(path.rfind(L'\\'));
+  std::string before = Data->SkinName;
+  TColor face = Data->SkinColours[3];
+  Data->SetSkinFile(path + L"\\app\\dark.skn");
+  EXPECT_FALSE(Data->NoSkinLoaded);
+  EXPECT_NE(Data->SkinName, before);
+  EXPECT_NE(Data->SkinColours[3], face);
+  EXPECT_EQ(Data->FrameSideTop->FrameCount, 2);
+  EXPECT_EQ(SkinManager->PendingSkinData, Data);
+}
