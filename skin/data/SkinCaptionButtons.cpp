@@ -1,5 +1,6 @@
 #include "SkinBuildSteps.h"
 #include "SkinImages.h"
+#include <cstdint>
 #include <optional>
 
 namespace {
@@ -29,7 +30,8 @@ void DeriveFrameCount(TDataSkinSysButton& button) {
   button.FrameCount = 6;
   const TBitmap& image = *button.Image;
   if (!image.Empty()) {
-    button.FrameCount = double(image.Width()) / image.Height() <= 3.8 ? 3 : 6;
+    // width / height <= 3.8 in integers: x87 excess precision would make 76 x 20 miss.
+    button.FrameCount = int64_t(image.Width()) * 5 <= int64_t(image.Height()) * 19 ? 3 : 6;
     if (button.Action < 0) button.FrameCount = 6;
   }
   if (button.Action == 3 || button.Action == 11) button.Image->SetSize(0, 0);
