@@ -49,25 +49,31 @@ bool CornerKeyed(int x, int y, int w, int h, int r) {
 }
 
 // The simple way: a rectangle region per run, each ORed into the result.
-TRegionHandle RegionPerRun(TBitmap& bitmap, TColor key) {
+// Runs are found from the scan lines as RegionFromBitmap finds them, with the
+// same tolerance (green 0 or 1 counts as key), so only the region building
+// differs.
+TRegionHandle RegionPerRun(TBitmap& bitmap) {
   bitmap.SetPixelFormat(pf32bit);
+  auto isKey = [](const uint8_t* p) { return p[0] == 255 && p[1] <= 1 && p[2] == 255; };
   TRegionHandle region(CreateRectRgn(0, 0, 0, 0));
-  for (int y = 0; y < bitmap.Height(); ++y)
+  for (int y = 0; y < bitmap.Height(); ++y) {
+    const uint8_t* row = static_cast<const uint8_t*>(bitmap.ScanLine(y));
     for (int x = 0; x < bitmap.Width();) {
-      if (bitmap.Pixel(x, y) == key) { ++x; continue; }
+      if (isKey(row + 4 * x)) { ++x; continue; }
       const int x0 = x;
-      while (x < bitmap.Width() && bitmap.Pixel(x, y) != key) ++x;
+      while (x < bitmap.Width() && !isKey(row + 4 * x)) ++x;
       TRegionHandle run(CreateRectRgn(x0, y, x, y + 1));
       CombineRgn(region.Get(), region.Get(), run.Get(), RGN_OR);
     }
+  }
   return region;
 }
 
 void CompareRegions(const char* name, TBitmap& bitmap) {
   TRegionHandle batched = RegionFromBitmap(bitmap, 0, 0, 0xFF00FF, 1, 1, 1);
-  TRegionHandle simple = RegionPerRun(bitmap, 0xFF00FF);
+  TRegionHandle simple = RegionPerRun(bitmap);
   const double fast = MsPerCall([&] { RegionFromBitmap(bitmap, 0, 0, 0xFF00FF, 1, 1, 1); });
-  const double slow = MsPerCall([&] { RegionPerRun(bitmap, 0xFF00FF); });
+  const double slow = MsPerCall([&] { RegionPerRun(bitmap); });
   std::printf("RegionFromBitmap, %-28s %9.3f ms   one region per run %9.3f ms   ratio %6.1fx   same region: %s\n",
               name, fast, slow, slow / fast, EqualRgn(batched.Get(), simple.Get()) ? "yes" : "NO");
 }
