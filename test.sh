@@ -39,3 +39,4 @@ wine_env_display
 wine_env_prefix
 # Windows tests share one display and one wineserver: run them one at a time.
 ctest --test-dir build/win32 --output-on-failure
+scripts/sound-tests.sh "$root/build/win32"
