@@ -5,6 +5,7 @@
 #include "PixelFixtures.h"
 #include "SkinPaint.h"
 #include <gtest/gtest.h>
+#include <stdexcept>
 
 namespace {
 
@@ -343,6 +344,27 @@ TEST(SkinPaint, ControlGetsItsParentsBackgroundAtItsOwnPlace) {
   EXPECT_EQ(origin.y, 0);
   TRegionHandle clip(CreateRectRgn(0, 0, 0, 0));
   EXPECT_EQ(GetClipRgn(dc, clip.Get()), 0);  // no clip region left behind
+  child.SetParent(nullptr);
+}
+
+TEST(SkinPaint, ParentThatThrowsLeavesTheContextAsItWas) {
+  TWinControl parent(nullptr);
+  parent.SetBounds(0, 0, 60, 60);
+  parent.WindowProc = [](TMessage& m) {
+    if (m.Msg == WM_ERASEBKGND) throw std::runtime_error("erase failed");
+  };
+  TWinControl child(nullptr);
+  child.SetParent(&parent);
+  child.SetBounds(10, 20, 30, 15);
+  auto target = Target(36, 20);
+  HDC dc = target->Canvas().Handle();
+  EXPECT_THROW(PaintControlToDC(child, dc), std::runtime_error);  // the skinner's paint handler catches it
+  POINT origin{};
+  GetViewportOrgEx(dc, &origin);
+  EXPECT_EQ(origin.x, 0);
+  EXPECT_EQ(origin.y, 0);
+  TRegionHandle clip(CreateRectRgn(0, 0, 0, 0));
+  EXPECT_EQ(GetClipRgn(dc, clip.Get()), 0);
   child.SetParent(nullptr);
 }
 
