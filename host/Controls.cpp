@@ -337,8 +337,14 @@ bool TWinControl::ReflectNotification(TMessage& m) {
 }
 
 void TWinControl::WMPaint(TMessage& m) {
-  PAINTSTRUCT ps;
-  HDC dc = BeginPaint(FHandle, &ps);
+  // A DC in wParam asks for the picture there (printing, a skinner's
+  // off-screen copy); otherwise the window's invalid part is painted.
+  PAINTSTRUCT ps{};
+  HDC dc = HDC(m.WParam);
+  if (dc)
+    GetClipBox(dc, &ps.rcPaint);
+  else
+    dc = BeginPaint(FHandle, &ps);
   PaintWindow(dc);
   for (TControl* c : FControls) {
     auto* g = dynamic_cast<TGraphicControl*>(c);
@@ -346,12 +352,12 @@ void TWinControl::WMPaint(TMessage& m) {
     if (!g || !g->GetVisible() || !IntersectRect(&clip, &r, &ps.rcPaint)) continue;
     int saved = SaveDC(dc);
     IntersectClipRect(dc, r.left, r.top, r.right, r.bottom);
-    SetViewportOrgEx(dc, r.left, r.top, nullptr);
+    OffsetViewportOrgEx(dc, r.left, r.top, nullptr);  // the caller's DC may be offset already
     TCanvas canvas(dc);
     g->Paint(canvas);
     RestoreDC(dc, saved);
   }
-  EndPaint(FHandle, &ps);
+  if (!m.WParam) EndPaint(FHandle, &ps);
   m.Result = 0;
 }
 
