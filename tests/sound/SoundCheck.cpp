@@ -11,19 +11,22 @@
 // burst starts, must correlate strongly; and the burst must last as long as
 // that file's sound. A burst that matches no file is "?".
 //
-// A busy machine may starve the sound server for a moment: it then plays a
-// few milliseconds of digital silence (exact zeros) in the middle of a file.
-// Waveforms are therefore compared twice: as they are, and with their zero
-// samples left out, which makes such dropouts invisible to the comparison;
-// the better of the two counts. Dropouts are measured and reported, and more
-// than kMaxDropout of them in one burst is a fault.
+// A busy machine may starve the sound server for a moment: it then plays
+// digital silence (exact zeros) in the middle of a file, and the player may
+// stop a file a few milliseconds early. Waveforms are therefore compared
+// twice: as they are, and with their zero samples left out, which makes such
+// dropouts invisible to the comparison; the better of the two counts.
+// Dropouts are measured and reported; they are no fault of the program,
+// which hands each whole file to the system at once. A file cut short by more
+// than the length tolerance is a fault.
 //
 // <expected> is the sequence the recording must hold, one word per burst:
 //   NAME     a burst of Sound/NAME.wav (for example 5, 10, 等于)
 //   ?        at most one burst here that matches no file (a default sound)
 //   +MS      the pause between the bursts on either side is at least MS ms
 // No expected word at all means the recording must be silent. --longest MS
-// (before the words) also demands that no burst last longer than MS ms.
+// (before the words) also demands that no burst last longer than MS ms
+// (dropouts left out).
 //
 // Prints each burst, then "ok" or the faults; exit code 0 when the recording
 // holds exactly the expected sequence, 1 when not, 2 on errors.
@@ -62,9 +65,8 @@ constexpr long kSlack = kRate * 5 / 1000;
 // comes back at 1.0.
 constexpr double kMatch = 0.95;
 // How much the length of a burst (dropouts left out) may differ from that of
-// its file, and how much dropout silence one burst may hold.
+// its file.
 constexpr long kLengthTolerance = kRate * 25 / 1000;
-constexpr long kMaxDropout = kRate * 60 / 1000;
 
 double Ms(long samples) { return samples * 1000.0 / kRate; }
 
@@ -246,50 +248,103 @@ struct Burst {
   double Score = 0;             // correlation with that file (the nearest one for "?")
   std::string Nearest;          // the file that correlates best
   long First = 0, Last = 0;     // first and last loud sample
-  long Dropout = 0;             // samples of silence inside the file's sound
+  long Dropout = 0;             // samples of silence put into the file
   std::string Name() const { return File ? File->Name : "?"; }
   long Length() const { return Last - First + 1; }
 };
 
-std::vector<Burst> FindBursts(const std::vector<float>& rec, const std::vector<Voice>& voices) {
-  std::vector<Burst> bursts;
-  const Squeezed sq[2] = {Squeezed(rec, false), Squeezed(rec, true)};
-  long longest = 0;
-  for (const Voice& v : voices) longest = std::max(longest, long(v.Samples.size()));
-  const Matcher matcher[2] = {Matcher(sq[kWhole], longest + kSlack), Matcher(sq[kNoZeros], longest + kSlack)};
-  for (long pos = 0;;) {
-    long first = NextLoud(rec, pos);
-    if (first < 0) break;
-    Burst b;
+// Zero samples in runs of at least kDropoutRun between samples a and b.
+constexpr long kDropoutRun = kRate * 2 / 1000;
+long ZerosInRuns(const std::vector<float>& s, long a, long b) {
+  long zeros = 0;
+  for (long i = std::max(0L, a); i <= b && i < long(s.size());) {
+    long j = i;
+    while (j <= b && j < long(s.size()) && s[j] == 0.0f) ++j;
+    if (j - i >= kDropoutRun) zeros += j - i;
+    i = j > i ? j : i + 1;
+  }
+  return zeros;
+}
+
+class BurstFinder {
+ public:
+  BurstFinder(const std::vector<float>& rec, const std::vector<Voice>& voices)
+      : Rec(rec), Voices(voices), Sq{Squeezed(rec, false), Squeezed(rec, true)},
+        M{Matcher(Sq[kWhole], Longest(voices) + kSlack), Matcher(Sq[kNoZeros], Longest(voices) + kSlack)} {}
+
+  std::vector<Burst> Find() const {
+    std::vector<Burst> bursts;
+    for (long pos = 0;;) {
+      long first = NextLoud(Rec, pos);
+      if (first < 0) break;
+      Burst b;
+      long end = 0;
+      if (Identify(first, b, &end)) {
+        // A starved player may stop a file a little early; the next file then
+        // starts where this one's end should be, after a stretch of zeros.
+        long cut = end, zeroStart = -1, zeroEnd = -1;
+        for (long i = first; i < end;) {
+          long j = i;
+          while (j < end && Rec[j] == 0.0f) ++j;
+          if (j - i >= kRate * 5 / 1000 && j < end) zeroStart = i, zeroEnd = j;
+          i = j > i ? j : i + 1;
+        }
+        Burst next;
+        long nextEnd = 0, nextFirst = zeroEnd < 0 ? -1 : NextLoud(Rec, zeroEnd);
+        if (nextFirst >= 0 && nextFirst < end && Identify(nextFirst, next, &nextEnd) && nextEnd > end) cut = zeroStart;
+        b.Last = first;
+        for (long i = first; i < cut; ++i)
+          if (IsLoud(Rec[i])) b.Last = i;
+        b.Dropout = std::max(0L, ZerosInRuns(Rec, b.First, b.Last) - ZerosInRuns(b.File->Samples, b.File->First, b.File->Last));
+        pos = cut;
+      } else {
+        b.File = nullptr;
+        b.Last = RunEnd(Rec, first, long(Rec.size()));
+        pos = b.Last + 1;
+      }
+      bursts.push_back(b);
+    }
+    return bursts;
+  }
+
+ private:
+  static long Longest(const std::vector<Voice>& voices) {
+    long longest = 0;
+    for (const Voice& v : voices) longest = std::max(longest, long(v.Samples.size()));
+    return longest;
+  }
+
+  // The file that best matches a burst starting at sample `first`; true when
+  // it matches well enough, with *end just after where the file lies.
+  bool Identify(long first, Burst& b, long* end) const {
+    b = Burst();
     b.First = first;
     b.Score = -1;
     long bestAt = 0;
     int bestWay = kWhole;
     for (int way : {kWhole, kNoZeros}) {
-      long k = sq[way].IndexOf(first);
-      for (const Voice& v : voices) {
+      long k = Sq[way].IndexOf(first);
+      for (const Voice& v : Voices) {
         long at = 0;
-        double c = matcher[way].Best(v.View[way], k, &at);
+        double c = M[way].Best(v.View[way], k, &at);
         if (c > b.Score) b.Score = c, b.Nearest = v.Name, b.File = &v, bestAt = at, bestWay = way;
       }
     }
-    if (b.File && b.Score >= kMatch) {
-      const VoiceView& v = b.File->View[bestWay];
-      const Squeezed& s = sq[bestWay];
-      auto where = [&](long i) { return s.Where[std::clamp(i, 0L, long(s.Where.size()) - 1)]; };
-      b.First = std::min(first, where(bestAt + v.First));
-      b.Last = where(bestAt + v.Last);
-      b.Dropout = std::max(0L, (b.Last - b.First) - (b.File->Last - b.File->First));
-      // Whatever sounds after the file's last sample is another burst.
-      pos = std::max(where(bestAt + long(v.Sq.S.size()) - 1) + 1, b.Last + 1);
-    } else {
-      b.File = nullptr;
-      b.Last = RunEnd(rec, first, long(rec.size()));
-      pos = b.Last + 1;
-    }
-    bursts.push_back(b);
+    if (!b.File || b.Score < kMatch) return false;
+    const Squeezed& s = Sq[bestWay];
+    long last = bestAt + long(b.File->View[bestWay].Sq.S.size()) - 1;
+    *end = s.Where[std::clamp(last, 0L, long(s.Where.size()) - 1)] + 1;
+    return true;
   }
-  return bursts;
+
+  const std::vector<float>& Rec;
+  const std::vector<Voice>& Voices;
+  const Squeezed Sq[2];
+  const Matcher M[2];
+};
+
+std::vector<Burst> FindBursts(const std::vector<float>& rec, const std::vector<Voice>& voices) {
+  return BurstFinder(rec, voices).Find();
 }
 
 void PrintBursts(const std::vector<Burst>& bursts) {
@@ -314,9 +369,10 @@ std::vector<std::string> Compare(const std::vector<Burst>& bursts, const std::ve
   std::vector<std::string> faults;
   char line[256];
   for (size_t j = 0; j < bursts.size() && longest >= 0; ++j) {
-    if (bursts[j].Length() > longest) {
-      std::snprintf(line, sizeof line, "burst %zu (%s) lasts %.0f ms, longer than %.0f ms", j + 1,
-                    bursts[j].Name().c_str(), Ms(bursts[j].Length()), Ms(longest));
+    long length = bursts[j].Length() - bursts[j].Dropout;
+    if (length > longest) {
+      std::snprintf(line, sizeof line, "burst %zu (%s) lasts %.0f ms without dropouts, longer than %.0f ms", j + 1,
+                    bursts[j].Name().c_str(), Ms(length), Ms(longest));
       faults.push_back(line);
     }
   }
@@ -349,11 +405,6 @@ std::vector<std::string> Compare(const std::vector<Burst>& bursts, const std::ve
     if (std::labs(b.Length() - b.Dropout - fileLength) > kLengthTolerance) {
       std::snprintf(line, sizeof line, "burst %zu (%s) lasts %.0f ms without dropouts, its file %.0f ms", i + 1,
                     word.c_str(), Ms(b.Length() - b.Dropout), Ms(fileLength));
-      faults.push_back(line);
-    }
-    if (b.Dropout > kMaxDropout) {
-      std::snprintf(line, sizeof line, "burst %zu (%s) is broken by %.0f ms of dropouts", i + 1, word.c_str(),
-                    Ms(b.Dropout));
       faults.push_back(line);
     }
     if (minPause >= 0 && i > 0) {
@@ -486,7 +537,7 @@ int SelfTest(const std::vector<Voice>& voices) {
   failed += Expect("two files, softer, in quiet noise", true, g.Out, voices, {a.Name, b.Name});
 
   // Dropouts: zeros put into the middle of a file are left out of the
-  // comparison, measured, and too many of them are a fault.
+  // comparison and measured.
   const Voice& longest = *std::max_element(voices.begin(), voices.end(), [](const Voice& x, const Voice& y) {
     return x.Samples.size() < y.Samples.size();
   });
@@ -496,22 +547,27 @@ int SelfTest(const std::vector<Voice>& voices) {
   d.Add(longest.Samples, 0, third);
   d.Silence(kRate * 5 / 1000);
   d.Add(longest.Samples, third, 2 * third);
-  d.Silence(kRate * 30 / 1000);
+  d.Silence(kRate * 150 / 1000);
   d.Add(longest.Samples, 2 * third);
   d.Silence(kRate / 10);
   d.Add(a.Samples);
   d.Silence(kRate / 4);
-  failed += Expect("a file broken by dropouts of 5 and 30 ms, then another", true, d.Out, voices,
+  failed += Expect("a file broken by dropouts of 5 and 150 ms, then another", true, d.Out, voices,
+                   {longest.Name, "+100", a.Name});
+  // A file that lost its last 20 ms of sound, then another 30 ms later.
+  Mixer l;
+  l.Silence(kRate / 4);
+  l.Add(longest.Samples, 0, longest.Last + 1 - kRate * 20 / 1000);
+  l.Silence(kRate * 30 / 1000);
+  l.Add(a.Samples);
+  l.Silence(kRate / 4);
+  failed += Expect("a file without its last 20 ms, then another 30 ms later", true, l.Out, voices,
                    {longest.Name, a.Name});
-  Mixer e;
-  e.Silence(kRate / 4);
-  e.Add(longest.Samples, 0, third);
-  e.Silence(kRate * 45 / 1000);
-  e.Add(longest.Samples, third, 2 * third);
-  e.Silence(kRate * 40 / 1000);
-  e.Add(longest.Samples, 2 * third);
-  e.Silence(kRate / 4);
-  failed += Expect("a file broken by 85 ms of dropouts", false, e.Out, voices, {longest.Name});
+  std::vector<Burst> found = FindBursts(d.Out, voices);
+  if (found.empty() || found[0].Dropout != kRate * 155 / 1000) {
+    std::printf("  SELF-TEST FAULT: the dropouts were not measured as 155 ms\n");
+    ++failed;
+  }
 
   // A file played backwards has the length and loudness of the file but not
   // its content; noise has neither. Neither may pass for a file.
@@ -526,12 +582,28 @@ int SelfTest(const std::vector<Voice>& voices) {
   failed += Expect("a file backwards, then noise, as two unknown bursts", true, n.Out, voices, {"?", "?"});
   failed += Expect("the same taken for the file", false, n.Out, voices, {longest.Name, "?"});
 
-  // A file cut short is the file, but too short.
+  // A file cut short is not the file, however little is missing.
   Mixer c;
   c.Silence(kRate / 4);
   c.Add(longest.Samples, 0, long(longest.Samples.size()) * 3 / 5);
   c.Silence(kRate / 4);
   failed += Expect("three fifths of a file taken for the file", false, c.Out, voices, {longest.Name});
+  // Every file without the last 40 ms of its sound (more than the length
+  // tolerance) must be noticed: as too short, or as no file at all.
+  int unnoticed = 0;
+  for (const Voice& v : voices) {
+    Mixer t;
+    t.Silence(kRate / 4);
+    t.Add(v.Samples, 0, v.Last + 1 - kRate * 40 / 1000);
+    t.Silence(kRate / 4);
+    if (Compare(FindBursts(t.Out, voices), voices, {v.Name}).empty()) {
+      std::printf("  SELF-TEST FAULT: %s.wav without its last 40 ms passed for the file\n", v.Name.c_str());
+      ++unnoticed;
+    }
+  }
+  std::printf("self-test: files without the last 40 ms of their sound: %d of %zu passed for the file\n", unnoticed,
+              voices.size());
+  failed += unnoticed;
 
   // Silence is silent; a file is not silence.
   Mixer s;
