@@ -1,5 +1,5 @@
 # The Windows part of the skinning engine: the skin component and its loading,
-# and the skin manager. (The portable readers are skindata_core; the element
+# the skin manager and the form skinner. (The portable readers are skindata_core; the element
 # records and painting primitives are skin_draw.)
 add_library(skin_engine STATIC
   ${CMAKE_CURRENT_LIST_DIR}/data/WinSkinData.cpp
@@ -15,9 +15,13 @@ add_library(skin_engine STATIC
   ${CMAKE_CURRENT_LIST_DIR}/data/SkinFrameCounts.cpp
   ${CMAKE_CURRENT_LIST_DIR}/data/SkinImages.cpp
   ${CMAKE_CURRENT_LIST_DIR}/data/SkinSource.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/manager/SkinManage.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/manager/SkinManage.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/form/WinSkinForm.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/form/WinSysButton.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/form/FormFrame.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/form/FormCaption.cpp)
 target_include_directories(skin_engine PUBLIC
-  ${CMAKE_CURRENT_LIST_DIR}/data ${CMAKE_CURRENT_LIST_DIR}/manager)
+  ${CMAKE_CURRENT_LIST_DIR}/data ${CMAKE_CURRENT_LIST_DIR}/manager ${CMAKE_CURRENT_LIST_DIR}/form)
 target_link_libraries(skin_engine PUBLIC skin_draw host skindata_core)
 
 # Built-in images; resources must be linked into each executable directly.

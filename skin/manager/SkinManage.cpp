@@ -1,6 +1,14 @@
 #include "SkinManage.h"
+#include "SkinMessages.h"
 #include "WinSkinData.h"
+#include "WinSkinForm.h"
 #include <algorithm>
+
+namespace {
+// The drawing unit's state exists before the manager does, so that at
+// program end it is destroyed after the manager gave its share back.
+const bool DrawStateFirst = (InitSkinDraw(), DoneSkinDraw(), true);
+}  // namespace
 
 std::unique_ptr<TSkinManage> SkinManager;
 
@@ -9,10 +17,26 @@ namespace {
 bool HooksDisabled = false;
 DWORD HookWinVersion = 0;
 
+std::wstring WindowClassName(HWND wnd) {
+  wchar_t name[101] = {};
+  GetClassNameW(wnd, name, 101);
+  return name;
+}
+
+std::wstring Lower(std::wstring s) {
+  for (wchar_t& c : s) c = wchar_t(towlower(c));
+  return s;
+}
+
 LRESULT CALLBACK CbtHookProc(int code, WPARAM wparam, LPARAM lparam) {
   if (code >= 0 && !HooksDisabled && SkinManager) {
     try {
-      if (code == HCBT_ACTIVATE) {
+      if (code == HCBT_CREATEWND) {
+        // MDI children are skinned as they are made, before their first activation.
+        auto* create = reinterpret_cast<CBT_CREATEWNDA*>(lparam);
+        if (create && create->lpcs && (create->lpcs->dwExStyle & WS_EX_MDICHILD))
+          SkinManager->SkinWindow(HWND(wparam));
+      } else if (code == HCBT_ACTIVATE) {
         if (SkinManager->RunState == 0) SkinManager->RunState = 1;
         SkinManager->SkinWindow(HWND(wparam));
       }
@@ -36,6 +60,8 @@ bool NotWinVista() {
 
 DWORD WinVersion() { return HookWinVersion; }
 
+HINSTANCE ProgramInstance() { return GetModuleHandleW(nullptr); }
+
 TSkinManage::TSkinManage() {
   HooksDisabled = false;
   ActionTimer.SetEnabled(false);
@@ -47,6 +73,17 @@ TSkinManage::~TSkinManage() {
   RunState = 4;
   SkinningActive = false;
   ActionTimer.SetEnabled(false);
+  // Every window goes back to its own procedure before the hook goes.
+  while (!FormSkinners.empty()) {
+    TWinSkinForm* skinner = FormSkinners.back();
+    FormSkinners.pop_back();
+    try {
+      skinner->DetachOnDestroy();
+    } catch (...) {
+    }
+    delete skinner;
+  }
+  SkinDataList.clear();
   if (SkinHook) UnhookWindowsHookEx(SkinHook);
   SkinHook = nullptr;
   HooksDisabled = true;
@@ -62,6 +99,13 @@ void TSkinManage::RemoveSkinData(TSkinData* data) {
   // Nothing may use a component after it is gone.
   if (MainSkinData == data) MainSkinData = nullptr;
   if (PendingSkinData == data) PendingSkinData = nullptr;
+  // A skinner must not outlive the skin it paints with.
+  for (size_t i = FormSkinners.size(); i-- > 0;) {
+    if (FormSkinners[i]->SkinData != data) continue;
+    TWinSkinForm* skinner = FormSkinners[i];
+    FormSkinners.erase(FormSkinners.begin() + std::ptrdiff_t(i));
+    DetachAndFree(skinner);
+  }
 }
 
 void TSkinManage::InstallHook() {
@@ -83,20 +127,92 @@ void TSkinManage::RequestAction(int action, int delay) {
   ActionTimer.SetEnabled(true);
 }
 
-bool TSkinManage::SkinWindow(HWND) {
-  // Windows are admitted once form skinners exist; until then every window stays native.
-  return false;
+std::vector<TWinControl*> TSkinManage::ApplicationForms() const {
+  std::vector<TWinControl*> forms;
+  if (!Application) return forms;
+  for (TComponent* c : Application->Components())
+    if (auto* form = dynamic_cast<TForm*>(c)) forms.push_back(form);
+  return forms;
 }
 
-void TSkinManage::RefreshFormSkinners() {}
+bool TSkinManage::SkinWindow(HWND wnd) {
+  if (!SkinningActive) return false;
+  PurgeFormSkinners();
+  if (!wnd || !IsWindow(wnd)) return false;
+  if (SendMessageA(wnd, WM_SKIN_QUERY, 0, 0) == 1) return false;
+  if (FindFormSkinner(wnd)) return false;
+
+  TWinControl* form = nullptr;
+  for (TWinControl* f : ApplicationForms())
+    if (f->HandleAllocated() && f->Handle() == wnd) form = f;
+  if (!form) form = FindControl(wnd);
+
+  const LONG_PTR style = GetWindowLongPtrW(wnd, GWL_STYLE);
+  const LONG_PTR exStyle = GetWindowLongPtrW(wnd, GWL_EXSTYLE);
+  if (!Enumerating && (style & WS_CHILD) && !(exStyle & WS_EX_MDICHILD) &&
+      Lower(WindowClassName(GetParent(wnd))) != L"mdiclient")
+    return false;
+
+  const std::wstring className = WindowClassName(wnd);
+  const bool ownModule = HINSTANCE(GetWindowLongPtrW(wnd, GWLP_HINSTANCE)) == ProgramInstance();
+  if (!form && !ownModule && className != L"#32770") return false;
+
+  RECT r{};
+  GetWindowRect(wnd, &r);
+  if ((r.right - r.left) * (r.bottom - r.top) == 0 && !(exStyle & WS_EX_MDICHILD)) return false;
+
+  // Tag 99 is fixed here, whatever the skin component's DisableTag says.
+  if (form && form->GetTag() == 99) return false;
+  if (className.find(L"TcxPopupEditPopupWindow") != std::wstring::npos ||
+      className.find(L"TTERenderWindow") != std::wstring::npos || className == L"TApplication")
+    return false;
+  if (!AcceptWindowClass(wnd, className)) return false;
+
+  TSkinData* data = FindSkinData(wnd);
+  if (!data || data->NoSkinLoaded) return false;
+
+  auto* skinner = new TWinSkinForm(form);
+  skinner->Handle = wnd;
+  skinner->ClassNameForEvents = className;
+  try {
+    if (form)
+      skinner->AttachToForm(data, form);
+    else
+      skinner->Attach(data);
+  } catch (...) {
+    // A skinner that could not attach leaves the window as it was.
+    try {
+      skinner->DetachOnDestroy();
+    } catch (...) {
+    }
+    delete skinner;
+    return false;
+  }
+  FormSkinners.push_back(skinner);
+  PostMessageA(wnd, WM_SKIN_START, 0, 1000);
+  return true;
+}
+
+bool TSkinManage::AcceptWindowClass(HWND wnd, const std::wstring& className) const {
+  if (!MainSkinData) return true;
+  bool accept = true;
+  const std::wstring lower = Lower(className);
+  if (!MainSkinData->Has(xoPreview) && lower.find(L"preview") != std::wstring::npos) accept = false;
+  if (className == L"#32770" && (GetWindowLongPtrW(wnd, GWL_STYLE) & DS_SETFOREGROUND)) accept = false;
+  if (lower == L"tpopupdbtreeview") accept = false;
+  MainSkinData->FormSkinDecision(wnd, className, accept);
+  return accept;
+}
+
+void TSkinManage::RefreshFormSkinners() {
+  for (TWinSkinForm* skinner : FormSkinners)
+    if (skinner->SkinData == PendingSkinData) skinner->FreeCaptionButtons();
+}
 
 TSkinData* TSkinManage::FindSkinData(HWND wnd) const {
   for (auto it = SkinDataList.rbegin(); it != SkinDataList.rend(); ++it)
     if ((*it)->GetSkinFormtype() == sfOnlyThisForm && (*it)->OwnerWindow() == wnd) return *it;
-  wchar_t name[101] = {};
-  GetClassNameW(wnd, name, 101);
-  std::wstring lower = name;
-  for (wchar_t& c : lower) c = wchar_t(towlower(c));
+  const std::wstring lower = Lower(WindowClassName(wnd));
   if (lower == L"tmessageform" || lower == L"#32770")
     for (auto it = SkinDataList.rbegin(); it != SkinDataList.rend(); ++it)
       if ((*it)->GetSkinFormtype() == sfDialog) return *it;
@@ -105,12 +221,119 @@ TSkinData* TSkinManage::FindSkinData(HWND wnd) const {
   return SkinDataList.empty() ? nullptr : SkinDataList.front();
 }
 
+TWinSkinForm* TSkinManage::FindFormSkinner(HWND wnd) const {
+  for (TWinSkinForm* skinner : FormSkinners)
+    if (skinner->Handle == wnd) return skinner;
+  return nullptr;
+}
+
+void TSkinManage::RemoveFormSkinner(HWND wnd) {
+  if (RunState == 4) return;
+  auto it = std::find_if(FormSkinners.begin(), FormSkinners.end(),
+                         [wnd](TWinSkinForm* s) { return s->Handle == wnd; });
+  if (it != FormSkinners.end()) FormSkinners.erase(it);
+}
+
+void TSkinManage::RemoveFormSkinner(TWinSkinForm* skinner) {
+  FormSkinners.erase(std::remove(FormSkinners.begin(), FormSkinners.end(), skinner), FormSkinners.end());
+}
+
+void TSkinManage::PurgeFormSkinners() {
+  if (RunState == 4) return;
+  // Every skinner takes itself off this list when freed, so each entry is a
+  // live object: only the ones whose window is gone are dropped.
+  for (size_t i = FormSkinners.size(); i-- > 0;) {
+    TWinSkinForm* skinner = FormSkinners[i];
+    if (skinner->State != 6) continue;
+    FormSkinners.erase(FormSkinners.begin() + std::ptrdiff_t(i));
+    delete skinner;
+  }
+}
+
+void TSkinManage::SkinForm(TWinControl* form) {
+  if (!form || !form->HandleAllocated()) return;
+  HWND wnd = form->Handle();
+  if (IsWindowVisible(wnd) && !(GetWindowLongPtrW(wnd, GWL_STYLE) & WS_CHILD)) SkinWindow(wnd);
+}
+
+void TSkinManage::DetachAndFree(TWinSkinForm* skinner) {
+  HWND wnd = skinner->Handle;
+  try {
+    skinner->Detach();
+  } catch (...) {
+  }
+  if (wnd && IsWindow(wnd)) {
+    InvalidateRect(wnd, nullptr, TRUE);
+    UpdateWindow(wnd);
+  }
+  delete skinner;
+}
+
 void TSkinManage::OnActionTimer(TObject*) {
   ActionTimer.SetEnabled(false);
   TSkinData* data = PendingSkinData;
   if (!data) return;
-  if (PendingAction == saSkin) SkinningActive = true;
-  if (PendingAction == saUnskin) SkinningActive = false;
+  const int action = PendingAction;
+  if (data->GetSkinFormtype() == sfOnlyThisForm) {
+    if (action == saSkin) {
+      SkinningActive = true;
+      Enumerating = true;
+      const std::vector<TWinControl*> forms = ApplicationForms();
+      for (auto it = forms.rbegin(); it != forms.rend(); ++it)
+        if (*it == data->Owner()) {
+          SkinForm(*it);
+          break;
+        }
+      Enumerating = false;
+    } else if (action == saUnskin) {
+      SkinningActive = false;
+      PurgeFormSkinners();
+      for (size_t i = FormSkinners.size(); i-- > 0;) {
+        if (FormSkinners[i]->SkinData != data) continue;
+        TWinSkinForm* skinner = FormSkinners[i];
+        FormSkinners.erase(FormSkinners.begin() + std::ptrdiff_t(i));
+        DetachAndFree(skinner);
+        break;
+      }
+    } else if (action == saSkinChanged) {
+      PurgeFormSkinners();
+      for (TWinSkinForm* skinner : FormSkinners)
+        if (skinner->SkinData == data) {
+          skinner->FreeCaptionButtons();
+          skinner->SetupFrame();
+          skinner->Reskin();
+          break;
+        }
+    }
+  } else {
+    if (action == saSkin) {
+      SkinningActive = true;
+      Enumerating = true;
+      PurgeFormSkinners();
+      const std::vector<TWinControl*> forms = ApplicationForms();
+      for (auto it = forms.rbegin(); it != forms.rend(); ++it) SkinForm(*it);
+      Enumerating = false;
+    } else if (action == saUnskin) {
+      SkinningActive = false;
+      PurgeFormSkinners();
+      while (!FormSkinners.empty()) {
+        TWinSkinForm* skinner = FormSkinners.front();
+        FormSkinners.erase(FormSkinners.begin());
+        DetachAndFree(skinner);
+      }
+    } else if (action == saSkinChanged) {
+      PurgeFormSkinners();
+      // Every window has its new frame metrics before any is re-skinned.
+      const std::vector<TWinSkinForm*> skinners = FormSkinners;
+      for (TWinSkinForm* skinner : skinners)
+        if (skinner->SkinData == data) {
+          skinner->FreeCaptionButtons();
+          skinner->SetupFrame();
+        }
+      for (TWinSkinForm* skinner : skinners)
+        if (skinner->SkinData == data) skinner->Reskin();
+    }
+  }
   data->SkinChanged();
   PendingSkinData = nullptr;
 }

@@ -1,19 +1,25 @@
-// The one process-wide skin manager: registry of skin components, the
-// window-creation hook, and the deferred switch-on, switch-off and new-skin
-// actions the skin components request.
+// The one process-wide skin manager: registry of skin components and of the
+// form skinners it made, the window-creation hook with the admission rules,
+// and the deferred switch-on, switch-off and new-skin actions the skin
+// components request.
 #pragma once
 #include "ExtCtrls.h"
+#include "SkinScratch.h"
 #include <memory>
 #include <string>
 #include <vector>
 #include <windows.h>
 
 class TSkinData;
+class TWinControl;
+class TWinSkinForm;
 
 // Platform facts, read once.
 bool IsWinNT();
 bool NotWinVista();
 DWORD WinVersion();  // GetVersion, as read when the hook was installed
+// The program's own module, compared with a window's GWLP_HINSTANCE.
+HINSTANCE ProgramInstance();
 
 enum TSkinAction { saNone = 0, saSkin = 1, saUnskin = 2, saSkinChanged = 3 };
 
@@ -30,11 +36,25 @@ public:
   // Runs action (1 skin, 2 unskin, 3 skin changed) delay ms later; before the
   // first window is active, 1 and 2 only switch skinning on or off.
   void RequestAction(int action, int delay);
+  // Gives the window a form skinner if every admission rule holds.
   bool SkinWindow(HWND wnd);
+  bool AcceptWindowClass(HWND wnd, const std::wstring& className) const;
   void RefreshFormSkinners();
   TSkinData* FindSkinData(HWND wnd) const;
 
+  TWinSkinForm* FindFormSkinner(HWND wnd) const;
+  // Drops the skinner from the registry without freeing it.
+  void RemoveFormSkinner(HWND wnd);
+  void RemoveFormSkinner(TWinSkinForm* skinner);
+  // Frees the skinners whose window is gone.
+  void PurgeFormSkinners();
+
+  // The shared scratch bitmap lives as long as skinning can happen.
+  TSkinDrawUnit DrawUnit;
   TTimer ActionTimer{nullptr};
+  // Skinners of foreign windows are owned here; those of class-library forms
+  // belong to their form and take themselves off this list when freed.
+  std::vector<TWinSkinForm*> FormSkinners;
   std::vector<TSkinData*> SkinDataList;
   bool SkinningActive = false;
   bool Enumerating = false;
@@ -47,6 +67,10 @@ public:
 
 private:
   void OnActionTimer(TObject* sender);
+  void SkinForm(TWinControl* form);
+  // Every application form, in creation order.
+  std::vector<TWinControl*> ApplicationForms() const;
+  void DetachAndFree(TWinSkinForm* skinner);
 };
 
 // The manager, made by the first skin component that finishes loading.

@@ -1,0 +1,297 @@
+// Caption buttons and non-client input of the form skinner: which buttons
+// show, hit testing, hover and press feedback, hints, button actions, title
+// clicks and the system menu.
+#include "DataSkinObject.h"
+#include "Forms.h"
+#include "SkinManage.h"
+#include "SkinMessages.h"
+#include "WinSkinData.h"
+#include "WinSkinForm.h"
+#include "WinSysButton.h"
+#include <windowsx.h>
+
+namespace {
+// The host's hint pauses: a hint shows after twice the pause and hides
+// HintHidePause later.
+constexpr int kHintPause = 500;
+constexpr int kHintHidePause = 2500;
+
+POINT MessagePoint(LPARAM lparam) { return {GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)}; }
+}  // namespace
+
+bool TWinSkinForm::IsButtonVisible(int index) {
+  TWinSysButton& b = *CaptionButtons.at(size_t(index));
+  const TDataSkinSysButton& e = *b.Element;
+  const bool maxBox = BorderIcons & 1, minBox = BorderIcons & 2, help = BorderIcons & 4, sysMenu = BorderIcons & 8;
+  auto test = [&](int code, bool first) -> bool {
+    switch (code) {
+      case -1: return false;
+      case 0: return true;
+      case 1: return WindowState == 1;
+      case 2: return WindowState != 1;
+      case 3: return Active;
+      case 4: return !Active;
+      case 5: return false;
+      case 6: return first ? (minBox || maxBox) && sysMenu : minBox || maxBox;
+      case 7: return !maxBox;
+      case 8: return first ? (minBox || maxBox) && sysMenu : (minBox ? true : maxBox);
+      case 9: return !minBox;
+      case 10: return first ? help && !minBox && !maxBox : help;
+      case 100: return false;  // no skinned menu bar carries the MDI buttons
+      case 200: return BorderKind == 3 && !IsDialog;
+      default:
+        if (code >= 201 && code <= 999) return true;
+        if (code >= 1000 && code <= 2000)
+          return first ? SendMessageA(Handle, WM_SKIN_BUTTONVISIBLE, WPARAM(code), LPARAM(e.Action)) > 0 : true;
+        return false;
+    }
+  };
+  bool visible = test(e.Visibility, true) && test(e.Visibility1, false);
+  switch (e.Action) {
+    case 0: if (!sysMenu) visible = false; break;
+    case 1: b.Enabled = maxBox && sysMenu; break;
+    case 2: b.Enabled = minBox && sysMenu; break;
+    case 3: case 11: case 12: if (BorderKind == 3) visible = false; break;
+  }
+  b.Visible = visible;
+  return visible;
+}
+
+TNCObject* TWinSkinForm::ObjectAt(POINT p) {
+  for (auto& b : CaptionButtons)
+    if (b->Visible && b->Element->Action >= 0 && PtInRect(&b->Bounds, p)) return b.get();
+  return nullptr;
+}
+
+POINT TWinSkinForm::ToWindowPoint(POINT p) const {
+  ScreenToClient(Handle, &p);
+  if (!(FormKind == 2 && WindowState == 2)) {
+    p.x += BorderLeft;
+    p.y += BorderTop + MenuBarHeight;
+  }
+  return p;
+}
+
+void TWinSkinForm::HideHint() {
+  if (SkinData) SkinData->HideCaptionHint();
+}
+
+void TWinSkinForm::WMNCHitTest(TMessage& m) {
+  CallDefault(m);
+  if (m.Result != HTNOWHERE && m.Result != HTCAPTION) return;
+  const POINT p = ToWindowPoint(MessagePoint(m.LParam));
+  if (MenuBarHeight > 0 && p.y >= BorderTop && p.y < BorderTop + MenuBarHeight)
+    m.Result = HTMENU;
+  else if (p.y > 3)
+    m.Result = HTCAPTION;
+}
+
+void TWinSkinForm::WMNCMouseMove(TMessage& m) {
+  // An inactive window shows no hover at all.
+  if (!Active) {
+    m.Result = 0;
+    return;
+  }
+  if (TNCObject* object = ObjectAt(ToWindowPoint(MessagePoint(m.LParam)))) {
+    if (object != HotObject) HoverTime = 0;
+    object->MouseEnter();
+    m.Result = 0;
+    return;
+  }
+  if (HotObject) HotObject->MouseLeave();
+  HotObject = nullptr;
+  CallDefault(m);
+}
+
+void TWinSkinForm::WMNCLButtonDown(TMessage& m) {
+  HideHint();
+  if (TNCObject* object = ObjectAt(ToWindowPoint(MessagePoint(m.LParam)))) {
+    if (!Active) SetForegroundWindow(Handle);
+    object->MouseDown();
+    m.Result = 0;
+    return;
+  }
+  // A maximized window cannot be dragged by its title.
+  if (WindowState == 1 && Active && m.WParam == HTCAPTION) m.WParam = HTMENU;
+  CallDefault(m);
+}
+
+void TWinSkinForm::WMNCLButtonUp(TMessage& m) {
+  HideHint();
+  const POINT screen = MessagePoint(m.LParam);
+  if (TNCObject* object = ObjectAt(ToWindowPoint(screen))) {
+    auto* button = dynamic_cast<TWinSysButton*>(object);
+    if (button && object == HotObject) {
+      object->MouseUp();
+      RunAction(*button, screen);
+    }
+    m.Result = 0;
+    return;
+  }
+  CallDefault(m);
+}
+
+void TWinSkinForm::WMNCLButtonDblClk(TMessage& m) {
+  if (TNCObject* object = ObjectAt(ToWindowPoint(MessagePoint(m.LParam)))) {
+    auto* button = dynamic_cast<TWinSysButton*>(object);
+    if (button && (button->Element->Action == 3 || button->Element->Action == 11)) {
+      HoverTimer->SetEnabled(false);
+      PostMessageW(Handle, WM_SYSCOMMAND, SC_CLOSE, 0);
+    }
+    m.Result = 0;
+    return;
+  }
+  if (WindowState == 1 || WindowState == 2)
+    Restore();
+  else if (BorderIcons & 1)
+    ToggleMaximize();
+  else
+    CallDefault(m);
+}
+
+void TWinSkinForm::WMNCRButtonDown(TMessage& m) {
+  HideHint();
+  if (m.WParam == HTCAPTION && FormKind != 2) {
+    POINT p;
+    GetCursorPos(&p);
+    ShowSystemMenu(p);
+    m.Result = 0;
+    return;
+  }
+  CallDefault(m);
+}
+
+bool TWinSkinForm::WMSysCommand(TMessage& m) {
+  if ((m.WParam & 0xFFF0) != SC_KEYMENU) return false;
+  const LPARAM key = m.LParam;
+  if (key == ' ') {
+    // Alt+Space: the system menu at the top-left of the client area; the
+    // system's own would open on top of it, so it is not passed on.
+    POINT origin{0, 0};
+    ClientToScreen(Handle, &origin);
+    ShowSystemMenu(origin);
+    m.Result = 0;
+    return true;
+  }
+  if (key != '-' && !GetCapture() && key == 0) {
+    // Alt alone opens the first menu-bar item; there is no skinned menu bar.
+    m.Result = 1;
+    return true;
+  }
+  return false;
+}
+
+void TWinSkinForm::RunAction(TWinSysButton& button, POINT screen) {
+  const int action = button.Element->Action;
+  switch (action) {
+    case 0:
+      if (SystemMenu && GetMenuState(SystemMenu, SC_CLOSE, MF_BYCOMMAND) != UINT(-1)) {
+        HoverTimer->SetEnabled(false);
+        PostMessageW(Handle, WM_SYSCOMMAND, SC_CLOSE, 0);
+      }
+      break;
+    case 1: case 22:
+      if (button.Enabled) ToggleMaximize();
+      break;
+    case 2: case 23:
+      if (button.Enabled) ToggleMinimize();
+      break;
+    case 3: case 11: case 12:
+      ShowSystemMenu({screen.x + 1, screen.y + 1});
+      break;
+    case 4:
+      PostMessageW(Handle, WM_SYSCOMMAND, SC_CONTEXTHELP, 0);
+      break;
+    case 7: case 60: SendToActiveMDIChild(SC_MINIMIZE); break;
+    case 8: case 61: SendToActiveMDIChild(SC_RESTORE); break;
+    case 9: case 62: SendToActiveMDIChild(SC_CLOSE); break;
+    default:
+      PostMessageW(Handle, WM_SKIN_BUTTONACTION, WPARAM(action), 0);
+      break;
+  }
+}
+
+void TWinSkinForm::SendToActiveMDIChild(WPARAM command) {
+  if (FormKind != 1) return;
+  for (HWND child = GetWindow(Handle, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    wchar_t name[16] = {};
+    GetClassNameW(child, name, 16);
+    if (lstrcmpiW(name, L"MDIClient") != 0) continue;
+    if (HWND active = HWND(SendMessageW(child, WM_MDIGETACTIVE, 0, 0)))
+      SendMessageW(active, WM_SYSCOMMAND, command, 0);
+    return;
+  }
+}
+
+void TWinSkinForm::ToggleMaximize() {
+  if (WindowState == 1) {
+    Restore();
+    return;
+  }
+  WindowState = 1;
+  PostMessageW(Handle, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+  HotObject = nullptr;
+}
+
+void TWinSkinForm::Restore() {
+  WindowState = 0;
+  PostMessageW(Handle, WM_SYSCOMMAND, SC_RESTORE, 0);
+}
+
+void TWinSkinForm::ToggleMinimize() {
+  if (WindowState == 2) {
+    Restore();
+    return;
+  }
+  WindowState = 2;
+  CaptionStyle(false);
+  PostMessageW(Handle, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+}
+
+void TWinSkinForm::ShowSystemMenu(POINT screen) {
+  const DWORD now = GetTickCount();
+  if (DoubleClickTime < 0 || now - LastClickTime > DWORD(DoubleClickTime)) {
+    if (SkinManager) SkinManager->MenuKind = 2;
+    LastClickTime = now;
+    // The system's own menu, tracked here; its command comes back as a system command.
+    if (!SystemMenu) return;
+    const UINT command = UINT(TrackPopupMenu(SystemMenu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY,
+                                             screen.x, screen.y, 0, Handle, nullptr));
+    if (command) PostMessageW(Handle, WM_SYSCOMMAND, command, 0);
+    return;
+  }
+  if (HotObject) {
+    HoverTimer->SetEnabled(false);
+    PostMessageW(Handle, WM_CLOSE, 0, 0);
+  }
+}
+
+void TWinSkinForm::HoverTick() {
+  try {
+    if (!HotObject) return;
+    POINT cursor;
+    GetCursorPos(&cursor);
+    const POINT p = ToWindowPoint(cursor);
+    if (!PtInRect(&HotObject->Bounds, p)) {
+      HotObject->MouseLeave();
+      HotObject = nullptr;
+      HideHint();
+      HoverTime = 0;
+      return;
+    }
+    auto* button = dynamic_cast<TWinSysButton*>(HotObject);
+    if (!button) return;
+    HoverTime += HoverTimer->GetInterval();
+    if (HoverTime >= 2 * kHintPause && HoverTime < 2 * kHintPause + kHintHidePause) {
+      const std::wstring text = CaptionButtonHint(button->Element->Action);
+      RECT w{};
+      GetWindowRect(Handle, &w);
+      const LONG x = button->Bounds.left + w.left, y = cursor.y + 24;
+      if (!text.empty()) SkinData->ShowCaptionHint({x, y, x, y}, text);
+    } else if (HoverTime >= 2 * kHintPause + kHintHidePause) {
+      HideHint();
+    }
+  } catch (...) {
+    // A timer tick never unwinds into the message loop.
+  }
+}

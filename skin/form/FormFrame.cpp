@@ -1,0 +1,395 @@
+// Frame painting of the form skinner: frame widths from the skin's border
+// images, the client area under them, the borders, the title with its text
+// and caption buttons, and the window outline cut from the keyed borders.
+#include "DataSkinObject.h"
+#include "Forms.h"
+#include "SkinManage.h"
+#include "SkinPaint.h"
+#include "WinSkinData.h"
+#include "WinSkinForm.h"
+#include "WinSysButton.h"
+#include <algorithm>
+
+namespace {
+int FrameCountOf(const TDataSkinObject& e) { return e.FrameCount < 1 ? 1 : e.FrameCount; }
+bool HasImage(const TDataSkinObject* e) { return e && e->Image && !e->Image->Empty(); }
+int ImageWidth(const TDataSkinObject* e) { return HasImage(e) ? e->Image->Width() : 0; }
+int ImageHeight(const TDataSkinObject* e) { return HasImage(e) ? e->Image->Height() : 0; }
+}  // namespace
+
+void TWinSkinForm::SetupFrame() {
+  if (SkinData->NoSkinLoaded) return;
+  if (BorderKind == 2) {
+    BorderLeft = BorderTop = BorderRight = BorderBottom = MenuBarHeight = 0;
+  } else {
+    const TSkinData& s = *SkinData;
+    BorderTop = s.FrameSideTop ? ImageHeight(s.FrameSideTop.get()) / FrameCountOf(*s.FrameSideTop) : 0;
+    BorderLeft = s.FrameSideLeft ? ImageWidth(s.FrameSideLeft.get()) / FrameCountOf(*s.FrameSideLeft) : 0;
+    BorderRight = s.FrameSideRight ? ImageWidth(s.FrameSideRight.get()) / FrameCountOf(*s.FrameSideRight) : 0;
+    BorderBottom = s.FrameSideBottom ? ImageHeight(s.FrameSideBottom.get()) / FrameCountOf(*s.FrameSideBottom) : 0;
+  }
+  FreeCaptionButtons();
+  for (const auto& element : SkinData->SysButtonElements) {
+    auto button = std::make_unique<TWinSysButton>(this, element.get());
+    button->Enabled = true;
+    if (button->IsIcon()) {
+      BuildIconBitmap();
+      if (!HasImage(element.get())) {
+        button->IconImage = std::make_unique<TBitmap>();
+        button->IconImage->Assign(IconBitmap);
+      }
+      if (SkinData->AppIconBitmap.Empty()) SkinData->AppIconBitmap.Assign(IconBitmap);
+    }
+    CaptionButtons.push_back(std::move(button));
+  }
+}
+
+void TWinSkinForm::FreeCaptionButtons() {
+  HotObject = nullptr;
+  CaptionButtons.clear();
+}
+
+void TWinSkinForm::BuildIconBitmap() {
+  const int cx = GetSystemMetrics(SM_CXSMICON), cy = GetSystemMetrics(SM_CYSMICON);
+  IconBitmap.SetPixelFormat(pf16bit);
+  IconBitmap.SetSize(cx, cy);
+  if (IconBitmap.Empty()) return;
+  IconBitmap.Canvas().BrushColor = kSkinKeyColour;
+  IconBitmap.Canvas().FillRect({0, 0, cx, cy});
+  HICON icon = HICON(SendMessageW(Handle, WM_GETICON, ICON_SMALL, 0));
+  if (!icon) icon = HICON(SendMessageW(Handle, WM_GETICON, ICON_BIG, 0));
+  if (!icon) return;
+  TIconHandle copy(HICON(CopyImage(icon, IMAGE_ICON, cx, cy, LR_COPYFROMRESOURCE)));
+  if (copy) DrawIconEx(IconBitmap.Canvas().Handle(), 0, 0, copy.Get(), cx, cy, 0, nullptr, DI_NORMAL);
+}
+
+void TWinSkinForm::CalcClientArea(TMessage& m) {
+  auto* p = reinterpret_cast<NCCALCSIZE_PARAMS*>(m.LParam);
+  const RECT proposed = p ? p->rgrc[0] : RECT{};
+  CallDefault(m);
+  if (!m.WParam || !p) {
+    m.Result = 0;
+    return;
+  }
+  if ((FormKind == 2 && WindowState != 0) || BorderKind == 2) {
+    p->rgrc[1] = p->rgrc[0];
+    m.Result = WVR_VALIDRECTS;
+    return;
+  }
+  RECT w = proposed;
+  if (p->lppos) w = {p->lppos->x, p->lppos->y, p->lppos->x + p->lppos->cx, p->lppos->y + p->lppos->cy};
+  RECT client{w.left + BorderLeft, w.top + BorderTop + MenuBarHeight, w.right - BorderRight, w.bottom - BorderBottom};
+  // A window smaller than its frame gets an empty client area, never an inverted one.
+  client.right = std::max(client.right, client.left);
+  client.bottom = std::max(client.bottom, client.top);
+  p->rgrc[0] = client;
+  p->rgrc[1] = client;
+  m.Result = WVR_VALIDRECTS;
+}
+
+void TWinSkinForm::ResizeToFrame(bool fromWindowRect) {
+  if (WindowState == 1) {
+    SetWindowPos(Handle, nullptr, 0, 0, 0, 0, 0x37);
+    return;
+  }
+  RECT client{};
+  GetClientRect(Handle, &client);
+  int clientWidth = client.right, clientHeight = client.bottom;
+  auto* form = dynamic_cast<TForm*>(Form);
+  if (!fromWindowRect && form && form->GetClientWidth() > 0 && form->GetClientHeight() > 0) {
+    clientWidth = form->GetClientWidth();
+    clientHeight = form->GetClientHeight() - (FormKind == 2 ? 0 : MenuBarHeight);
+  }
+  int width = clientWidth + BorderLeft + BorderRight;
+  const int height = clientHeight + BorderTop + BorderBottom + MenuBarHeight;
+  if (IsDialog && !fromWindowRect) {
+    // The caption must fit: widen the dialog and move its controls to the middle.
+    std::wstring text(size_t(GetWindowTextLengthW(Handle)) + 1, L'\0');
+    text.resize(size_t(GetWindowTextW(Handle, text.data(), int(text.size()))));
+    HDC dc = GetDC(Handle);
+    {
+      TSelectObject font(dc, CaptionFont.Get());
+      SIZE size{};
+      GetTextExtentPoint32W(dc, text.c_str(), int(text.size()), &size);
+      CaptionTextWidth = size.cx;
+    }
+    ReleaseDC(Handle, dc);
+    const int needed = SkinData->Title->LeftWidth + CaptionTextWidth + SkinData->Title->RightWidth;
+    if (width < needed) {
+      const int shift = (needed - width) / 2;
+      for (HWND child = GetWindow(Handle, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        RECT r;
+        GetWindowRect(child, &r);
+        POINT at{r.left, r.top};
+        ScreenToClient(Handle, &at);
+        SetWindowPos(child, nullptr, at.x + shift, at.y, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOSENDCHANGING | SWP_NOOWNERZORDER);
+      }
+      width = needed;
+    }
+  }
+  SetWindowPos(Handle, nullptr, 0, 0, width, height, SWP_FRAMECHANGED | SWP_NOACTIVATE | SWP_NOZORDER | SWP_NOMOVE);
+}
+
+void TWinSkinForm::WMNCPaint(TMessage& m) {
+  CaptionStyle(true);
+  if (SkinData->FramePaintEnabled) {
+    if (IsMaximizedMDIChild() || BorderKind == 2) {
+      CallDefault(m);
+      return;
+    }
+    PaintFrame(nullptr);
+  }
+  m.Result = 0;
+}
+
+void TWinSkinForm::WMNCActivate(TMessage& m) {
+  Active = m.WParam != 0;
+  HoverTimer->SetEnabled(Active);
+  if (!Active) {
+    HideHint();
+    HoverTime = 0;
+  }
+  if (FormKind == 2) CallDefault(m);
+  if (!IsMaximizedMDIChild()) PaintFrame(nullptr);
+  m.Result = 1;
+}
+
+void TWinSkinForm::PaintFrame(HDC dc) {
+  if (!SkinScratchBitmap() || (State != 1 && State != 3) || BorderKind == 2 || IsMaximizedMDIChild()) return;
+  HDC own = nullptr;
+  if (!dc) dc = own = GetWindowDC(Handle);
+  if (!dc) return;
+  try {
+    GetWindowRect(Handle, &WindowRect);
+    const int W = WindowRect.right - WindowRect.left, H = WindowRect.bottom - WindowRect.top;
+    PaintSize = {W, H};
+    HotObject = nullptr;
+    for (auto& b : CaptionButtons) b->ButtonState = 1;
+    if (WindowState == 2) {
+      PaintTitle(dc);
+    } else {
+      PaintBorderPiece(1, {0, 0, BorderLeft, H}, dc);
+      PaintBorderPiece(2, {W - BorderRight, 0, W, H}, dc);
+      PaintBorderPiece(4, {BorderLeft, H - BorderBottom, W - BorderRight, H}, dc);
+      PaintTitle(dc);
+      if (MenuBarHeight > 0) {
+        RECT strip{BorderLeft, BorderTop, W - BorderRight, BorderTop + MenuBarHeight};
+        FillRect(dc, &strip, SkinData->ButtonFaceBrush.Get());
+      }
+    }
+  } catch (...) {
+    // The frame keeps its last picture.
+  }
+  HotObject = nullptr;
+  if (own) ReleaseDC(Handle, own);
+}
+
+void TWinSkinForm::PaintBorderPiece(int index, const RECT& r, HDC dc) {
+  if (r.right < 0 || r.bottom < 0) return;
+  TDataSkinObject* element = index == 1   ? SkinData->FrameSideLeft.get()
+                             : index == 2 ? SkinData->FrameSideRight.get()
+                             : index == 3 ? SkinData->FrameSideTop.get()
+                                          : SkinData->FrameSideBottom.get();
+  if (!HasImage(element)) return;
+  const int frames = FrameCountOf(*element);
+  const int frame = Active || frames == 1 ? 1 : 2;
+  std::unique_ptr<TBitmap> piece =
+      ComposeNineSlice(r, *element->Image, SkinMargins(*element), index > 2, element->Tile != 1, frames, frame);
+  if (!piece || piece->Empty()) return;
+  BitBlt(dc, r.left, r.top, piece->Width(), piece->Height(), piece->Canvas().Handle(), 0, 0, SRCCOPY);
+}
+
+void TWinSkinForm::PaintTitle(HDC dc) {
+  const int W = WindowRect.right - WindowRect.left, H = WindowRect.bottom - WindowRect.top;
+  RECT title;
+  const int bufferHeight = WindowState == 2 ? H : BorderTop;
+  if (W <= 0 || bufferHeight <= 0) return;
+  if (TitleBuffer.Width() != W || TitleBuffer.Height() != bufferHeight) TitleBuffer.SetSize(W, bufferHeight);
+  HDC buffer = TitleBuffer.Canvas().Handle();
+  if (WindowState == 2) {
+    TitleBuffer.Canvas().BrushColor = SkinData->SkinColours[3];
+    TitleBuffer.Canvas().FillRect({0, 0, W, H});
+    title = {0, 0, W, BorderTop};
+  } else {
+    BitBlt(buffer, 0, 0, W, BorderTop, dc, 0, 0, SRCCOPY);
+    title = {BorderLeft, 0, W - BorderRight, BorderTop};
+  }
+  PaintBorderPiece(3, title, buffer);
+  PaintCaptionText(TitleBuffer.Canvas(), title);
+  LayoutCaptionButtons();
+  PaintCaptionButtons(buffer);
+  BitBlt(dc, 0, 0, W, bufferHeight, buffer, 0, 0, SRCCOPY);
+  SetBkMode(dc, OPAQUE);
+}
+
+void TWinSkinForm::PaintCaptionText(TCanvas& canvas, const RECT& T) {
+  HDC dc = canvas.Handle();
+  const TDataSkinTitle& title = *SkinData->Title;
+  std::wstring text;
+  if (UnicodeWindow) {
+    std::wstring buffer(size_t(GetWindowTextLengthW(Handle)) + 1, L'\0');
+    buffer.resize(size_t(GetWindowTextW(Handle, buffer.data(), int(buffer.size()))));
+    text = buffer;
+  } else {
+    char buffer[1001] = {};
+    LRESULT n = SendMessageA(Handle, WM_GETTEXT, 1000, LPARAM(buffer));
+    text = AnsiToWide(std::string(buffer, size_t(std::max<LRESULT>(0, std::min<LRESULT>(n, 1000)))));
+  }
+  text = CaptionPrefix + text + CaptionSuffix;
+
+  int reserve = 0;
+  for (auto& b : CaptionButtons)
+    if (b->Element->Align == 1 && b->HasPicture() && b->Visible) reserve = std::max(reserve, b->Element->Xcoord);
+
+  TSelectObject font(dc, CaptionFont.Get());
+  const int oldMode = SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, ColorToRGB(Active ? SkinData->SkinColours[1] : SkinData->SkinColours[2]));
+
+  RECT B = T;
+  DrawTextWide(dc, text, &B, DT_CALCRECT | DT_NOPREFIX | DT_NOCLIP);
+  const int textHeight = B.bottom - B.top;
+  const int w = (B.right - B.left) + title.TXTBackleft + title.TXTBackRight;
+  B = {T.left, T.top, T.left + w, T.top + textHeight};
+  const int TL = T.left, TR = T.right;
+  int dx = 0;
+  if (!RightToLeft) {
+    if (title.TextAlignment == 0) dx = title.LeftWidth;
+    else if (title.TextAlignment == 1) dx = (TR - TL - w) / 2;
+    else if (title.TextAlignment == 2) dx = TR - title.RightWidth - TL - w;
+  } else {
+    if (title.TextAlignment == 0) dx = TR - reserve - TL - w;
+    else if (title.TextAlignment == 1) dx = (TR - reserve - TL - w) / 2;
+    else if (title.TextAlignment == 2) dx = title.LeftWidth;
+  }
+  const int dy = ((T.bottom - T.top) - textHeight) / 2 + title.TopHeight / 2;
+  OffsetRect(&B, dx, dy);
+  if (RightToLeft && dx < 1) B.left = title.LeftWidth;
+  if (RightToLeft) {
+    OffsetRect(&B, 10, 0);
+  } else if (GetWindowLongPtrW(Handle, GWL_STYLE) & WS_POPUP) {
+    if (reserve > 5) B.right = std::min<LONG>(B.right, TR - reserve - 5);
+  } else {
+    B.right = std::min<LONG>(B.right, TR - title.RightWidth);
+  }
+  if (BorderKind == 3 && title.TextAlignment == 0) B.left -= 16;
+  TitleTextArea = B;
+
+  if (HasImage(&title))
+    DrawThreeSliceTiled(canvas, {B.left, T.top, B.right, T.bottom}, *title.Image,
+                        {title.TXTBackleft, 0, title.TXTBackRight, 0}, true, true, 2, Active ? 1 : 2);
+  B.left += title.TXTBackleft;
+  B.right -= title.TXTBackRight;
+  DrawTextWide(dc, text, &B, RightToLeft ? 0x28822 : 0x8820);
+  TextRect = B;
+  SetBkMode(dc, oldMode);
+}
+
+void TWinSkinForm::LayoutCaptionButtons() {
+  const int W = PaintSize.cx;
+  for (size_t i = 0; i < CaptionButtons.size(); ++i) {
+    TWinSysButton& b = *CaptionButtons[i];
+    IsButtonVisible(int(i));
+    if (!b.Visible || !b.HasPicture()) continue;
+    const TDataSkinSysButton& e = *b.Element;
+    const int bw = b.Picture()->Width() / b.Frames(), bh = b.Picture()->Height();
+    POINT at{0, 0};
+    switch (e.Align) {
+      case 0: at = {e.Xcoord, e.Ycoord}; break;
+      case 1: at = {W - e.Xcoord, e.Ycoord}; break;
+      case 2: case 8: at = {TitleTextArea.left - bw - e.Xcoord, e.Ycoord}; break;
+      case 3: case 9: at = {TitleTextArea.right + e.Xcoord, e.Ycoord}; break;
+      case 100: at = {W - e.Xcoord - BorderRight, BorderTop + (MenuBarHeight - bh) / 2}; break;
+      default: break;
+    }
+    b.Bounds = {at.x, at.y, at.x + bw, at.y + bh};
+  }
+}
+
+void TWinSkinForm::PaintCaptionButtons(HDC dc) {
+  for (auto& bp : CaptionButtons) {
+    TWinSysButton& b = *bp;
+    if (!b.Visible || !b.HasPicture() || b.Element->Align == 100) continue;
+    if (b.IsIcon()) {
+      PaintCaptionIcon(dc, b.Bounds);
+      continue;
+    }
+    const int frame = b.Frames() < 4 || (Active && b.Enabled) ? 1 : 4;
+    DrawFrameStretched(dc, b.Bounds, *b.Picture(), true, b.Frames(), frame);
+  }
+}
+
+void TWinSkinForm::PaintCaptionIcon(HDC dc, const RECT& bounds) {
+  HWND app = Application ? Application->Handle() : nullptr;
+  HICON icon = app ? HICON(SendMessageW(app, WM_GETICON, ICON_SMALL, 0)) : nullptr;
+  if (!icon && app) icon = HICON(SendMessageW(app, WM_GETICON, ICON_BIG, 0));
+  if (icon) {
+    TIconHandle copy(HICON(CopyImage(icon, IMAGE_ICON, SmallIconSize, SmallIconSize, LR_COPYFROMRESOURCE)));
+    if (copy) {
+      const int y = (TextRect.top + TextRect.bottom) / 2 - SmallIconSize / 2;
+      DrawIconEx(dc, 8, y, copy.Get(), SmallIconSize, SmallIconSize, 0, nullptr, DI_NORMAL);
+      return;
+    }
+  }
+  if (!IconBitmap.Empty()) DrawTransparent(dc, bounds, IconBitmap, kSkinKeyColour);
+}
+
+void TWinSkinForm::UpdateRegion() {
+  if (State == 6 || !FrameSkinned) return;
+  RECT wr{};
+  GetWindowRect(Handle, &wr);
+  const int W = wr.right - wr.left, H = wr.bottom - wr.top;
+  if (W <= 0 || H <= 0 || (FormKind == 2 && WindowState != 0)) return;
+  if (W == RegionSize.cx && H == RegionSize.cy && FormKind != 2 && State != 3) return;
+  const TSkinData& s = *SkinData;
+  auto trans = [](const std::unique_ptr<TDataSkinBorder>& e) { return e ? e->Trans : 0; };
+  if (!trans(s.FrameSideLeft) && !trans(s.FrameSideRight) && !trans(s.FrameSideTop) && !trans(s.FrameSideBottom)) {
+    TRegionHandle whole(CreateRectRgn(0, 0, W, H));
+    // The window owns the region once it is given: it is never deleted here.
+    if (SetWindowRgn(Handle, whole.Get(), TRUE)) {
+      whole.Release();
+      RegionOwned = true;
+    }
+    return;
+  }
+  RegionSize = {W, H};
+  TRegionHandle region(CreateRectRgn(BorderLeft, BorderTop, W - BorderRight, H - BorderBottom));
+  if (BorderKind != 2) {
+    TBitmap scratch;
+    auto shaped = [&](int index, int w, int h, int x, int y) {
+      scratch.SetSize(w, h);
+      scratch.Canvas().BrushColor = kSkinKeyColour;
+      scratch.Canvas().FillRect({0, 0, w, h});
+      PaintBorderPiece(index, {0, 0, w, h}, scratch.Canvas().Handle());
+      return RegionFromBitmap(scratch, x, y, kSkinKeyColour, 1, 1, 1);
+    };
+    TRegionHandle left = s.FrameSideLeft && s.FrameSideLeft->Trans == 1 && H > 1 && BorderLeft > 0
+                             ? shaped(1, BorderLeft, H, 0, 0)
+                             : TRegionHandle(CreateRectRgn(0, 0, BorderLeft, H));
+    TRegionHandle right = s.FrameSideRight && s.FrameSideRight->Trans == 1 && H > 1 && BorderRight > 0
+                              ? shaped(2, BorderRight, H, W - BorderRight, 0)
+                              : TRegionHandle(CreateRectRgn(W - BorderRight, 0, W, H));
+    const int midWidth = W - BorderLeft - BorderRight;
+    TRegionHandle bottom = s.FrameSideBottom && s.FrameSideBottom->Trans == 1 && BorderBottom >= 2 && midWidth > 0
+                               ? shaped(4, midWidth, BorderBottom, BorderLeft, H - BorderBottom)
+                               : TRegionHandle(CreateRectRgn(BorderLeft, H - BorderBottom, W - BorderRight, H));
+    TRegionHandle top = s.FrameSideTop && s.FrameSideTop->Trans == 1 && BorderTop > 1 && midWidth > 0
+                            ? shaped(3, midWidth, BorderTop, BorderLeft, 0)
+                            : TRegionHandle(CreateRectRgn(BorderLeft, 0, W - BorderRight, BorderTop));
+    HRGN parts[] = {left.Get(), right.Get(), top.Get(), bottom.Get()};
+    for (HRGN part : parts)
+      if (part) CombineRgn(region.Get(), region.Get(), part, RGN_OR);
+  }
+  if (SetWindowRgn(Handle, region.Get(), TRUE)) {
+    region.Release();
+    RegionOwned = true;
+  }
+}
+
+void TWinSkinForm::ClearRegion() {
+  if (!RegionOwned) return;
+  // The system frees the region it owned.
+  SetWindowRgn(Handle, nullptr, FormKind == 2);
+  RegionOwned = false;
+  RegionSize = {};
+}

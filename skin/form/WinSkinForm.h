@@ -1,0 +1,138 @@
+// The form skinner: the per-window skinner of a top-level window (a
+// class-library form or a foreign window such as a standard dialog). It
+// replaces the window procedure, sizes and paints the non-client area from
+// the skin, gives the window its shaped outline and runs the caption buttons.
+#pragma once
+#include "Bitmap.h"
+#include "Controls.h"
+#include "ExtCtrls.h"
+#include "Handles.h"
+#include <memory>
+#include <string>
+#include <vector>
+#include <windows.h>
+
+class TSkinData;
+class TNCObject;
+class TWinSysButton;
+
+class TWinSkinForm : public TComponent {
+public:
+  // Owner: the class-library form (the skinner is freed with it), or null
+  // for a foreign window (the manager frees it).
+  explicit TWinSkinForm(TComponent* AOwner);
+  ~TWinSkinForm() override;
+
+  // Attachment (the manager sets Handle and ClassNameForEvents first).
+  void AttachToForm(TSkinData* data, TWinControl* form);
+  void Attach(TSkinData* data);
+  // Skinning switched off: the window keeps living with its native look and size.
+  void Detach();
+  // The window is going away: only the procedures are given back.
+  void DetachOnDestroy();
+  void DetachUnframed();
+  // A new skin in the same component.
+  void Reskin();
+  void CallDefault(TMessage& m);
+
+  // Frame geometry and painting.
+  void SetupFrame();
+  void FreeCaptionButtons();
+  void ResizeToFrame(bool fromWindowRect);
+  void CalcClientArea(TMessage& m);
+  void PaintFrame(HDC dc);
+  void PaintTitle(HDC dc);
+  void PaintCaptionText(TCanvas& canvas, const RECT& title);
+  void LayoutCaptionButtons();
+  void PaintCaptionButtons(HDC dc);
+  void PaintBorderPiece(int index, const RECT& r, HDC dc);
+  void PaintCaptionIcon(HDC dc, const RECT& bounds);
+  void UpdateRegion();
+  void ClearRegion();
+  void BuildIconBitmap();
+  // On during non-client painting, so that the system paints no caption buttons.
+  void CaptionStyle(bool on);
+
+  // Caption buttons and non-client input.
+  bool IsButtonVisible(int index);
+  TNCObject* ObjectAt(POINT windowPoint);
+  POINT ToWindowPoint(POINT screen) const;
+  void ToggleMaximize();
+  void Restore();
+  void ToggleMinimize();
+  void ShowSystemMenu(POINT screen);
+  void HideHint();
+  void HoverTick();
+
+  // State (see the skinner's lifecycle: 0 attached, 1 active, 3 reskinning,
+  // 4 window being destroyed, 5 resizing at activation, 6 window gone).
+  TWndMethod SavedWindowProc;
+  WNDPROC OldWndProc = nullptr;
+  bool Subclassed = false;
+  TFontHandle CaptionFont;
+  bool Activated = false;
+  std::unique_ptr<TTimer> HoverTimer;
+  std::wstring CaptionSuffix = L"  ", CaptionPrefix = L" ";
+  std::wstring WindowClassName;
+  bool FrameSkinned = false;
+  RECT ClientRect{};
+  DWORD LastClickTime = 0;
+  int DoubleClickTime = 0;
+  int CaptionTextWidth = 0;
+  HWND OwnerWindow = nullptr;
+  RECT TextRect{};
+  int SmallIconSize = 16;
+  int BorderLeft = 0, BorderTop = 0, BorderRight = 0, BorderBottom = 0;
+  RECT WindowRect{};
+  RECT TitleTextArea{};
+  RECT NativeFrameSize{};
+  int MenuBarHeight = 0;
+  bool RightToLeft = false;
+  bool Sizeable = false;
+  bool UnicodeWindow = false;
+  bool IsDialog = false;
+  bool IsChild = false;
+  HMENU SystemMenu = nullptr;
+  TColor SavedColor = 0;
+  LONG_PTR WindowStyle = 0;
+  TNCObject* HotObject = nullptr;
+  TRegionHandle Region;
+  bool RegionOwned = false;
+  TWinControl* Form = nullptr;
+  HWND Handle = nullptr;
+  TSkinData* SkinData = nullptr;
+  std::vector<std::unique_ptr<TWinSysButton>> CaptionButtons;
+  TBitmap IconBitmap;
+  TBitmap TitleBuffer;
+  SIZE PaintSize{};
+  SIZE RegionSize{};
+  bool Active = true;
+  int FormKind = 0;    // 0 ordinary, 1 MDI parent, 2 MDI child
+  int BorderKind = 1;  // 0 sizeable, 1 single, 2 no caption, 3 dialog
+  unsigned BorderIcons = 0;  // 1 maximize, 2 minimize, 4 help, 8 system menu, 16 caption-style quirk
+  int WindowState = 0;       // 0 normal, 1 maximized, 2 minimized
+  int State = 0;
+  std::wstring ClassNameForEvents;
+  int HoverTime = 0;  // ms the cursor has rested on the hot caption button
+
+  LRESULT FormWndProc(UINT msg, WPARAM wparam, LPARAM lparam);
+
+private:
+  void Dispatch(TMessage& m);
+  void ControlWndProc(TMessage& m);
+  void Activate();
+  void RestoreWindowProcs();
+  void ReadWindowState();
+  bool IsMaximizedMDIChild() const { return FormKind == 2 && WindowState == 1; }
+  void WMNCPaint(TMessage& m);
+  void WMNCActivate(TMessage& m);
+  void WMNCHitTest(TMessage& m);
+  void WMNCMouseMove(TMessage& m);
+  void WMNCLButtonDown(TMessage& m);
+  void WMNCLButtonUp(TMessage& m);
+  void WMNCLButtonDblClk(TMessage& m);
+  void WMNCRButtonDown(TMessage& m);
+  bool WMSysCommand(TMessage& m);
+  void RunAction(TWinSysButton& button, POINT screen);
+  void SendToActiveMDIChild(WPARAM command);
+};

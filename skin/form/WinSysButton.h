@@ -1,0 +1,49 @@
+// Non-client objects of a form skinner: the common base of caption buttons
+// and menu-bar items, and the caption button drawn from a skin element.
+#pragma once
+#include "Bitmap.h"
+#include <memory>
+#include <windows.h>
+
+class TWinSkinForm;
+class TDataSkinSysButton;
+
+class TNCObject {
+public:
+  explicit TNCObject(TWinSkinForm* owner) : Owner(owner) {}
+  virtual ~TNCObject() = default;
+  TNCObject(const TNCObject&) = delete;
+  TNCObject& operator=(const TNCObject&) = delete;
+
+  virtual void MouseDown();
+  virtual void MouseUp();
+  virtual void MouseEnter();
+  virtual void MouseLeave();
+  virtual void Paint() {}
+
+  TWinSkinForm* Owner;
+  RECT Bounds{};  // window coordinates
+  bool Visible = false;
+  int ButtonState = 1;  // 1 normal, 2 pressed, 3 hot, 4 disabled or inactive
+  bool Enabled = true;
+};
+
+class TWinSysButton : public TNCObject {
+public:
+  TWinSysButton(TWinSkinForm* owner, TDataSkinSysButton* element) : TNCObject(owner), Element(element) {}
+  void Paint() override;
+  // The frame painted for the current state.
+  int PaintFrameIndex() const;
+  bool IsIcon() const;
+  int Frames() const;
+  // The element's image, or the window icon an icon button carries itself.
+  TBitmap* Picture() const;
+  bool HasPicture() const;
+
+  TDataSkinSysButton* Element;
+  // The skin's elements are shared by every window: the icon stays here.
+  std::unique_ptr<TBitmap> IconImage;
+};
+
+// The hint of a caption button's action, empty for actions without one.
+const wchar_t* CaptionButtonHint(int action);

@@ -1,0 +1,200 @@
+// Which windows the skin manager gives a form skinner, with the shipped skin
+// loaded by the main form.
+#include "MainFormFixture.h"
+#include "SkinManage.h"
+#include "SkinMessages.h"
+#include "WinSkinData.h"
+#include "WinSkinForm.h"
+
+namespace {
+LRESULT CALLBACK AnswersQuery(HWND wnd, UINT msg, WPARAM wparam, LPARAM lparam) {
+  if (msg == WM_SKIN_QUERY) return 1;
+  return DefWindowProcW(wnd, msg, wparam, lparam);
+}
+
+// A top-level window of a class registered for this test, of the given module.
+HWND MakeWindow(const wchar_t* className, HINSTANCE instance, int width, int height,
+                WNDPROC proc = DefWindowProcW) {
+  WNDCLASSW wc{};
+  wc.lpfnWndProc = proc;
+  wc.hInstance = instance;
+  wc.lpszClassName = className;
+  RegisterClassW(&wc);
+  return CreateWindowExW(0, className, L"probe", WS_POPUP | WS_CAPTION, 10, 10, width, height, nullptr, nullptr,
+                         instance, nullptr);
+}
+
+INT_PTR CALLBACK PlainDialog(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
+
+// A "#32770" dialog built from a template in memory, filed under another module.
+HWND MakeDialog(DWORD extraStyle) {
+  struct {
+    DLGTEMPLATE t;
+    WORD menu, cls, title;
+  } tpl{};
+  tpl.t.style = WS_POPUP | WS_CAPTION | DS_MODALFRAME | extraStyle;
+  tpl.t.cx = 120;
+  tpl.t.cy = 60;
+  return CreateDialogIndirectParamW(GetModuleHandleW(L"kernel32.dll"), &tpl.t, nullptr, PlainDialog, 0);
+}
+
+class SkinManageAdmitTest : public MainFormTest {
+protected:
+  void SetUp() override {
+    MainFormTest::SetUp();
+    Data = dynamic_cast<TSkinData*>(Form->FindComponent(L"SkinData1"));
+    ASSERT_NE(Data, nullptr);
+    ASSERT_NE(SkinManager, nullptr);
+  }
+  void TearDown() override {
+    for (HWND w : Windows)
+      if (IsWindow(w)) DestroyWindow(w);
+    MainFormTest::TearDown();
+    SkinManager.reset();
+  }
+  HWND Keep(HWND w) {
+    Windows.push_back(w);
+    return w;
+  }
+  TSkinData* Data = nullptr;
+  std::vector<HWND> Windows;
+};
+}  // namespace
+
+TEST_F(SkinManageAdmitTest, TheMainWindowIsSkinnedWhenFirstActivated) {
+  HWND main = Form->Handle();
+  TWinSkinForm* skinner = SkinManager->FindFormSkinner(main);
+  ASSERT_NE(skinner, nullptr);
+  EXPECT_EQ(skinner->Form, Form);
+  EXPECT_EQ(skinner->SkinData, Data);
+  EXPECT_EQ(skinner->State, 1);
+  EXPECT_EQ(SkinManager->RunState, 1);
+  EXPECT_EQ(SendMessageA(main, WM_SKIN_QUERY, 0, 0), 1);
+  // Already skinned: no second skinner.
+  EXPECT_FALSE(SkinManager->SkinWindow(main));
+  EXPECT_EQ(SkinManager->FormSkinners.size(), 1u);
+}
+
+TEST_F(SkinManageAdmitTest, AWindowThatAnswersTheQueryIsNotSkinned) {
+  HWND w = Keep(MakeWindow(L"AnswersSkinQuery", ProgramInstance(), 80, 60, AnswersQuery));
+  ASSERT_NE(w, nullptr);
+  EXPECT_FALSE(SkinManager->SkinWindow(w));
+  EXPECT_EQ(SkinManager->FindFormSkinner(w), nullptr);
+}
+
+TEST_F(SkinManageAdmitTest, AWindowOfTheProgramIsAdmittedButNotWithZeroArea) {
+  HWND empty = Keep(MakeWindow(L"OwnProbe", ProgramInstance(), 0, 0));
+  EXPECT_FALSE(SkinManager->SkinWindow(empty));
+  HWND sized = Keep(MakeWindow(L"OwnProbe", ProgramInstance(), 80, 60));
+  EXPECT_TRUE(SkinManager->SkinWindow(sized));
+  ASSERT_NE(SkinManager->FindFormSkinner(sized), nullptr);
+  EXPECT_EQ(SkinManager->FindFormSkinner(sized)->Form, nullptr);
+  EXPECT_EQ(SendMessageA(sized, WM_SKIN_QUERY, 0, 0), 1);
+  // The foreign-window skinner is the manager's: destroying the window frees it.
+  DestroyWindow(sized);
+  SkinManager->PurgeFormSkinners();
+  EXPECT_EQ(SkinManager->FindFormSkinner(sized), nullptr);
+}
+
+TEST_F(SkinManageAdmitTest, AFormWithTag99IsNeverSkinned) {
+  Data->SetDisableTag(7);
+  auto* form = new TForm(Application);
+  form->SetTag(99);
+  form->SetBounds(20, 20, 200, 150);
+  form->Show();
+  Application->ProcessMessages();
+  EXPECT_EQ(SkinManager->FindFormSkinner(form->Handle()), nullptr);
+  EXPECT_FALSE(SkinManager->SkinWindow(form->Handle()));
+  delete form;
+}
+
+TEST_F(SkinManageAdmitTest, AnotherFormIsSkinnedWhenActivated) {
+  auto* form = new TForm(Application);
+  form->SetBounds(20, 20, 200, 150);
+  form->Show();
+  Application->ProcessMessages();
+  TWinSkinForm* skinner = SkinManager->FindFormSkinner(form->Handle());
+  ASSERT_NE(skinner, nullptr);
+  EXPECT_EQ(skinner->Owner(), form);
+  delete form;  // frees its skinner, which leaves the registry
+  EXPECT_EQ(SkinManager->FormSkinners.size(), 1u);
+}
+
+TEST_F(SkinManageAdmitTest, ADialogOfAnotherModuleIsAdmittedUnlessItWantsTheForeground) {
+  HWND dialog = Keep(MakeDialog(0));
+  ASSERT_NE(dialog, nullptr);
+  ASSERT_NE(HINSTANCE(GetWindowLongPtrW(dialog, GWLP_HINSTANCE)), ProgramInstance());
+  EXPECT_TRUE(SkinManager->SkinWindow(dialog));
+  TWinSkinForm* skinner = SkinManager->FindFormSkinner(dialog);
+  ASSERT_NE(skinner, nullptr);
+  EXPECT_TRUE(skinner->IsDialog);
+  EXPECT_EQ(skinner->BorderKind, 3);
+
+  HWND foreground = Keep(MakeDialog(DS_SETFOREGROUND));
+  ASSERT_NE(foreground, nullptr);
+  ASSERT_TRUE(GetWindowLongPtrW(foreground, GWL_STYLE) & DS_SETFOREGROUND);
+  EXPECT_FALSE(SkinManager->SkinWindow(foreground));
+}
+
+TEST_F(SkinManageAdmitTest, AWindowOfAnotherModuleThatIsNoDialogIsRefused) {
+  HWND w = Keep(MakeWindow(L"ForeignProbe", GetModuleHandleW(L"kernel32.dll"), 80, 60));
+  ASSERT_NE(w, nullptr);
+  EXPECT_FALSE(SkinManager->SkinWindow(w));
+}
+
+TEST_F(SkinManageAdmitTest, ClassNamesThatAreNeverSkinned) {
+  for (const wchar_t* name : {L"xTcxPopupEditPopupWindowx", L"TTERenderWindow1", L"TPopupDBTreeView",
+                              L"SysMonthCal32"}) {
+    HWND w = Keep(MakeWindow(name, ProgramInstance(), 80, 60));
+    ASSERT_NE(w, nullptr);
+    EXPECT_FALSE(SkinManager->SkinWindow(w)) << testing::PrintToString(std::wstring(name));
+  }
+}
+
+TEST_F(SkinManageAdmitTest, PreviewWindowsOnlyWithThePreviewOption) {
+  HWND w = Keep(MakeWindow(L"MyPrintPREVIEWForm", ProgramInstance(), 80, 60));
+  Data->SetOptions(Data->Options & ~SetOf({xoPreview}));
+  EXPECT_FALSE(SkinManager->AcceptWindowClass(w, L"MyPrintPREVIEWForm"));
+  EXPECT_FALSE(SkinManager->SkinWindow(w));
+  Data->SetOptions(Data->Options | SetOf({xoPreview}));
+  EXPECT_TRUE(SkinManager->AcceptWindowClass(w, L"MyPrintPREVIEWForm"));
+  EXPECT_TRUE(SkinManager->SkinWindow(w));
+}
+
+TEST_F(SkinManageAdmitTest, NothingIsAdmittedWhileSkinningIsOff) {
+  HWND w = Keep(MakeWindow(L"OwnProbe", ProgramInstance(), 80, 60));
+  SkinManager->SkinningActive = false;
+  EXPECT_FALSE(SkinManager->SkinWindow(w));
+}
+
+TEST_F(SkinManageAdmitTest, SwitchingOffGivesTheMainWindowItsNativeFrameBack) {
+  HWND main = Form->Handle();
+  Data->SetActive(false);
+  for (int i = 0; i < 400 && !SkinManager->FormSkinners.empty(); ++i) {
+    Sleep(10);
+    Application->ProcessMessages();
+  }
+  ASSERT_TRUE(SkinManager->FormSkinners.empty());
+  EXPECT_NE(SendMessageA(main, WM_SKIN_QUERY, 0, 0), 1);
+  RECT client;
+  GetClientRect(main, &client);
+  EXPECT_EQ(client.right, 394);
+  EXPECT_EQ(client.bottom, 354);
+  HRGN region = CreateRectRgn(0, 0, 0, 0);
+  EXPECT_EQ(GetWindowRgn(main, region), ERROR);  // no shaped outline any more
+  DeleteObject(region);
+  // The form still works natively.
+  PressAll(L"7");
+  EXPECT_EQ(Display(), L"7");
+}
+
+TEST_F(SkinManageAdmitTest, ShutDownDetachesEverySkinnerAndRemovesTheHook) {
+  HWND main = Form->Handle();
+  HWND own = Keep(MakeWindow(L"OwnProbe", ProgramInstance(), 80, 60));
+  ASSERT_TRUE(SkinManager->SkinWindow(own));
+  SkinManager.reset();
+  EXPECT_NE(SendMessageA(main, WM_SKIN_QUERY, 0, 0), 1);
+  EXPECT_NE(SendMessageA(own, WM_SKIN_QUERY, 0, 0), 1);
+  PressAll(L"4 2");
+  EXPECT_EQ(Display(), L"42");
+}
