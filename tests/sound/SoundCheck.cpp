@@ -431,12 +431,14 @@ int Check(const std::vector<float>& rec, const std::vector<Voice>& voices, const
   std::vector<Burst> bursts = FindBursts(rec, voices);
   std::printf("  %.2f s recorded, %zu burst(s)\n", rec.size() / double(kRate), bursts.size());
   PrintBursts(bursts);
-  std::string heard;  // one line: name and length of each burst, and the pauses
+  std::string heard;  // one line: each burst's name and length, and the pauses
   for (size_t i = 0; i < bursts.size(); ++i) {
     char item[96];
     if (i > 0) std::snprintf(item, sizeof item, " | %.0f ms | ", Ms(bursts[i].First - bursts[i - 1].Last - 1)), heard += item;
-    std::snprintf(item, sizeof item, "%s %.3f s", bursts[i].Name().c_str(), bursts[i].Length() / double(kRate));
+    const Burst& b = bursts[i];
+    std::snprintf(item, sizeof item, "%s %.3f s", b.Name().c_str(), (b.Length() - b.Dropout) / double(kRate));
     heard += item;
+    if (b.Dropout) std::snprintf(item, sizeof item, " (+%.0f ms dropouts)", Ms(b.Dropout)), heard += item;
   }
   std::printf("  heard: %s\n", bursts.empty() ? "nothing" : heard.c_str());
   std::vector<std::string> faults = Compare(bursts, voices, expected, longest);
