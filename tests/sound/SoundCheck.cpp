@@ -24,6 +24,7 @@
 //   NAME     a burst of Sound/NAME.wav (for example 5, 10, 等于)
 //   ?        at most one burst here that matches no file (a default sound)
 //   +MS      the pause between the bursts on either side is at least MS ms
+//            (with the dropouts of the burst before it, which delay its end)
 // No expected word at all means the recording must be silent. --longest MS
 // (before the words) also demands that no burst last longer than MS ms
 // (dropouts left out).
@@ -408,10 +409,14 @@ std::vector<std::string> Compare(const std::vector<Burst>& bursts, const std::ve
       faults.push_back(line);
     }
     if (minPause >= 0 && i > 0) {
-      long pause = b.First - bursts[i - 1].Last - 1;
-      if (pause < minPause) {
-        std::snprintf(line, sizeof line, "the pause before burst %zu (%s) is %.0f ms, less than %.0f ms", i + 1,
-                      word.c_str(), Ms(pause), Ms(minPause));
+      // The player takes a file as done when its length has passed; dropouts
+      // in it push its real end later, into the pause after it. That time
+      // counts as pause: the program waited it.
+      const Burst& before = bursts[i - 1];
+      long pause = b.First - before.Last - 1, lost = before.Dropout;
+      if (pause + lost < minPause) {
+        std::snprintf(line, sizeof line, "the pause before burst %zu (%s) is %.0f ms (%.0f ms with the dropouts before it), less than %.0f ms",
+                      i + 1, word.c_str(), Ms(pause), Ms(pause + lost), Ms(minPause));
         faults.push_back(line);
       }
     }
