@@ -13,6 +13,9 @@
 #
 # The sink runs at the format of the recordings the program plays (16-bit mono
 # 22050 Hz), so nothing is resampled between the program and the recording.
+# It never rewinds: a null sink renders ahead of time and hands that to its
+# monitor at once, so a rewind (done when a new stream starts) would replace
+# sound the recording has already received, garbling it.
 
 PULSE_ENV_SINK=voicecalc_sink
 PULSE_ENV_RATE=22050
@@ -24,8 +27,7 @@ pulse_env_start() {
   local socket="$PULSE_ENV_DIR/runtime/native"
   # No D-Bus (the address leads nowhere, so none is launched), no real-time
   # scheduling, no shared memory (plain copies over the socket are enough for
-  # a few seconds of speech, and avoid memfd trouble between 32- and 64-bit
-  # clients).
+  # a few seconds of speech, and spare the server's memfd complaints).
   env HOME="$PULSE_ENV_DIR/home" XDG_RUNTIME_DIR="$PULSE_ENV_DIR/runtime" \
     PULSE_RUNTIME_PATH="$PULSE_ENV_DIR/runtime" PULSE_STATE_PATH="$PULSE_ENV_DIR/state" \
     XDG_CONFIG_HOME="$PULSE_ENV_DIR/config" \
