@@ -48,7 +48,7 @@ REG
     touch "$stamp"
   fi
   # Keep the server and Wine's services up, so tests do not each wait for them.
-  wineserver -p >/dev/null 2>&1
+  wineserver -p >/dev/null 2>&1 || true  # already running is fine
   wine cmd /c exit >/dev/null 2>&1 </dev/null || true
 }
 
