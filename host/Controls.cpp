@@ -87,6 +87,7 @@ void TControl::SetParent(TWinControl* parent) {
 }
 
 void TControl::SetBounds(int left, int top, int width, int height) {
+  if (left == FLeft && top == FTop && width == FWidth && height == FHeight) return;
   Invalidate();
   FLeft = left;
   FTop = top;
@@ -369,6 +370,8 @@ void TWinControl::FontChanged() {
 }
 
 void TWinControl::SetBounds(int left, int top, int width, int height) {
+  // Unchanged bounds cost no window move: relayouts run on every resize.
+  if (left == FLeft && top == FTop && width == FWidth && height == FHeight) return;
   FLeft = left;
   FTop = top;
   FWidth = width;

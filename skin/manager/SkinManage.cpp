@@ -66,7 +66,7 @@ TSkinManage::TSkinManage() {
   HooksDisabled = false;
   ActionTimer.SetEnabled(false);
   ActionTimer.SetInterval(100);
-  ActionTimer.OnTimer = [this](TObject* sender) { OnActionTimer(sender); };
+  ActionTimer.OnTimer = [this](TObject*) { RunPendingAction(); };
 }
 
 TSkinManage::~TSkinManage() {
@@ -269,7 +269,7 @@ void TSkinManage::DetachAndFree(TWinSkinForm* skinner) {
   delete skinner;
 }
 
-void TSkinManage::OnActionTimer(TObject*) {
+void TSkinManage::RunPendingAction() {
   ActionTimer.SetEnabled(false);
   TSkinData* data = PendingSkinData;
   if (!data) return;

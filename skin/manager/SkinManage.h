@@ -48,6 +48,8 @@ public:
   void RemoveFormSkinner(TWinSkinForm* skinner);
   // Frees the skinners whose window is gone.
   void PurgeFormSkinners();
+  // What the action timer runs: the pending action, at once.
+  void RunPendingAction();
 
   // The shared scratch bitmap lives as long as skinning can happen.
   TSkinDrawUnit DrawUnit;
@@ -66,7 +68,6 @@ public:
   HHOOK SkinHook = nullptr;
 
 private:
-  void OnActionTimer(TObject* sender);
   void SkinForm(TWinControl* form);
   // Every application form, in creation order.
   std::vector<TWinControl*> ApplicationForms() const;

@@ -1,5 +1,6 @@
 // No GDI handle outlives a paint: every primitive runs thousands of times and
 // the process's count of GDI objects comes back to where it started.
+#include "HandleCount.h"
 #include "ImgUtil.h"
 #include "PixelFixtures.h"
 #include "SkinPaint.h"
@@ -7,23 +8,26 @@
 
 namespace {
 
-// GetGuiResources where the system counts; Wine answers 0, but its handle
-// table answers GetObjectType for a bare index (no generation in the high
-// word), so counting the indices that do lists every live object.
-int LiveGdiObjects() {
-  if (DWORD n = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS)) return int(n);
-  int live = 0;
-  for (UINT_PTR i = 1; i < 0x10000; ++i)
-    if (GetObjectType(HGDIOBJ(i))) ++live;
-  return live;
-}
-
 TEST(GdiObjects, CountSeesOneObjectMore) {
   const int before = LiveGdiObjects();
   HBRUSH brush = CreateSolidBrush(RGB(1, 2, 3));
   EXPECT_EQ(LiveGdiObjects(), before + 1);
   DeleteObject(brush);
   EXPECT_EQ(LiveGdiObjects(), before);
+}
+
+TEST(UserObjects, CountSeesOneObjectMore) {
+  const int before = LiveUserObjects();
+  HMENU menu = CreatePopupMenu();
+  EXPECT_EQ(LiveUserObjects(), before + 1);
+  HICON icon = CopyIcon(LoadIconW(nullptr, IDI_APPLICATION));
+  EXPECT_EQ(LiveUserObjects(), before + 2);
+  HWND wnd = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 5, 5, nullptr, nullptr, nullptr, nullptr);
+  EXPECT_EQ(LiveUserObjects(), before + 3);
+  DestroyWindow(wnd);
+  DestroyIcon(icon);
+  DestroyMenu(menu);
+  EXPECT_EQ(LiveUserObjects(), before);
 }
 
 // One call of every primitive, on the kinds of input that take each path.
