@@ -34,6 +34,7 @@ struct TGdiTraits { static void Free(HGDIOBJ h) { DeleteObject(h); } };
 struct TMemDCTraits { static void Free(HDC h) { DeleteDC(h); } };
 struct TIconTraits { static void Free(HICON h) { DestroyIcon(h); } };
 struct TRgnTraits { static void Free(HRGN h) { DeleteObject(h); } };
+struct TMenuTraits { static void Free(HMENU h) { DestroyMenu(h); } };
 
 using TFontHandle = TUniqueHandle<HFONT, TGdiTraits>;
 using TBrushHandle = TUniqueHandle<HBRUSH, TGdiTraits>;
@@ -42,6 +43,7 @@ using TBitmapHandle = TUniqueHandle<HBITMAP, TGdiTraits>;
 using TRegionHandle = TUniqueHandle<HRGN, TRgnTraits>;
 using TMemoryDC = TUniqueHandle<HDC, TMemDCTraits>;
 using TIconHandle = TUniqueHandle<HICON, TIconTraits>;
+using TMenuHandle = TUniqueHandle<HMENU, TMenuTraits>;
 
 // A DC from GetDC, given back with ReleaseDC.
 class TWindowDC {

@@ -248,24 +248,6 @@ void TWinSkinForm::ToggleMinimize() {
   PostMessageW(Handle, WM_SYSCOMMAND, SC_MINIMIZE, 0);
 }
 
-void TWinSkinForm::ShowSystemMenu(POINT screen) {
-  const DWORD now = GetTickCount();
-  if (DoubleClickTime < 0 || now - LastClickTime > DWORD(DoubleClickTime)) {
-    if (SkinManager) SkinManager->MenuKind = 2;
-    LastClickTime = now;
-    // The system's own menu, tracked here; its command comes back as a system command.
-    if (!SystemMenu) return;
-    const UINT command = UINT(TrackPopupMenu(SystemMenu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY,
-                                             screen.x, screen.y, 0, Handle, nullptr));
-    if (command) PostMessageW(Handle, WM_SYSCOMMAND, command, 0);
-    return;
-  }
-  if (HotObject) {
-    HoverTimer->SetEnabled(false);
-    PostMessageW(Handle, WM_CLOSE, 0, 0);
-  }
-}
-
 void TWinSkinForm::HoverTick() {
   try {
     if (!HotObject) return;

@@ -435,6 +435,8 @@ void TWinSkinForm::Detach() {
     DetachUnframed();
     return;
   }
+  // Not while it is open: its tracking still reads the items.
+  if (SysMenuPopup && !SysMenuPopup->Handle()) SysMenuPopup.reset();
   if (HoverTimer) HoverTimer->SetEnabled(false);
   if (SkinData) SkinData->HideCaptionHint();
   HotObject = nullptr;

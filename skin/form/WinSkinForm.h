@@ -7,6 +7,7 @@
 #include "Controls.h"
 #include "ExtCtrls.h"
 #include "Handles.h"
+#include "Menus.h"
 #include <memory>
 #include <string>
 #include <vector>
@@ -61,6 +62,8 @@ public:
   void Restore();
   void ToggleMinimize();
   void ShowSystemMenu(POINT screen);
+  // Fills SysMenuPopup from the window's system menu and state.
+  void BuildSystemMenu();
   void HideHint();
   void HoverTick();
 
@@ -93,6 +96,7 @@ public:
   bool IsDialog = false;
   bool IsChild = false;
   HMENU SystemMenu = nullptr;
+  std::unique_ptr<TPopupMenu> SysMenuPopup;
   TColor SavedColor = 0;
   LONG_PTR WindowStyle = 0;
   TNCObject* HotObject = nullptr;
