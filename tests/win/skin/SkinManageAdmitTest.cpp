@@ -198,3 +198,36 @@ TEST_F(SkinManageAdmitTest, ShutDownDetachesEverySkinnerAndRemovesTheHook) {
   PressAll(L"4 2");
   EXPECT_EQ(Display(), L"42");
 }
+
+namespace {
+// What a timer saw of the program's message box before it closed it.
+struct TBoxSeen {
+  bool Skinned = false;
+  bool Active = false;  // the skinner ran its activation
+  RECT Client{};
+};
+TBoxSeen BoxSeen;
+
+void CALLBACK InspectMessageBox(HWND, UINT, UINT_PTR id, DWORD) {
+  HWND box = FindWindowW(L"#32770", L"Box");
+  if (!box) return;
+  TWinSkinForm* skinner = SkinManager ? SkinManager->FindFormSkinner(box) : nullptr;
+  if (!skinner || !skinner->Activated) return;
+  BoxSeen.Skinned = SendMessageA(box, WM_SKIN_QUERY, 0, 0) == 1;
+  BoxSeen.Active = skinner->State == 1 && skinner->IsDialog && skinner->BorderKind == 3;
+  GetClientRect(box, &BoxSeen.Client);
+  KillTimer(nullptr, id);
+  PostMessageW(box, WM_COMMAND, IDOK, 0);
+}
+}  // namespace
+
+TEST_F(SkinManageAdmitTest, TheProgramsMessageBoxIsSkinned) {
+  BoxSeen = {};
+  const UINT_PTR timer = SetTimer(nullptr, 0, 50, InspectMessageBox);
+  const int answer = MessageBoxW(Form->Handle(), L"Text", L"Box", MB_OK);
+  KillTimer(nullptr, timer);
+  EXPECT_EQ(answer, IDOK);
+  EXPECT_TRUE(BoxSeen.Skinned);
+  EXPECT_TRUE(BoxSeen.Active);
+  EXPECT_GT(BoxSeen.Client.right, 0);
+}
