@@ -20,7 +20,8 @@ add_library(skin_engine STATIC
   ${CMAKE_CURRENT_LIST_DIR}/form/WinSysButton.cpp
   ${CMAKE_CURRENT_LIST_DIR}/form/FormFrame.cpp
   ${CMAKE_CURRENT_LIST_DIR}/form/FormCaption.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/form/FormSystemMenu.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/form/FormSystemMenu.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/form/FormMDIClient.cpp)
 target_include_directories(skin_engine PUBLIC
   ${CMAKE_CURRENT_LIST_DIR}/data ${CMAKE_CURRENT_LIST_DIR}/manager ${CMAKE_CURRENT_LIST_DIR}/form)
 target_link_libraries(skin_engine PUBLIC skin_draw host skindata_core)

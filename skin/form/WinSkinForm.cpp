@@ -104,7 +104,14 @@ void TWinSkinForm::Attach(TSkinData* data) {
 
   FormKind = 0;
   for (HWND child = GetTopWindow(Handle); child; child = GetWindow(child, GW_HWNDNEXT))
-    if (ClassNameOf(child) == L"MDIClient") FormKind = 1;
+    if (ClassNameOf(child) == L"MDIClient") {
+      FormKind = 1;
+      MDIClientWindow = child;
+      if (SkinManager) {
+        SkinManager->MDIClientHandle = child;
+        SkinManager->MDIParentForm = Form;
+      }
+    }
   if (exStyle & WS_EX_MDICHILD) {
     FormKind = 2;
     if (data->Has(xoMDIChildBorder)) FrameSkinned = false;
@@ -132,6 +139,11 @@ void TWinSkinForm::Attach(TSkinData* data) {
   UnicodeWindow = IsWindowUnicode(Handle);
   if (version & 0x80000000u) data->SkinControls &= ~SetOf({xcSystemMenu});
 
+  if (FormKind == 1) {
+    MenuUpdateCopy = data->MenuUpdate;
+    HookMDIClient();
+  }
+
   // Route the window to this object; the stub finds it through a property.
   SetPropW(Handle, kSkinnerProp, this);
   RemovePropW(Handle, kOldProcProp);
@@ -146,6 +158,12 @@ void TWinSkinForm::Attach(TSkinData* data) {
     SetupFrame();
   } else {
     State = 1;
+  }
+  if (FormKind == 2) {
+    // A thin skin title leaves the rest of the native caption height as a band.
+    const int caption = GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CXFRAME);
+    if (FrameSkinned && BorderTop < caption) MenuBarHeight = caption - BorderTop;
+    if (WindowState == 1 && SkinManager && !SkinManager->MDIMaximized) SkinManager->SetMDIMaximized(true);
   }
 }
 
@@ -173,6 +191,8 @@ void TWinSkinForm::Activate() {
                      (w.bottom - w.top) - (ClientRect.bottom - ClientRect.top)};
   if (State == 0 && FrameSkinned) {
     if (FormKind == 2) {
+      if (WindowState == 1 && SkinManager && SkinManager->MDIClientHandle)
+        PostMessageW(SkinManager->MDIClientHandle, WM_SKIN_MDIREDRAW, WPARAM(Handle), 0);
       if (WindowState == 0) {
         State = 5;
         ResizeToFrame(false);
@@ -288,7 +308,9 @@ void TWinSkinForm::Dispatch(TMessage& m) {
     case WM_SIZE:
       CallDefault(m);
       WindowState = m.WParam == SIZE_MINIMIZED ? 2 : m.WParam == SIZE_MAXIMIZED ? 1 : 0;
-      if (WindowState != 2 && !(FormKind == 2 && WindowState != 0) && (State == 1 || State == 3)) UpdateRegion();
+      if (WindowState != 2 && !(FormKind == 2 && (WindowState != 0 || (SkinManager && SkinManager->MDIMaximized))) &&
+          (State == 1 || State == 3))
+        UpdateRegion();
       return;
     case WM_ACTIVATE:
     case WM_NCACTIVATE:
@@ -321,7 +343,10 @@ void TWinSkinForm::Dispatch(TMessage& m) {
       switch (m.WParam & 0xFFF0) {
         case SC_MINIMIZE: WindowState = 2; break;
         case SC_MAXIMIZE: WindowState = 1; break;
-        case SC_RESTORE: WindowState = 0; break;
+        case SC_RESTORE:
+          WindowState = 0;
+          if (FormKind == 2 && SkinManager) SkinManager->MDIMaximized = false;
+          break;
       }
       CallDefault(m);
       return;
@@ -367,9 +392,14 @@ void TWinSkinForm::ControlWndProc(TMessage& m) {
     case WM_SETTEXT:
       SavedWindowProc(m);
       if (IsWindowVisible(Handle)) {
-        if (WindowState == 2)
+        const HWND mdiClient = SkinManager ? SkinManager->MDIClientHandle : nullptr;
+        // A maximized MDI child's title is drawn by its parent. Without an
+        // MDI client a maximized window repaints its own frame.
+        if (WindowState == 1 && mdiClient)
+          PostMessageW(mdiClient, WM_SKIN_MDIREDRAW, WPARAM(Handle), 0);
+        else if (WindowState == 2)
           PaintFrame(nullptr);
-        else if (WindowState != 1 || FormKind != 2)
+        else
           SetWindowPos(Handle, nullptr, 0, 0, 0, 0,
                        SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
       }
@@ -392,6 +422,7 @@ void TWinSkinForm::ControlWndProc(TMessage& m) {
 }
 
 void TWinSkinForm::RestoreWindowProcs() {
+  UnhookMDIClient();
   if (Form && SavedWindowProc) {
     Form->WindowProc = SavedWindowProc;
     SavedWindowProc = nullptr;

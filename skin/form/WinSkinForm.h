@@ -36,6 +36,11 @@ public:
   void Reskin();
   void CallDefault(TMessage& m);
 
+  // The MDI client of an MDI parent, subclassed while the parent is skinned.
+  void HookMDIClient();
+  void UnhookMDIClient();
+  LRESULT MDIClientWndProc(UINT msg, WPARAM wparam, LPARAM lparam);
+
   // Frame geometry and painting.
   void SetupFrame();
   void FreeCaptionButtons();
@@ -71,6 +76,9 @@ public:
   // 4 window being destroyed, 5 resizing at activation, 6 window gone).
   TWndMethod SavedWindowProc;
   WNDPROC OldWndProc = nullptr;
+  WNDPROC OldMDIClientProc = nullptr;
+  HWND MDIClientWindow = nullptr;
+  bool MenuUpdateCopy = true;
   bool Subclassed = false;
   TFontHandle CaptionFont;
   bool Activated = false;

@@ -238,6 +238,24 @@ void TSkinManage::RemoveFormSkinner(TWinSkinForm* skinner) {
   FormSkinners.erase(std::remove(FormSkinners.begin(), FormSkinners.end(), skinner), FormSkinners.end());
 }
 
+void TSkinManage::SetMDIMaximized(bool value) {
+  if (value == MDIMaximized) return;
+  MDIMaximized = value;
+  if (MainSkinData && MainSkinData->Has(xoMDIChildBorder)) return;
+  for (TWinSkinForm* skinner : FormSkinners) {
+    if (skinner->FormKind != 2) continue;
+    if (value) {
+      skinner->ClearRegion();
+    } else if (skinner->WindowState != 2) {
+      skinner->WindowState = 0;
+      skinner->UpdateRegion();
+      if (!skinner->RegionOwned)
+        SetWindowPos(skinner->Handle, nullptr, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    }
+  }
+}
+
 void TSkinManage::PurgeFormSkinners() {
   if (RunState == 4) return;
   // Every skinner takes itself off this list when freed, so each entry is a

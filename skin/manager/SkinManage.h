@@ -48,6 +48,8 @@ public:
   void RemoveFormSkinner(TWinSkinForm* skinner);
   // Frees the skinners whose window is gone.
   void PurgeFormSkinners();
+  // MDI children shown maximized keep no region of their own.
+  void SetMDIMaximized(bool value);
   // What the action timer runs: the pending action, at once.
   void RunPendingAction();
 
@@ -62,6 +64,9 @@ public:
   bool Enumerating = false;
   int RunState = 0;  // 0 nothing active yet, 1 running, 4 being destroyed
   int MenuKind = 0;
+  bool MDIMaximized = false;
+  HWND MDIClientHandle = nullptr;
+  TWinControl* MDIParentForm = nullptr;
   int PendingAction = saNone;
   TSkinData* PendingSkinData = nullptr;
   TSkinData* MainSkinData = nullptr;

@@ -1,0 +1,83 @@
+// The MDI client of a skinned MDI parent: scroll bars kept off the skinned
+// frame, the MDI-maximized bookkeeping, and the parent's redraw on request.
+#include "SkinManage.h"
+#include "SkinMessages.h"
+#include "WinSkinData.h"
+#include "WinSkinForm.h"
+#include <utility>
+
+namespace {
+// As for the form itself: a property routes the client to its skinner, a
+// second keeps the replaced procedure when another subclasser sits above.
+const wchar_t* const kClientSkinnerProp = L"TWinSkinForm.MDIClient";
+const wchar_t* const kClientOldProcProp = L"TWinSkinForm.MDIClientOldProc";
+
+LRESULT CALLBACK MDIClientStub(HWND wnd, UINT msg, WPARAM wparam, LPARAM lparam) {
+  if (auto* skinner = static_cast<TWinSkinForm*>(GetPropW(wnd, kClientSkinnerProp)))
+    return skinner->MDIClientWndProc(msg, wparam, lparam);
+  if (auto old = reinterpret_cast<WNDPROC>(GetPropW(wnd, kClientOldProcProp)))
+    return CallWindowProcA(old, wnd, msg, wparam, lparam);
+  return DefWindowProcA(wnd, msg, wparam, lparam);
+}
+}  // namespace
+
+void TWinSkinForm::HookMDIClient() {
+  if (!MDIClientWindow || OldMDIClientProc) return;
+  SetPropW(MDIClientWindow, kClientSkinnerProp, this);
+  RemovePropW(MDIClientWindow, kClientOldProcProp);
+  OldMDIClientProc =
+      reinterpret_cast<WNDPROC>(SetWindowLongPtrA(MDIClientWindow, GWLP_WNDPROC, LONG_PTR(&MDIClientStub)));
+}
+
+void TWinSkinForm::UnhookMDIClient() {
+  if (!OldMDIClientProc) return;
+  if (SkinManager && SkinManager->MDIClientHandle == MDIClientWindow) {
+    SkinManager->MDIClientHandle = nullptr;
+    SkinManager->MDIParentForm = nullptr;
+  }
+  const WNDPROC old = std::exchange(OldMDIClientProc, nullptr);
+  if (!IsWindow(MDIClientWindow)) return;
+  RemovePropW(MDIClientWindow, kClientSkinnerProp);
+  if (WNDPROC(GetWindowLongPtrA(MDIClientWindow, GWLP_WNDPROC)) == &MDIClientStub)
+    SetWindowLongPtrA(MDIClientWindow, GWLP_WNDPROC, LONG_PTR(old));
+  else
+    SetPropW(MDIClientWindow, kClientOldProcProp, reinterpret_cast<HANDLE>(old));
+}
+
+LRESULT TWinSkinForm::MDIClientWndProc(UINT msg, WPARAM wparam, LPARAM lparam) {
+  const HWND client = MDIClientWindow;
+  const WNDPROC old = OldMDIClientProc;
+  auto pass = [&] { return CallWindowProcA(old, client, msg, wparam, lparam); };
+  switch (msg) {
+    case WM_NCDESTROY: {
+      const LRESULT result = pass();
+      UnhookMDIClient();
+      return result;
+    }
+    case WM_NCCALCSIZE:
+      if (FrameSkinned && !SkinData->Has(xoMDIScrollbar))
+        SetWindowLongPtrA(client, GWL_STYLE, GetWindowLongPtrA(client, GWL_STYLE) & ~LONG_PTR(WS_HSCROLL | WS_VSCROLL));
+      return pass();
+    case WM_MDICREATE:
+      SkinData->MenuUpdate = false;
+      return pass();
+    case WM_MDIDESTROY: {
+      const LRESULT result = pass();
+      BOOL maximized = FALSE;
+      const HWND active = HWND(CallWindowProcA(old, client, WM_MDIGETACTIVE, 0, LPARAM(&maximized)));
+      if (SkinManager) SkinManager->SetMDIMaximized(active && maximized);
+      // No child left: the menu bar may follow menu changes again.
+      if (!active) SkinData->MenuUpdate = MenuUpdateCopy;
+      return result;
+    }
+    case WM_MDIMAXIMIZE:
+    case WM_MDITILE:
+      if (SkinManager) SkinManager->MDIMaximized = false;
+      return pass();
+    case WM_SKIN_MDIREDRAW:
+      RedrawWindow(Handle, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+      return 0;
+    default:
+      return pass();
+  }
+}
