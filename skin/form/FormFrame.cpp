@@ -323,13 +323,16 @@ void TWinSkinForm::PaintCaptionIcon(HDC dc, const RECT& bounds) {
   HWND app = Application ? Application->Handle() : nullptr;
   HICON icon = app ? HICON(SendMessageW(app, WM_GETICON, ICON_SMALL, 0)) : nullptr;
   if (!icon && app) icon = HICON(SendMessageW(app, WM_GETICON, ICON_BIG, 0));
-  if (icon) {
-    TIconHandle copy(HICON(CopyImage(icon, IMAGE_ICON, SmallIconSize, SmallIconSize, LR_COPYFROMRESOURCE)));
-    if (copy) {
-      const int y = (TextRect.top + TextRect.bottom) / 2 - SmallIconSize / 2;
-      DrawIconEx(dc, 8, y, copy.Get(), SmallIconSize, SmallIconSize, 0, nullptr, DI_NORMAL);
-      return;
-    }
+  // Scaling from the resource is costly: the copy is kept while the icon stays.
+  if (icon != AppIcon) {
+    AppIcon = icon;
+    AppIconCopy.Reset(icon ? HICON(CopyImage(icon, IMAGE_ICON, SmallIconSize, SmallIconSize, LR_COPYFROMRESOURCE))
+                           : nullptr);
+  }
+  if (AppIconCopy) {
+    const int y = (TextRect.top + TextRect.bottom) / 2 - SmallIconSize / 2;
+    DrawIconEx(dc, 8, y, AppIconCopy.Get(), SmallIconSize, SmallIconSize, 0, nullptr, DI_NORMAL);
+    return;
   }
   if (!IconBitmap.Empty()) DrawTransparent(dc, bounds, IconBitmap, kSkinKeyColour);
 }

@@ -91,6 +91,8 @@ public:
   int DoubleClickTime = 0;
   int CaptionTextWidth = 0;
   HWND OwnerWindow = nullptr;
+  HICON AppIcon = nullptr;   // the icon last drawn in the caption
+  TIconHandle AppIconCopy;   // ... at small-icon size
   RECT TextRect{};
   int SmallIconSize = 16;
   int BorderLeft = 0, BorderTop = 0, BorderRight = 0, BorderBottom = 0;

@@ -1,0 +1,167 @@
+// The calculator's window with and without its skin: the time of a full
+// frame repaint, and of the start-up from process start to the first painted
+// frame. The start-up runs this program again in child mode, several times
+// for each kind; the child answers its time in its exit code.
+// Prints milliseconds and ratios; no pass or fail.
+#include "FormReader.h"
+#include "HostClasses.h"
+#include "SkinManage.h"
+#include "Unit1.h"
+#include "WinSkinData.h"
+#include "WinSkinForm.h"
+#include <algorithm>
+#include <commctrl.h>
+#include <cstdio>
+#include <cstring>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace {
+
+double Now() {
+  LARGE_INTEGER f, c;
+  QueryPerformanceFrequency(&f);
+  QueryPerformanceCounter(&c);
+  return double(c.QuadPart) / double(f.QuadPart);
+}
+
+// Milliseconds per call: repeats until at least half a second has passed.
+double MsPerCall(const std::function<void()>& work) {
+  work();
+  int calls = 0;
+  const double start = Now();
+  double elapsed = 0;
+  do {
+    work();
+    ++calls;
+    elapsed = Now() - start;
+  } while (elapsed < 0.5);
+  return elapsed * 1000 / calls;
+}
+
+void StartApplication() {
+  INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES};
+  InitCommonControlsEx(&icc);
+  RegisterHostClasses();
+  RegisterSkinClasses();
+  Application->Initialize();
+}
+
+// The form from its stored description: the built one carries the skin, the
+// unskinned one is the description before the skin was packed into it.
+TForm1* MakeForm(bool skinned) {
+  auto* form = new TForm1(Application);
+  form->Platform.PlayVoiceFile = [](const std::wstring&) {};
+  if (skinned) {
+    form->ReadState();
+    return form;
+  }
+  HRSRC res = FindResourceW(nullptr, L"UNSKINNED", MAKEINTRESOURCEW(10));
+  HGLOBAL data = res ? LoadResource(nullptr, res) : nullptr;
+  if (!data) throw std::runtime_error("no unskinned form");
+  const std::string text(static_cast<const char*>(LockResource(data)), SizeofResource(nullptr, res));
+  TFormObject description;
+  TFormTextError error;
+  if (!ReadFormText(text, description, error)) throw std::runtime_error("unskinned form unreadable");
+  ReadFormObject(*form, description);
+  form->HandleNeeded();
+  if (form->OnCreate) form->OnCreate(form);
+  return form;
+}
+
+void Pump() {
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+}
+
+// Child mode: milliseconds from this process's creation to its first frame.
+int StartUp(bool skinned) {
+  TApplication application;
+  StartApplication();
+  TForm1* form = MakeForm(skinned);
+  form->Show();
+  const HWND wnd = form->Handle();
+  // Skinned, the frame is first painted after the skinner's activation.
+  for (int i = 0; i < 2000; ++i) {
+    Pump();
+    TWinSkinForm* skinner = SkinManager ? SkinManager->FindFormSkinner(wnd) : nullptr;
+    if (!skinned || (skinner && skinner->Activated)) break;
+    Sleep(1);
+  }
+  Pump();
+  UpdateWindow(wnd);
+  FILETIME created, exited, kernel, user, now;
+  GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
+  GetSystemTimeAsFileTime(&now);
+  auto ticks = [](FILETIME t) { return (ULONGLONG(t.dwHighDateTime) << 32) | t.dwLowDateTime; };
+  const int ms = int((ticks(now) - ticks(created)) / 10000);
+  delete form;
+  SkinManager.reset();
+  return ms;
+}
+
+double MedianStartUp(bool skinned, int runs) {
+  wchar_t self[MAX_PATH];
+  GetModuleFileNameW(nullptr, self, MAX_PATH);
+  std::vector<double> times;
+  for (int i = 0; i < runs; ++i) {
+    std::wstring command = L"\"" + std::wstring(self) + L"\" --startup " + (skinned ? L"skinned" : L"native");
+    STARTUPINFOW si{sizeof si};
+    PROCESS_INFORMATION pi{};
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return -1;
+    WaitForSingleObject(pi.hProcess, INFINITE);
+    DWORD code = 0;
+    GetExitCodeProcess(pi.hProcess, &code);
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+    times.push_back(double(code));
+  }
+  std::sort(times.begin(), times.end());
+  return times[times.size() / 2];
+}
+
+void FrameRepaint() {
+  TApplication application;
+  StartApplication();
+  TForm1* form = MakeForm(true);
+  form->Show();
+  for (int i = 0; i < 200 && !(SkinManager && SkinManager->FindFormSkinner(form->Handle())); ++i) {
+    Pump();
+    Sleep(5);
+  }
+  Pump();
+  const HWND wnd = form->Handle();
+  auto repaint = [wnd] { SendMessageW(wnd, WM_NCPAINT, 1, 0); };
+  const double skinned = MsPerCall(repaint);
+  // The same window with skinning switched off: the system paints its frame.
+  auto* data = dynamic_cast<TSkinData*>(form->FindComponent(L"SkinData1"));
+  data->SetActive(false);
+  SkinManager->ActionTimer.SetEnabled(false);
+  SkinManager->RunPendingAction();
+  Pump();
+  const double native = MsPerCall(repaint);
+  std::printf("frame repaint  skinned %8.3f ms   native %8.3f ms   ratio %5.2f\n", skinned, native, skinned / native);
+  delete form;
+  SkinManager.reset();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  try {
+    if (argc == 3 && std::strcmp(argv[1], "--startup") == 0) return StartUp(std::strcmp(argv[2], "skinned") == 0);
+    FrameRepaint();
+    const int runs = 7;
+    const double skinned = MedianStartUp(true, runs), native = MedianStartUp(false, runs);
+    std::printf("start-up       skinned %8.0f ms   native %8.0f ms   ratio %5.2f   (median of %d)\n", skinned, native,
+                skinned / native, runs);
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "bench_frame: %s\n", e.what());
+    return 1;
+  }
+  return 0;
+}
