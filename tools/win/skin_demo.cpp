@@ -1,0 +1,126 @@
+// The calculator with a command line on standard input, to watch the skin
+// engine change its look at run time (and to take screenshots of it):
+//   skin <file>   load a skin file into the running form
+//   off | on      switch skinning off or on
+//   inactive      activate another window, so the calculator is inactive
+//   active        activate the calculator again
+//   box <text>    show a message box of the program (closed with "close")
+//   close         close the message box
+//   quit
+// Every command is answered with "done" once its messages have been handled.
+#include "HostClasses.h"
+#include "SkinManage.h"
+#include "Unit1.h"
+#include "WideText.h"
+#include "WinSkinData.h"
+#include <commctrl.h>
+#include <cstdio>
+#include <iostream>
+#include <string>
+#include <thread>
+
+namespace {
+constexpr UINT WM_DEMO_COMMAND = WM_APP + 1;
+HWND CommandWindow = nullptr;
+HWND OtherWindow = nullptr;
+
+void Pump(int ms) {
+  const DWORD end = GetTickCount() + DWORD(ms);
+  while (GetTickCount() < end) {
+    Application->ProcessMessages();
+    Sleep(10);
+  }
+}
+
+void Run(TForm1& form, const std::string& line) {
+  auto* data = dynamic_cast<TSkinData*>(form.FindComponent(L"SkinData1"));
+  const std::string verb = line.substr(0, line.find(' '));
+  const std::string arg = line.size() > verb.size() ? line.substr(verb.size() + 1) : "";
+  auto runAction = [] {
+    if (!SkinManager) return;
+    SkinManager->ActionTimer.SetEnabled(false);
+    SkinManager->RunPendingAction();
+  };
+  if (verb == "skin" && data) {
+    data->SetSkinFile(Utf8ToWide(arg));
+    runAction();
+  } else if ((verb == "off" || verb == "on") && data) {
+    data->SetActive(verb == "on");
+    runAction();
+  } else if (verb == "inactive") {
+    if (!OtherWindow)
+      OtherWindow = CreateWindowExW(0, L"STATIC", L"other", WS_POPUP | WS_BORDER | WS_VISIBLE, 900, 700, 200, 100,
+                                    nullptr, nullptr, nullptr, nullptr);
+    SetForegroundWindow(OtherWindow);
+    SetActiveWindow(OtherWindow);
+  } else if (verb == "active") {
+    SetForegroundWindow(form.Handle());
+    SetActiveWindow(form.Handle());
+  } else if (verb == "box") {
+    std::puts("done");
+    std::fflush(stdout);
+    MessageBoxW(form.Handle(), Utf8ToWide(arg).c_str(), L"语音计算器", MB_OK | MB_ICONINFORMATION);
+    return;  // answered before the box's own loop runs
+  } else if (verb == "close") {
+    if (HWND box = FindWindowW(L"#32770", L"语音计算器")) PostMessageW(box, WM_COMMAND, IDOK, 0);
+  } else if (verb == "quit") {
+    PostQuitMessage(0);
+    Application->Terminate();
+  } else {
+    std::printf("unknown command: %s\n", line.c_str());
+  }
+  Pump(400);
+  std::puts("done");
+  std::fflush(stdout);
+}
+
+LRESULT CALLBACK CommandProc(HWND wnd, UINT msg, WPARAM wparam, LPARAM lparam) {
+  if (msg == WM_DEMO_COMMAND) {
+    std::unique_ptr<std::string> line(reinterpret_cast<std::string*>(lparam));
+    Run(*reinterpret_cast<TForm1*>(wparam), *line);
+    return 0;
+  }
+  return DefWindowProcW(wnd, msg, wparam, lparam);
+}
+}  // namespace
+
+int main() {
+  INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES};
+  InitCommonControlsEx(&icc);
+  TApplication application;
+  try {
+    RegisterHostClasses();
+    RegisterSkinClasses();
+    Application->Initialize();
+    Application->SetTitle(L"计算器");
+    TForm1* form = nullptr;
+    Application->CreateForm(form);
+    form->Show();
+    Pump(500);
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = CommandProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"SkinDemoCommands";
+    RegisterClassW(&wc);
+    // A message-only window: its messages are also dispatched inside modal loops.
+    CommandWindow = CreateWindowExW(0, wc.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance,
+                                    nullptr);
+    std::puts("ready");
+    std::fflush(stdout);
+    std::thread reader([form] {
+      for (std::string line; std::getline(std::cin, line);) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        PostMessageW(CommandWindow, WM_DEMO_COMMAND, WPARAM(form), LPARAM(new std::string(line)));
+        if (line == "quit") return;
+      }
+      PostMessageW(CommandWindow, WM_DEMO_COMMAND, WPARAM(form), LPARAM(new std::string("quit")));
+    });
+    Application->Run();
+    reader.join();
+    SkinManager.reset();
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "skin_demo: %s\n", e.what());
+    return 1;
+  }
+  return 0;
+}
