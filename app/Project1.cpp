@@ -1,18 +1,12 @@
 // The program: the application object and its one form.
-#include "HostClasses.h"
+#include "AppSetup.h"
 #include "Unit1.h"
-#include "WinSkinData.h"
-#include <commctrl.h>
+#include "WideText.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-  INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES};
-  InitCommonControlsEx(&icc);
   TApplication application;
   try {
-    RegisterHostClasses();
-    RegisterSkinClasses();
-    Application->Initialize();
-    Application->SetTitle(L"计算器");
+    PrepareApplication();
     Application->CreateForm(Form1);
     Application->Run();
   } catch (const std::exception& e) {

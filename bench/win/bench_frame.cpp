@@ -3,14 +3,14 @@
 // frame. The start-up runs this program again in child mode, several times
 // for each kind; the child answers its time in its exit code.
 // Prints milliseconds and ratios; no pass or fail.
+#include "BenchTiming.h"
 #include "FormReader.h"
-#include "HostClasses.h"
+#include "AppSetup.h"
 #include "SkinManage.h"
 #include "Unit1.h"
 #include "WinSkinData.h"
 #include "WinSkinForm.h"
 #include <algorithm>
-#include <commctrl.h>
 #include <cstdio>
 #include <cstring>
 #include <functional>
@@ -18,35 +18,6 @@
 #include <vector>
 
 namespace {
-
-double Now() {
-  LARGE_INTEGER f, c;
-  QueryPerformanceFrequency(&f);
-  QueryPerformanceCounter(&c);
-  return double(c.QuadPart) / double(f.QuadPart);
-}
-
-// Milliseconds per call: repeats until at least half a second has passed.
-double MsPerCall(const std::function<void()>& work) {
-  work();
-  int calls = 0;
-  const double start = Now();
-  double elapsed = 0;
-  do {
-    work();
-    ++calls;
-    elapsed = Now() - start;
-  } while (elapsed < 0.5);
-  return elapsed * 1000 / calls;
-}
-
-void StartApplication() {
-  INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES};
-  InitCommonControlsEx(&icc);
-  RegisterHostClasses();
-  RegisterSkinClasses();
-  Application->Initialize();
-}
 
 // The form from its stored description: the built one carries the skin, the
 // unskinned one is the description before the skin was packed into it.
@@ -81,7 +52,7 @@ void Pump() {
 // Child mode: milliseconds from this process's creation to its first frame.
 int StartUp(bool skinned) {
   TApplication application;
-  StartApplication();
+  PrepareApplication();
   TForm1* form = MakeForm(skinned);
   form->Show();
   const HWND wnd = form->Handle();
@@ -126,7 +97,7 @@ double MedianStartUp(bool skinned, int runs) {
 
 void FrameRepaint() {
   TApplication application;
-  StartApplication();
+  PrepareApplication();
   TForm1* form = MakeForm(true);
   form->Show();
   for (int i = 0; i < 200 && !(SkinManager && SkinManager->FindFormSkinner(form->Handle())); ++i) {

@@ -3,6 +3,7 @@
 // frame's window region, built by RegionFromBitmap in batches and, for
 // comparison, the simple way (one rectangle region ORed in per run).
 // Prints milliseconds per call and ratios; no pass or fail.
+#include "BenchTiming.h"
 #include "NineSlice.h"
 #include "RegionFromBitmap.h"
 #include <cstdio>
@@ -10,27 +11,6 @@
 #include <memory>
 
 namespace {
-
-double Now() {
-  LARGE_INTEGER f, c;
-  QueryPerformanceFrequency(&f);
-  QueryPerformanceCounter(&c);
-  return double(c.QuadPart) / double(f.QuadPart);
-}
-
-// Milliseconds per call: repeats until at least half a second has passed.
-double MsPerCall(const std::function<void()>& work) {
-  work();  // first use warms GDI's caches
-  int calls = 0;
-  const double start = Now();
-  double elapsed = 0;
-  do {
-    work();
-    ++calls;
-    elapsed = Now() - start;
-  } while (elapsed < 0.5);
-  return elapsed * 1000 / calls;
-}
 
 std::unique_ptr<TBitmap> MakeImage(int w, int h, const std::function<TColor(int, int)>& colour) {
   auto b = std::make_unique<TBitmap>(w, h);

@@ -8,12 +8,11 @@
 //   close         close the message box
 //   quit
 // Every command is answered with "done" once its messages have been handled.
-#include "HostClasses.h"
+#include "AppSetup.h"
 #include "SkinManage.h"
 #include "Unit1.h"
 #include "WideText.h"
 #include "WinSkinData.h"
-#include <commctrl.h>
 #include <cstdio>
 #include <iostream>
 #include <string>
@@ -85,14 +84,9 @@ LRESULT CALLBACK CommandProc(HWND wnd, UINT msg, WPARAM wparam, LPARAM lparam) {
 }  // namespace
 
 int main() {
-  INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES};
-  InitCommonControlsEx(&icc);
   TApplication application;
   try {
-    RegisterHostClasses();
-    RegisterSkinClasses();
-    Application->Initialize();
-    Application->SetTitle(L"计算器");
+    PrepareApplication();
     TForm1* form = nullptr;
     Application->CreateForm(form);
     form->Show();

@@ -1,5 +1,6 @@
 // Switching skinning off and on, and painting the frame, over and over: no
 // GDI or USER object is left behind and every window procedure goes back.
+#include "ForeignDialog.h"
 #include "HandleCount.h"
 #include "MainFormFixture.h"
 #include "SkinManage.h"
@@ -8,20 +9,6 @@
 #include "WinSkinForm.h"
 
 namespace {
-INT_PTR CALLBACK PlainDialog(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
-
-// A "#32770" dialog of another module: the foreign-window path.
-HWND MakeForeignDialog() {
-  struct {
-    DLGTEMPLATE t;
-    WORD menu, cls, title;
-  } tpl{};
-  tpl.t.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | WS_VISIBLE;
-  tpl.t.cx = 120;
-  tpl.t.cy = 60;
-  return CreateDialogIndirectParamW(GetModuleHandleW(L"kernel32.dll"), &tpl.t, nullptr, PlainDialog, 0);
-}
-
 class SkinLeakTest : public MainFormTest {
 protected:
   void SetUp() override {
@@ -30,7 +17,7 @@ protected:
     ASSERT_NE(Data, nullptr);
     ASSERT_NE(SkinManager, nullptr);
     Main = Form->Handle();
-    Dialog = MakeForeignDialog();
+    Dialog = MakeForeignDialog(WS_SYSMENU | WS_VISIBLE);
     ASSERT_NE(Dialog, nullptr);
   }
   void TearDown() override {

@@ -1,5 +1,6 @@
 // Which windows the skin manager gives a form skinner, with the shipped skin
 // loaded by the main form.
+#include "ForeignDialog.h"
 #include "MainFormFixture.h"
 #include "SkinManage.h"
 #include "SkinMessages.h"
@@ -22,20 +23,6 @@ HWND MakeWindow(const wchar_t* className, HINSTANCE instance, int width, int hei
   RegisterClassW(&wc);
   return CreateWindowExW(0, className, L"probe", WS_POPUP | WS_CAPTION, 10, 10, width, height, nullptr, nullptr,
                          instance, nullptr);
-}
-
-INT_PTR CALLBACK PlainDialog(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
-
-// A "#32770" dialog built from a template in memory, filed under another module.
-HWND MakeDialog(DWORD extraStyle) {
-  struct {
-    DLGTEMPLATE t;
-    WORD menu, cls, title;
-  } tpl{};
-  tpl.t.style = WS_POPUP | WS_CAPTION | DS_MODALFRAME | extraStyle;
-  tpl.t.cx = 120;
-  tpl.t.cy = 60;
-  return CreateDialogIndirectParamW(GetModuleHandleW(L"kernel32.dll"), &tpl.t, nullptr, PlainDialog, 0);
 }
 
 class SkinManageAdmitTest : public MainFormTest {
@@ -121,7 +108,7 @@ TEST_F(SkinManageAdmitTest, AnotherFormIsSkinnedWhenActivated) {
 }
 
 TEST_F(SkinManageAdmitTest, ADialogOfAnotherModuleIsAdmittedUnlessItWantsTheForeground) {
-  HWND dialog = Keep(MakeDialog(0));
+  HWND dialog = Keep(MakeForeignDialog(0));
   ASSERT_NE(dialog, nullptr);
   ASSERT_NE(HINSTANCE(GetWindowLongPtrW(dialog, GWLP_HINSTANCE)), ProgramInstance());
   EXPECT_TRUE(SkinManager->SkinWindow(dialog));
@@ -130,7 +117,7 @@ TEST_F(SkinManageAdmitTest, ADialogOfAnotherModuleIsAdmittedUnlessItWantsTheFore
   EXPECT_TRUE(skinner->IsDialog);
   EXPECT_EQ(skinner->BorderKind, 3);
 
-  HWND foreground = Keep(MakeDialog(DS_SETFOREGROUND));
+  HWND foreground = Keep(MakeForeignDialog(DS_SETFOREGROUND));
   ASSERT_NE(foreground, nullptr);
   ASSERT_TRUE(GetWindowLongPtrW(foreground, GWL_STYLE) & DS_SETFOREGROUND);
   EXPECT_FALSE(SkinManager->SkinWindow(foreground));

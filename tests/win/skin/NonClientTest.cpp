@@ -1,0 +1,120 @@
+// Non-client messages of a skinned window: nothing is painted or activated
+// before the skinner's activation, hit testing leaves dragging and sizing to
+// the system, and the caption buttons and title clicks change the window state.
+#include "DataSkinObject.h"
+#include "MainFormFixture.h"
+#include "SkinManage.h"
+#include "SkinMessages.h"
+#include "WinSkinForm.h"
+#include "WinSysButton.h"
+
+namespace {
+class NonClientTest : public MainFormTest {
+protected:
+  void SetUp() override {
+    MainFormTest::SetUp();
+    Second = new TForm(Application);
+    Second->SetBounds(40, 40, 320, 220);
+    Second->SetText(L"Second");
+  }
+  void TearDown() override {
+    delete Second;
+    MainFormTest::TearDown();
+    SkinManager.reset();
+  }
+  void ShowSkinned() {
+    Second->Show();
+    Application->ProcessMessages();
+    Wnd = Second->Handle();
+    Skinner = SkinManager->FindFormSkinner(Wnd);
+    ASSERT_NE(Skinner, nullptr);
+    SendMessageW(Wnd, WM_NCACTIVATE, TRUE, 0);
+  }
+  LPARAM At(int x, int y) {
+    RECT w;
+    GetWindowRect(Wnd, &w);
+    return MAKELPARAM(w.left + x, w.top + y);
+  }
+  TWinSysButton* Button(int action) {
+    for (auto& b : Skinner->CaptionButtons)
+      if (b->Element->Action == action && b->Visible) return b.get();
+    return nullptr;
+  }
+  void Click(TWinSysButton* b) {
+    const int x = (b->Bounds.left + b->Bounds.right) / 2, y = (b->Bounds.top + b->Bounds.bottom) / 2;
+    SendMessageW(Wnd, WM_NCLBUTTONDOWN, HTCAPTION, At(x, y));
+    SendMessageW(Wnd, WM_NCLBUTTONUP, HTCAPTION, At(x, y));
+    Application->ProcessMessages();
+  }
+  COLORREF FramePixel() {
+    HDC dc = GetWindowDC(Wnd);
+    const COLORREF c = GetPixel(dc, 40, 6);
+    ReleaseDC(Wnd, dc);
+    return c;
+  }
+
+  TForm* Second = nullptr;
+  HWND Wnd = nullptr;
+  TWinSkinForm* Skinner = nullptr;
+};
+}  // namespace
+
+TEST_F(NonClientTest, BeforeActivationTheFrameIsNeitherPaintedNorActivated) {
+  // A window of the program, skinned but not yet told to start.
+  Wnd = CreateWindowExW(0, L"STATIC", L"early", WS_POPUP | WS_CAPTION | WS_SYSMENU, 60, 60, 300, 200, nullptr,
+                        nullptr, ProgramInstance(), nullptr);
+  ShowWindow(Wnd, SW_SHOWNOACTIVATE);  // activation would skin it at once
+  ASSERT_TRUE(SkinManager->SkinWindow(Wnd));
+  Skinner = SkinManager->FindFormSkinner(Wnd);
+  ASSERT_EQ(Skinner->State, 0);
+  HDC dc = GetWindowDC(Wnd);
+  SetPixel(dc, 40, 6, RGB(255, 0, 255));
+  ReleaseDC(Wnd, dc);
+  EXPECT_EQ(SendMessageW(Wnd, WM_NCPAINT, 1, 0), 0);
+  EXPECT_EQ(FramePixel(), RGB(255, 0, 255));
+  EXPECT_EQ(SendMessageW(Wnd, WM_NCACTIVATE, TRUE, 0), 0);
+  EXPECT_EQ(FramePixel(), RGB(255, 0, 255));
+  // WM_SKIN_START runs the activation; from then on the skin paints.
+  Application->ProcessMessages();
+  ASSERT_EQ(Skinner->State, 1);
+  SendMessageW(Wnd, WM_NCPAINT, 1, 0);
+  EXPECT_NE(FramePixel(), RGB(255, 0, 255));
+  DestroyWindow(Wnd);
+}
+
+TEST_F(NonClientTest, HitTestingLeavesDraggingAndSizingToTheSystem) {
+  ShowSkinned();
+  RECT w;
+  GetWindowRect(Wnd, &w);
+  const int W = w.right - w.left, H = w.bottom - w.top;
+  EXPECT_EQ(SendMessageW(Wnd, WM_NCHITTEST, 0, At(W / 3, Skinner->BorderTop / 2)), HTCAPTION);
+  EXPECT_EQ(SendMessageW(Wnd, WM_NCHITTEST, 0, At(W / 2, H / 2)), HTCLIENT);
+  EXPECT_EQ(SendMessageW(Wnd, WM_NCHITTEST, 0, At(W / 2, H - 1)), HTBOTTOM);
+  EXPECT_EQ(SendMessageW(Wnd, WM_NCHITTEST, 0, At(W - 1, H / 2)), HTRIGHT);
+}
+
+TEST_F(NonClientTest, CaptionButtonsAndTitleClicksChangeTheWindowState) {
+  ShowSkinned();
+  TWinSysButton* maximize = Button(1);
+  ASSERT_NE(maximize, nullptr);
+  Click(maximize);
+  EXPECT_TRUE(IsZoomed(Wnd));
+  EXPECT_EQ(Skinner->WindowState, 1);
+  // A double click on the title of a maximized window restores it.
+  SendMessageW(Wnd, WM_NCLBUTTONDBLCLK, HTCAPTION, At(60, Skinner->BorderTop / 2));
+  Application->ProcessMessages();
+  EXPECT_FALSE(IsZoomed(Wnd));
+  EXPECT_EQ(Skinner->WindowState, 0);
+  // On a normal window with a maximize box it maximizes.
+  SendMessageW(Wnd, WM_NCLBUTTONDBLCLK, HTCAPTION, At(60, Skinner->BorderTop / 2));
+  Application->ProcessMessages();
+  EXPECT_TRUE(IsZoomed(Wnd));
+  SendMessageW(Wnd, WM_SYSCOMMAND, SC_RESTORE, 0);
+  Application->ProcessMessages();
+  ASSERT_FALSE(IsZoomed(Wnd));
+  TWinSysButton* minimize = Button(2);
+  ASSERT_NE(minimize, nullptr);
+  Click(minimize);
+  EXPECT_TRUE(IsIconic(Wnd));
+  EXPECT_EQ(Skinner->WindowState, 2);
+}
