@@ -17,10 +17,12 @@ TEST(GdiObjects, CountSeesOneObjectMore) {
 }
 
 TEST(UserObjects, CountSeesOneObjectMore) {
+  // The shared system icon is made on first load and kept.
+  HICON shared = LoadIconW(nullptr, IDI_APPLICATION);
   const int before = LiveUserObjects();
   HMENU menu = CreatePopupMenu();
   EXPECT_EQ(LiveUserObjects(), before + 1);
-  HICON icon = CopyIcon(LoadIconW(nullptr, IDI_APPLICATION));
+  HICON icon = CopyIcon(shared);
   EXPECT_EQ(LiveUserObjects(), before + 2);
   HWND wnd = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 5, 5, nullptr, nullptr, nullptr, nullptr);
   EXPECT_EQ(LiveUserObjects(), before + 3);
