@@ -17,7 +17,7 @@ wine_env_display
 wine_env_prefix
 
 coproc DEMO { cd "$build/app" && exec wine "$build/tools/skin_demo.exe" 2>/dev/null; }
-trap 'kill "$DEMO_PID" 2>/dev/null || true' EXIT
+trap 'kill "$DEMO_PID" 2>/dev/null || true; wine_env_stop' EXIT
 
 expect() {
   local line

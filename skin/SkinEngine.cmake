@@ -16,6 +16,8 @@ add_library(skin_engine STATIC
   ${CMAKE_CURRENT_LIST_DIR}/data/SkinImages.cpp
   ${CMAKE_CURRENT_LIST_DIR}/data/SkinSource.cpp
   ${CMAKE_CURRENT_LIST_DIR}/manager/SkinManage.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/manager/WindowSubclass.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/manager/WinSkinPopMenu.cpp
   ${CMAKE_CURRENT_LIST_DIR}/form/WinSkinForm.cpp
   ${CMAKE_CURRENT_LIST_DIR}/form/WinSysButton.cpp
   ${CMAKE_CURRENT_LIST_DIR}/form/FormFrame.cpp

@@ -4,29 +4,22 @@
 #include "SkinMessages.h"
 #include "WinSkinData.h"
 #include "WinSkinForm.h"
+#include "WindowSubclass.h"
 #include <utility>
 
 namespace {
-// As for the form itself: a property routes the client to its skinner, a
-// second keeps the replaced procedure when another subclasser sits above.
-const wchar_t* const kClientSkinnerProp = L"TWinSkinForm.MDIClient";
-const wchar_t* const kClientOldProcProp = L"TWinSkinForm.MDIClientOldProc";
+const TSubclassProps kClientProps{L"TWinSkinForm.MDIClient", L"TWinSkinForm.MDIClientOldProc"};
 
 LRESULT CALLBACK MDIClientStub(HWND wnd, UINT msg, WPARAM wparam, LPARAM lparam) {
-  if (auto* skinner = static_cast<TWinSkinForm*>(GetPropW(wnd, kClientSkinnerProp)))
+  if (auto* skinner = static_cast<TWinSkinForm*>(GetPropW(wnd, kClientProps.Object)))
     return skinner->MDIClientWndProc(msg, wparam, lparam);
-  if (auto old = reinterpret_cast<WNDPROC>(GetPropW(wnd, kClientOldProcProp)))
-    return CallWindowProcA(old, wnd, msg, wparam, lparam);
-  return DefWindowProcA(wnd, msg, wparam, lparam);
+  return CallLeftProc(wnd, kClientProps, msg, wparam, lparam);
 }
 }  // namespace
 
 void TWinSkinForm::HookMDIClient() {
   if (!MDIClientWindow || OldMDIClientProc) return;
-  SetPropW(MDIClientWindow, kClientSkinnerProp, this);
-  RemovePropW(MDIClientWindow, kClientOldProcProp);
-  OldMDIClientProc =
-      reinterpret_cast<WNDPROC>(SetWindowLongPtrA(MDIClientWindow, GWLP_WNDPROC, LONG_PTR(&MDIClientStub)));
+  OldMDIClientProc = InstallSubclass(MDIClientWindow, kClientProps, this, &MDIClientStub, false);
 }
 
 void TWinSkinForm::UnhookMDIClient() {
@@ -35,13 +28,7 @@ void TWinSkinForm::UnhookMDIClient() {
     SkinManager->MDIClientHandle = nullptr;
     SkinManager->MDIParentForm = nullptr;
   }
-  const WNDPROC old = std::exchange(OldMDIClientProc, nullptr);
-  if (!IsWindow(MDIClientWindow)) return;
-  RemovePropW(MDIClientWindow, kClientSkinnerProp);
-  if (WNDPROC(GetWindowLongPtrA(MDIClientWindow, GWLP_WNDPROC)) == &MDIClientStub)
-    SetWindowLongPtrA(MDIClientWindow, GWLP_WNDPROC, LONG_PTR(old));
-  else
-    SetPropW(MDIClientWindow, kClientOldProcProp, reinterpret_cast<HANDLE>(old));
+  RemoveSubclass(MDIClientWindow, kClientProps, &MDIClientStub, std::exchange(OldMDIClientProc, nullptr), false);
 }
 
 LRESULT TWinSkinForm::MDIClientWndProc(UINT msg, WPARAM wparam, LPARAM lparam) {

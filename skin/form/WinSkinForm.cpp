@@ -5,29 +5,19 @@
 #include "TypInfo.h"
 #include "WinSkinData.h"
 #include "WinSysButton.h"
+#include "WindowSubclass.h"
 
 namespace {
-// The window properties that route the window procedure to its skinner. The
-// second keeps the replaced procedure when another subclasser sits above
-// ours, so the stub can still pass messages on after the skinner left.
-const wchar_t* const kSkinnerProp = L"TWinSkinForm.Object";
-const wchar_t* const kOldProcProp = L"TWinSkinForm.OldProc";
+const TSubclassProps kFormProps{L"TWinSkinForm.Object", L"TWinSkinForm.OldProc"};
 
 constexpr UINT WM_NCUAHDRAWCAPTION = 0xAE;
 constexpr UINT CM_MENUCHANGED = 0xB015;
 constexpr UINT CM_MOUSELEAVE = 0xB014;
 
-LRESULT CallProc(WNDPROC proc, HWND wnd, UINT msg, WPARAM wparam, LPARAM lparam) {
-  if (!proc) return IsWindowUnicode(wnd) ? DefWindowProcW(wnd, msg, wparam, lparam)
-                                         : DefWindowProcA(wnd, msg, wparam, lparam);
-  return IsWindowUnicode(wnd) ? CallWindowProcW(proc, wnd, msg, wparam, lparam)
-                              : CallWindowProcA(proc, wnd, msg, wparam, lparam);
-}
-
 LRESULT CALLBACK SkinFormStub(HWND wnd, UINT msg, WPARAM wparam, LPARAM lparam) {
-  if (auto* skinner = static_cast<TWinSkinForm*>(GetPropW(wnd, kSkinnerProp)))
+  if (auto* skinner = static_cast<TWinSkinForm*>(GetPropW(wnd, kFormProps.Object)))
     return skinner->FormWndProc(msg, wparam, lparam);
-  return CallProc(reinterpret_cast<WNDPROC>(GetPropW(wnd, kOldProcProp)), wnd, msg, wparam, lparam);
+  return CallLeftProc(wnd, kFormProps, msg, wparam, lparam);
 }
 
 std::wstring ClassNameOf(HWND wnd) {
@@ -60,7 +50,7 @@ TWinSkinForm::~TWinSkinForm() {
 }
 
 void TWinSkinForm::CallDefault(TMessage& m) {
-  m.Result = CallProc(OldWndProc, Handle, m.Msg, m.WParam, m.LParam);
+  m.Result = CallOldProc(OldWndProc, Handle, m.Msg, m.WParam, m.LParam);
 }
 
 void TWinSkinForm::AttachToForm(TSkinData* data, TWinControl* form) {
@@ -145,11 +135,7 @@ void TWinSkinForm::Attach(TSkinData* data) {
   }
 
   // Route the window to this object; the stub finds it through a property.
-  SetPropW(Handle, kSkinnerProp, this);
-  RemovePropW(Handle, kOldProcProp);
-  OldWndProc = UnicodeWindow
-                   ? reinterpret_cast<WNDPROC>(SetWindowLongPtrW(Handle, GWLP_WNDPROC, LONG_PTR(&SkinFormStub)))
-                   : reinterpret_cast<WNDPROC>(SetWindowLongPtrA(Handle, GWLP_WNDPROC, LONG_PTR(&SkinFormStub)));
+  OldWndProc = InstallSubclass(Handle, kFormProps, this, &SkinFormStub, UnicodeWindow);
   Subclassed = true;
 
   if (FrameSkinned) {
@@ -225,7 +211,7 @@ LRESULT TWinSkinForm::FormWndProc(UINT msg, WPARAM wparam, LPARAM lparam) {
   } catch (...) {
     // Nothing may unwind into the system: the native procedure answers instead.
     try {
-      m.Result = CallProc(old, wnd, msg, wparam, lparam);
+      m.Result = CallOldProc(old, wnd, msg, wparam, lparam);
     } catch (...) {
     }
   }
@@ -256,7 +242,7 @@ void TWinSkinForm::Dispatch(TMessage& m) {
       const WNDPROC old = OldWndProc;
       const HWND wnd = Handle;
       DetachOnDestroy();
-      m.Result = CallProc(old, wnd, m.Msg, m.WParam, m.LParam);
+      m.Result = CallOldProc(old, wnd, m.Msg, m.WParam, m.LParam);
       State = 6;
       return;
     }
@@ -429,18 +415,7 @@ void TWinSkinForm::RestoreWindowProcs() {
   }
   if (!Subclassed) return;
   Subclassed = false;
-  if (!IsWindow(Handle)) return;
-  RemovePropW(Handle, kSkinnerProp);
-  // Put the old procedure back only while ours is the current one; otherwise
-  // the stub stays in the chain and passes everything to the old one.
-  if (WNDPROC(GetWindowLongPtrW(Handle, GWLP_WNDPROC)) == &SkinFormStub) {
-    if (UnicodeWindow)
-      SetWindowLongPtrW(Handle, GWLP_WNDPROC, LONG_PTR(OldWndProc));
-    else
-      SetWindowLongPtrA(Handle, GWLP_WNDPROC, LONG_PTR(OldWndProc));
-  } else {
-    SetPropW(Handle, kOldProcProp, reinterpret_cast<HANDLE>(OldWndProc));
-  }
+  RemoveSubclass(Handle, kFormProps, &SkinFormStub, OldWndProc, UnicodeWindow);
 }
 
 void TWinSkinForm::DetachUnframed() {

@@ -32,10 +32,14 @@ LRESULT CALLBACK CbtHookProc(int code, WPARAM wparam, LPARAM lparam) {
   if (code >= 0 && !HooksDisabled && SkinManager) {
     try {
       if (code == HCBT_CREATEWND) {
-        // MDI children are skinned as they are made, before their first activation.
         auto* create = reinterpret_cast<CBT_CREATEWNDA*>(lparam);
-        if (create && create->lpcs && (create->lpcs->dwExStyle & WS_EX_MDICHILD))
-          SkinManager->SkinWindow(HWND(wparam));
+        const CREATESTRUCTA* cs = create ? create->lpcs : nullptr;
+        if (cs && !(cs->style & WS_CHILD) && WindowClassName(HWND(wparam)) == L"#32768")
+          SkinManager->SkinPopupMenu(HWND(wparam));
+        // MDI children are skinned as they are made, before their first activation.
+        if (cs && (cs->dwExStyle & WS_EX_MDICHILD)) SkinManager->SkinWindow(HWND(wparam));
+      } else if (code == HCBT_DESTROYWND) {
+        SkinManager->ReleasePopupMenu(HWND(wparam));
       } else if (code == HCBT_ACTIVATE) {
         if (SkinManager->RunState == 0) SkinManager->RunState = 1;
         SkinManager->SkinWindow(HWND(wparam));
@@ -83,6 +87,7 @@ TSkinManage::~TSkinManage() {
     }
     delete skinner;
   }
+  PopupSkinners.clear();  // each gives its window back its procedure
   SkinDataList.clear();
   if (SkinHook) UnhookWindowsHookEx(SkinHook);
   SkinHook = nullptr;
@@ -236,6 +241,48 @@ void TSkinManage::RemoveFormSkinner(HWND wnd) {
 
 void TSkinManage::RemoveFormSkinner(TWinSkinForm* skinner) {
   FormSkinners.erase(std::remove(FormSkinners.begin(), FormSkinners.end(), skinner), FormSkinners.end());
+}
+
+void TSkinManage::SkinPopupMenu(HWND wnd) {
+  if (!SkinningActive || SendMessageA(wnd, WM_SKIN_QUERY, 0, 0) == 1) return;
+  for (const auto& p : PopupSkinners)
+    if (p->Handle == wnd) return;
+  TSkinData* data = FindSkinData(wnd);
+  if (!data || data->NoSkinLoaded) return;
+  const bool allowed = MenuKind == 0   ? data->Has(xcPopupMenu)
+                       : MenuKind == 1 ? data->Has(xcMainMenu) || data->Has(xcMenuItem)
+                       : MenuKind == 2 ? data->Has(xcSystemMenu)
+                                       : true;
+  if (!allowed) return;
+  auto skinner = std::make_unique<TWinSkinPopMenu>();
+  skinner->Attach(wnd, data, nullptr);
+  PopupSkinners.push_back(std::move(skinner));
+}
+
+bool TSkinManage::ReleasePopupMenu(HWND wnd) {
+  bool released = false;
+  for (auto it = PopupSkinners.begin(); it != PopupSkinners.end(); ++it)
+    if ((*it)->Handle == wnd) {
+      PopupSkinners.erase(it);  // detaches as it goes
+      released = true;
+      break;
+    }
+  if (PopupSkinners.empty()) MenuKind = 0;
+  return released;
+}
+
+void TSkinManage::AssignMenuToPopup(HMENU menu) {
+  for (auto it = PopupSkinners.rbegin(); it != PopupSkinners.rend(); ++it)
+    if (!(*it)->MenuHandle) {
+      (*it)->MenuHandle = menu;
+      return;
+    }
+}
+
+TBitmap* TSkinManage::FindPopupBitmap(HMENU menu) const {
+  for (const auto& p : PopupSkinners)
+    if (p->MenuHandle == menu) return &p->FrameBitmap;
+  return nullptr;
 }
 
 void TSkinManage::SetMDIMaximized(bool value) {

@@ -5,6 +5,7 @@
 #pragma once
 #include "ExtCtrls.h"
 #include "SkinScratch.h"
+#include "WinSkinPopMenu.h"
 #include <memory>
 #include <string>
 #include <vector>
@@ -48,6 +49,14 @@ public:
   void RemoveFormSkinner(TWinSkinForm* skinner);
   // Frees the skinners whose window is gone.
   void PurgeFormSkinners();
+  // Popup-menu windows: skinned when made, if the skin component allows
+  // the kind of menu expected (MenuKind); released when destroyed.
+  void SkinPopupMenu(HWND wnd);
+  bool ReleasePopupMenu(HWND wnd);
+  // The menu a popup window shows, given to the newest skinner without one.
+  void AssignMenuToPopup(HMENU menu);
+  TBitmap* FindPopupBitmap(HMENU menu) const;
+
   // MDI children shown maximized keep no region of their own.
   void SetMDIMaximized(bool value);
   // What the action timer runs: the pending action, at once.
@@ -59,6 +68,7 @@ public:
   // Skinners of foreign windows are owned here; those of class-library forms
   // belong to their form and take themselves off this list when freed.
   std::vector<TWinSkinForm*> FormSkinners;
+  std::vector<std::unique_ptr<TWinSkinPopMenu>> PopupSkinners;
   std::vector<TSkinData*> SkinDataList;
   bool SkinningActive = false;
   bool Enumerating = false;

@@ -5,10 +5,13 @@
 //   inactive      activate another window, so the calculator is inactive
 //   active        activate the calculator again
 //   box <text>    show a message box of the program (closed with "close")
-//   close         close the message box
+//   menu          open a context menu over the display (closed with "close")
+//   sysmenu       open the calculator's system menu, as Alt+Space does
+//   close         close the message box or the menu
 //   quit
 // Every command is answered with "done" once its messages have been handled.
 #include "AppSetup.h"
+#include "Menus.h"
 #include "SkinManage.h"
 #include "Unit1.h"
 #include "WideText.h"
@@ -60,7 +63,21 @@ void Run(TForm1& form, const std::string& line) {
     std::fflush(stdout);
     MessageBoxW(form.Handle(), Utf8ToWide(arg).c_str(), L"语音计算器", MB_OK | MB_ICONINFORMATION);
     return;  // answered before the box's own loop runs
+  } else if (verb == "menu" || verb == "sysmenu") {
+    std::puts("done");
+    std::fflush(stdout);
+    if (verb == "sysmenu") {
+      SendMessageW(form.Handle(), WM_SYSCOMMAND, SC_KEYMENU, ' ');
+      return;
+    }
+    TPopupMenu popup(nullptr);
+    for (const wchar_t* caption : {L"复制", L"粘贴", L"-", L"清除"}) popup.Items.Add(caption, 0);
+    RECT r;
+    GetWindowRect(form.Edit1->Handle(), &r);
+    popup.Popup(r.left + 20, r.bottom);
+    return;
   } else if (verb == "close") {
+    EndMenu();
     if (HWND box = FindWindowW(L"#32770", L"语音计算器")) PostMessageW(box, WM_COMMAND, IDOK, 0);
   } else if (verb == "quit") {
     PostQuitMessage(0);

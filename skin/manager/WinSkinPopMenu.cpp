@@ -1,0 +1,121 @@
+#include "WinSkinPopMenu.h"
+#include "DataSkinObject.h"
+#include "Handles.h"
+#include "NineSlice.h"
+#include "SkinManage.h"
+#include "SkinMessages.h"
+#include "WinSkinData.h"
+#include "WindowSubclass.h"
+
+namespace {
+const TSubclassProps kPopupProps{L"TWinSkinPopMenu.Object", L"TWinSkinPopMenu.OldProc"};
+// The frame is three pixels wide for clipping and bands, whatever the margins.
+constexpr int kBand = 3;
+
+LRESULT CALLBACK PopupStub(HWND wnd, UINT msg, WPARAM wparam, LPARAM lparam) {
+  if (auto* skinner = static_cast<TWinSkinPopMenu*>(GetPropW(wnd, kPopupProps.Object)))
+    return skinner->PopupWndProc(msg, wparam, lparam);
+  return CallLeftProc(wnd, kPopupProps, msg, wparam, lparam);
+}
+
+bool Windows9x() { return WinVersion() & 0x80000000u; }
+}  // namespace
+
+void TWinSkinPopMenu::Attach(HWND wnd, TSkinData* data, HMENU menu) {
+  Handle = wnd;
+  SkinData = data;
+  MenuHandle = menu;
+  OldWndProc = InstallSubclass(wnd, kPopupProps, this, &PopupStub, false);
+  Subclassed = true;
+}
+
+void TWinSkinPopMenu::Detach() {
+  if (!Subclassed) return;
+  Subclassed = false;
+  RemoveSubclass(Handle, kPopupProps, &PopupStub, OldWndProc, false);
+  FrameBitmap.SetSize(0, 0);
+}
+
+LRESULT TWinSkinPopMenu::CallDefault(UINT msg, WPARAM wparam, LPARAM lparam) {
+  return CallWindowProcA(OldWndProc, Handle, msg, wparam, lparam);
+}
+
+LRESULT TWinSkinPopMenu::PopupWndProc(UINT msg, WPARAM wparam, LPARAM lparam) {
+  if (msg == WM_SKIN_QUERY) return 1;
+  if (!SkinManager || !SkinManager->SkinningActive) return CallDefault(msg, wparam, lparam);
+  if (msg == WM_DESTROY) {
+    const WNDPROC old = OldWndProc;
+    const HWND wnd = Handle;
+    Detach();
+    return CallWindowProcA(old, wnd, msg, wparam, lparam);
+  }
+  try {
+    switch (msg) {
+      case WM_ERASEBKGND:
+        if (Windows9x()) return 0;
+        return Erase(msg, wparam, lparam);
+      case WM_NCPAINT: return FramePaint(msg, wparam, lparam);
+      case WM_PRINT: return Print(msg, wparam, lparam);
+      default: return CallDefault(msg, wparam, lparam);
+    }
+  } catch (...) {
+    // A failed paint leaves the menu to the system.
+    return CallDefault(msg, wparam, lparam);
+  }
+}
+
+LRESULT TWinSkinPopMenu::Erase(UINT msg, WPARAM wparam, LPARAM lparam) {
+  if (!SkinData->Has(xoMenuBG)) CallDefault(msg, wparam, lparam);
+  return 1;
+}
+
+bool TWinSkinPopMenu::CanPaint() const {
+  const TDataSkinObject* e = SkinData->MenuBackground.get();
+  return !SkinData->NoSkinLoaded && e && e->Image && !e->Image->Empty();
+}
+
+void TWinSkinPopMenu::ComposeFrame(const RECT& r) {
+  TDataSkinObject& e = *SkinData->MenuBackground;
+  std::unique_ptr<TBitmap> composed = ComposeNineSlice(r, *e.Image, SkinMargins(e), false, e.Tile == 1, 1, 1);
+  if (composed) FrameBitmap.Assign(*composed);
+}
+
+LRESULT TWinSkinPopMenu::FramePaint(UINT msg, WPARAM wparam, LPARAM lparam) {
+  // Only a paint of the whole window; a real update region is the system's.
+  if (!CanPaint() || wparam != 1) return CallDefault(msg, wparam, lparam);
+  // The whole window: a window DC, since "region 1" is no region to intersect with.
+  HDC dc = GetWindowDC(Handle);
+  if (!dc) return CallDefault(msg, wparam, lparam);
+  RECT r{};
+  GetWindowRect(Handle, &r);
+  OffsetRect(&r, -r.left, -r.top);
+  ComposeFrame(r);
+  if (!FrameBitmap.Empty()) {
+    const int w = r.right, h = r.bottom;
+    HDC src = FrameBitmap.Canvas().Handle();
+    BitBlt(dc, 0, 0, w, kBand, src, 0, 0, SRCCOPY);
+    BitBlt(dc, 0, h - kBand, w, kBand, src, 0, h - kBand, SRCCOPY);
+    BitBlt(dc, 0, kBand, kBand, h - 2 * kBand, src, 0, kBand, SRCCOPY);
+    BitBlt(dc, w - kBand, kBand, kBand, h - 2 * kBand, src, w - kBand, kBand, SRCCOPY);
+    BitBlt(dc, 0, 0, w, h, src, 0, 0, SRCCOPY);
+  }
+  ReleaseDC(Handle, dc);
+  return 0;
+}
+
+LRESULT TWinSkinPopMenu::Print(UINT msg, WPARAM wparam, LPARAM lparam) {
+  RECT r{};
+  if (!CanPaint() || !GetWindowRect(Handle, &r)) return CallDefault(msg, wparam, lparam);
+  OffsetRect(&r, -r.left, -r.top);
+  HDC dc = HDC(wparam);
+  ComposeFrame(r);
+  if (!FrameBitmap.Empty()) BitBlt(dc, 0, 0, r.right, r.bottom, FrameBitmap.Canvas().Handle(), 0, 0, SRCCOPY);
+  // The system prints the items inside the frame.
+  TRegionHandle inner(CreateRectRgn(kBand, kBand, r.right - kBand, r.bottom - kBand));
+  const int oldMode = SetBkMode(dc, TRANSPARENT);
+  SelectClipRgn(dc, inner.Get());
+  const LRESULT result = CallDefault(msg, wparam, lparam);
+  SelectClipRgn(dc, nullptr);
+  SetBkMode(dc, oldMode);
+  return result;
+}

@@ -1,0 +1,93 @@
+// Popup-menu windows under the skin: a context menu gets a skinner while it
+// is open and paints its frame from the skin's menu background; the system
+// menu is skinned only when the skin component allows system menus.
+#include "MainFormFixture.h"
+#include "Menus.h"
+#include "SkinManage.h"
+#include "SkinMessages.h"
+#include "WinSkinData.h"
+#include "WinSkinForm.h"
+
+namespace {
+struct TSeen {
+  bool Open = false;
+  size_t Skinners = 0;
+  LRESULT Query = 0;
+  COLORREF Painted = 0, Composed = 1;
+};
+TSeen Seen;
+
+void CALLBACK LookAtMenu(HWND, UINT, UINT_PTR id, DWORD) {
+  HWND menu = FindWindowW(L"#32768", nullptr);
+  if (!menu || !IsWindowVisible(menu)) return;
+  KillTimer(nullptr, id);
+  Seen.Open = true;
+  Seen.Skinners = SkinManager->PopupSkinners.size();
+  Seen.Query = SendMessageA(menu, WM_SKIN_QUERY, 0, 0);
+  if (Seen.Skinners == 1) {
+    SendMessageW(menu, WM_NCPAINT, 1, 0);
+    HDC dc = GetWindowDC(menu);
+    Seen.Painted = GetPixel(dc, 1, 1);
+    ReleaseDC(menu, dc);
+    Seen.Composed = GetPixel(SkinManager->PopupSkinners.front()->FrameBitmap.Canvas().Handle(), 1, 1);
+  }
+  EndMenu();
+}
+
+class PopupMenuTest : public MainFormTest {
+protected:
+  void SetUp() override {
+    MainFormTest::SetUp();
+    Data = dynamic_cast<TSkinData*>(Form->FindComponent(L"SkinData1"));
+    ASSERT_NE(Data, nullptr);
+    Seen = {};
+  }
+  void TearDown() override {
+    MainFormTest::TearDown();
+    SkinManager.reset();
+  }
+  void WhileOpen(const std::function<void()>& open) {
+    const UINT_PTR timer = SetTimer(nullptr, 0, 50, LookAtMenu);
+    open();
+    KillTimer(nullptr, timer);
+    Application->ProcessMessages();
+  }
+  TSkinData* Data = nullptr;
+};
+}  // namespace
+
+TEST_F(PopupMenuTest, AContextMenuWearsTheMenuBackgroundWhileOpen) {
+  ASSERT_TRUE(Data->MenuBackground && Data->MenuBackground->Image);
+  TPopupMenu popup(nullptr);
+  popup.Items.Add(L"One", 1);
+  popup.Items.Add(L"Two", 2);
+  WhileOpen([&] { popup.Popup(200, 200); });
+  ASSERT_TRUE(Seen.Open);
+  EXPECT_EQ(Seen.Skinners, 1u);
+  EXPECT_EQ(Seen.Query, 1);
+  // The corner is the image's own corner, copied 1:1.
+  EXPECT_EQ(Seen.Painted, Seen.Composed);
+  EXPECT_EQ(Seen.Composed, ColorToRGB(Data->MenuBackground->Image->Pixel(1, 1)));
+  EXPECT_TRUE(SkinManager->PopupSkinners.empty());
+  EXPECT_EQ(SkinManager->MenuKind, 0);
+}
+
+TEST_F(PopupMenuTest, TheSystemMenuIsSkinnedOnlyWhenSystemMenusAre) {
+  auto* second = new TForm(Application);
+  second->SetBounds(40, 40, 300, 200);
+  second->Show();
+  Application->ProcessMessages();
+  ASSERT_NE(SkinManager->FindFormSkinner(second->Handle()), nullptr);
+  WhileOpen([&] { SendMessageW(second->Handle(), WM_SYSCOMMAND, SC_KEYMENU, ' '); });
+  ASSERT_TRUE(Seen.Open);
+  EXPECT_EQ(Seen.Skinners, 1u);
+
+  Seen = {};
+  Data->SkinControls &= ~SetOf({xcSystemMenu});
+  SkinManager->FindFormSkinner(second->Handle())->LastClickTime = 0;
+  WhileOpen([&] { SendMessageW(second->Handle(), WM_SYSCOMMAND, SC_KEYMENU, ' '); });
+  ASSERT_TRUE(Seen.Open);
+  EXPECT_EQ(Seen.Skinners, 0u);
+  EXPECT_NE(Seen.Query, 1);
+  delete second;
+}
