@@ -103,6 +103,9 @@ public:
   void SkinChanged();
   void ShowCaptionHint(const RECT& r, const std::wstring& text);
   void HideCaptionHint();
+  // The hint window of the caption buttons, and whether it is showing.
+  THintWindow& CaptionHint() { return FCaptionHint; }
+  bool CaptionHintShowing() const { return FHintShowing; }
   HWND OwnerWindow() const;
 
   TImageList MenuGlyphs;

@@ -5,6 +5,7 @@
 #include "MainFormFixture.h"
 #include "SkinManage.h"
 #include "SkinMessages.h"
+#include "WinSkinData.h"
 #include "WinSkinForm.h"
 #include "WinSysButton.h"
 
@@ -117,4 +118,39 @@ TEST_F(NonClientTest, CaptionButtonsAndTitleClicksChangeTheWindowState) {
   Click(minimize);
   EXPECT_TRUE(IsIconic(Wnd));
   EXPECT_EQ(Skinner->WindowState, 2);
+}
+
+TEST_F(NonClientTest, ACaptionButtonHintShowsAfterOneSecondAndGoesAtThreeAndAHalf) {
+  ShowSkinned();
+  TSkinData* data = Skinner->SkinData;
+  TWinSysButton* close = Button(0);
+  ASSERT_NE(close, nullptr);
+  const int x = (close->Bounds.left + close->Bounds.right) / 2, y = (close->Bounds.top + close->Bounds.bottom) / 2;
+  RECT w;
+  GetWindowRect(Wnd, &w);
+  // The timer's ticks, run by hand: the hover time grows 250 ms each.
+  auto hoverFor = [&](int ticks) {
+    SetCursorPos(w.left + x, w.top + y);
+    SendMessageW(Wnd, WM_NCMOUSEMOVE, HTCAPTION, At(x, y));
+    std::vector<bool> shown;
+    for (int i = 1; i <= ticks; ++i) {
+      Skinner->HoverTick();
+      shown.push_back(data->CaptionHintShowing());
+    }
+    return shown;
+  };
+  std::vector<bool> shown = hoverFor(16);
+  ASSERT_EQ(Skinner->HotObject, close) << "the cursor must rest on the button";
+  for (int tick = 1; tick <= 16; ++tick)
+    EXPECT_EQ(shown[size_t(tick - 1)], tick * 250 >= 1000 && tick * 250 < 3500) << tick * 250 << " ms";
+  // Moving off the button hides it and starts over.
+  SetCursorPos(w.left + 60, w.top + y);
+  Skinner->HoverTick();
+  EXPECT_EQ(Skinner->HotObject, nullptr);
+  EXPECT_FALSE(data->CaptionHintShowing());
+
+  data->Options &= ~SetOf({xoCaptionButtonHint});
+  shown = hoverFor(8);
+  for (bool s : shown) EXPECT_FALSE(s);
+  data->Options |= SetOf({xoCaptionButtonHint});
 }
