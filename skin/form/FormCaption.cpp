@@ -212,15 +212,9 @@ void TWinSkinForm::RunAction(TWinSysButton& button, POINT screen) {
 }
 
 void TWinSkinForm::SendToActiveMDIChild(WPARAM command) {
-  if (FormKind != 1) return;
-  for (HWND child = GetWindow(Handle, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-    wchar_t name[16] = {};
-    GetClassNameW(child, name, 16);
-    if (lstrcmpiW(name, L"MDIClient") != 0) continue;
-    if (HWND active = HWND(SendMessageW(child, WM_MDIGETACTIVE, 0, 0)))
-      SendMessageW(active, WM_SYSCOMMAND, command, 0);
-    return;
-  }
+  if (FormKind != 1 || !MDIClientWindow) return;
+  if (HWND active = HWND(SendMessageW(MDIClientWindow, WM_MDIGETACTIVE, 0, 0)))
+    SendMessageW(active, WM_SYSCOMMAND, command, 0);
 }
 
 void TWinSkinForm::ToggleMaximize() {
@@ -228,6 +222,7 @@ void TWinSkinForm::ToggleMaximize() {
     Restore();
     return;
   }
+  if (FormKind == 2 && SkinManager) SkinManager->SetMDIMaximized(true);
   WindowState = 1;
   PostMessageW(Handle, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
   HotObject = nullptr;

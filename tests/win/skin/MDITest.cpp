@@ -127,3 +127,17 @@ TEST_F(MDITest, SwitchingOffGivesTheClientItsProcedureBack) {
   EXPECT_EQ(GetWindowLongPtrW(Client, GWLP_WNDPROC), NativeClientProc);
   EXPECT_TRUE(SkinManager->FormSkinners.empty());
 }
+
+TEST_F(MDITest, AChildMaximizedByItsButtonMaximizesTheOthersWithoutRegions) {
+  HWND first = NewChild();
+  HWND second = NewChild();
+  TWinSkinForm* skinner = SkinManager->FindFormSkinner(second);
+  ASSERT_NE(skinner, nullptr);
+  ASSERT_TRUE(HasRegion(first));
+  skinner->ToggleMaximize();
+  EXPECT_TRUE(SkinManager->MDIMaximized);
+  EXPECT_FALSE(HasRegion(first));
+  Application->ProcessMessages();
+  EXPECT_TRUE(IsZoomed(second));
+  EXPECT_FALSE(HasRegion(second));
+}
