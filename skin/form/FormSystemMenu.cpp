@@ -23,7 +23,8 @@ void TWinSkinForm::ShowSystemMenu(POINT screen) {
     if (SkinManager) SkinManager->MenuKind = 2;
     LastClickTime = now;
     BuildSystemMenu();
-    SysMenuPopup->Popup(screen.x, screen.y);
+    // A window without a system menu shows none.
+    if (SysMenuPopup->Items.Count() > 0) SysMenuPopup->Popup(screen.x, screen.y);
     return;
   }
   // A second click within the double-click time.

@@ -139,3 +139,14 @@ TEST_F(SystemMenuTest, TwoRightClicksOnTheTitleCloseOnlyOverAHotButton) {
   Application->ProcessMessages();
   EXPECT_FALSE(IsWindow(wnd));
 }
+
+TEST_F(SystemMenuTest, TheCalculatorWithoutBorderIconsOpensNone) {
+  HWND calc = Form->Handle();
+  ASSERT_FALSE(GetWindowLongPtrW(calc, GWL_STYLE) & WS_SYSMENU);
+  TWinSkinForm* skinner = SkinManager->FindFormSkinner(calc);
+  ASSERT_NE(skinner, nullptr);
+  WhileMenuOpens([&] { SendMessageW(calc, WM_SYSCOMMAND, SC_KEYMENU, ' '); });
+  EXPECT_FALSE(OpenMenu.Seen);
+  ASSERT_NE(skinner->SysMenuPopup, nullptr);
+  EXPECT_EQ(skinner->SysMenuPopup->Items.Count(), 0);
+}
