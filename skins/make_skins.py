@@ -55,10 +55,13 @@ The bitmaps, and the INI sections that use each of them:
 
 import math
 import os
-import struct
 import sys
 
-MAGENTA = (255, 0, 255)
+# The raster canvas is shared with tools/skin_sheet.py.  No __pycache__
+# is written, so a run leaves nothing new in the source tree.
+sys.dont_write_bytecode = True
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tools"))
+from skin_raster import MAGENTA, Img, darken, lighten, mix  # noqa: E402
 
 # Geometry of the window frame, shared by both skins.
 BORDER_SIDE = 4       # width of the left and right sides
@@ -73,24 +76,7 @@ CAPTION_BUTTON_Y = 2
 
 
 # ----------------------------------------------------------------------------
-# colour helpers
-
-
-def clamp8(v):
-    return 0 if v < 0 else 255 if v > 255 else int(round(v))
-
-
-def mix(a, b, t):
-    """a*(1-t) + b*t, per channel."""
-    return tuple(clamp8(a[i] + (b[i] - a[i]) * t) for i in range(3))
-
-
-def lighten(c, t):
-    return mix(c, (255, 255, 255), t)
-
-
-def darken(c, t):
-    return mix(c, (0, 0, 0), t)
+# INI colours
 
 
 def rgb_text(c):
@@ -98,91 +84,7 @@ def rgb_text(c):
 
 
 # ----------------------------------------------------------------------------
-# a tiny raster canvas
-
-
-class Img:
-    def __init__(self, w, h, fill=MAGENTA):
-        self.w = w
-        self.h = h
-        self.px = [fill] * (w * h)
-
-    def get(self, x, y):
-        return self.px[y * self.w + x]
-
-    def set(self, x, y, c):
-        if 0 <= x < self.w and 0 <= y < self.h:
-            self.px[y * self.w + x] = tuple(c)
-
-    def blend(self, x, y, c, a, bg=None):
-        """Paints colour c with coverage a.  Over the key colour the pixel is
-        either left alone or made opaque; its partial coverage is then mixed
-        with bg, the colour the element is expected to be drawn over."""
-        if not (0 <= x < self.w and 0 <= y < self.h) or a <= 0:
-            return
-        cur = self.px[y * self.w + x]
-        if cur == MAGENTA:
-            if bg is None:
-                if a >= 0.5:
-                    self.px[y * self.w + x] = tuple(c)
-            elif a >= 0.2:
-                self.px[y * self.w + x] = mix(bg, c, min(1.0, a))
-            return
-        self.px[y * self.w + x] = mix(cur, c, min(1.0, a))
-
-    def fill_rect(self, x0, y0, x1, y1, c):
-        for y in range(max(0, y0), min(self.h, y1)):
-            for x in range(max(0, x0), min(self.w, x1)):
-                self.px[y * self.w + x] = tuple(c)
-
-    def paste(self, other, ox, oy):
-        for y in range(other.h):
-            for x in range(other.w):
-                self.set(ox + x, oy + y, other.get(x, y))
-
-    def crop(self, x0, y0, x1, y1):
-        out = Img(x1 - x0, y1 - y0)
-        for y in range(y0, y1):
-            for x in range(x0, x1):
-                out.set(x - x0, y - y0, self.get(x, y))
-        return out
-
-    def rotate_cw(self):
-        out = Img(self.h, self.w)
-        for y in range(self.h):
-            for x in range(self.w):
-                out.set(self.h - 1 - y, x, self.get(x, y))
-        return out
-
-    def flip_v(self):
-        out = Img(self.w, self.h)
-        for y in range(self.h):
-            for x in range(self.w):
-                out.set(x, self.h - 1 - y, self.get(x, y))
-        return out
-
-    def flip_h(self):
-        out = Img(self.w, self.h)
-        for y in range(self.h):
-            for x in range(self.w):
-                out.set(self.w - 1 - x, y, self.get(x, y))
-        return out
-
-    def bmp_bytes(self):
-        stride = (self.w * 3 + 3) & ~3
-        pad = b"\0" * (stride - self.w * 3)
-        rows = []
-        for y in range(self.h - 1, -1, -1):       # bottom-up
-            row = bytearray()
-            for x in range(self.w):
-                r, g, b = self.px[y * self.w + x]
-                row += bytes((b, g, r))
-            rows.append(bytes(row) + pad)
-        data = b"".join(rows)
-        header = struct.pack("<2sIHHI", b"BM", 54 + len(data), 0, 0, 54)
-        info = struct.pack("<IiiHHIIiiII", 40, self.w, self.h, 1, 24, 0,
-                           len(data), 3780, 3780, 0, 0)
-        return header + info + data
+# frame strips
 
 
 def strip_h(frames):

@@ -21,13 +21,15 @@ import argparse
 import glob
 import os
 import shutil
-import struct
 import subprocess
 import sys
 import tempfile
-import zlib
 
-MAGENTA = (255, 0, 255)
+# The raster canvas is shared with skins/make_skins.py.  No __pycache__
+# is written, so a run leaves nothing new in the source tree.
+sys.dont_write_bytecode = True
+from skin_raster import MAGENTA, Img, read_bmp, write_png  # noqa: E402
+
 BACKGROUND = (250, 250, 250)
 INK = (40, 44, 52)
 DIM = (120, 126, 136)
@@ -97,127 +99,6 @@ def parse_colour(text, default):
     while len(nums) < 3:
         nums.append(0)
     return tuple(nums[:3])
-
-
-# ----------------------------------------------------------------------------
-# images
-
-
-class Img:
-    def __init__(self, w, h, fill=MAGENTA):
-        self.w = w
-        self.h = h
-        self.px = [fill] * (w * h)
-
-    def get(self, x, y):
-        return self.px[y * self.w + x]
-
-    def set(self, x, y, c):
-        if 0 <= x < self.w and 0 <= y < self.h:
-            self.px[y * self.w + x] = c
-
-    def fill_rect(self, x0, y0, x1, y1, c):
-        for y in range(max(0, y0), min(self.h, y1)):
-            row = y * self.w
-            for x in range(max(0, x0), min(self.w, x1)):
-                self.px[row + x] = c
-
-    def frame_rect(self, x0, y0, x1, y1, c):
-        for x in range(x0, x1):
-            self.set(x, y0, c)
-            self.set(x, y1 - 1, c)
-        for y in range(y0, y1):
-            self.set(x0, y, c)
-            self.set(x1 - 1, y, c)
-
-    def crop(self, x0, y0, x1, y1):
-        out = Img(max(0, x1 - x0), max(0, y1 - y0))
-        for y in range(y0, y1):
-            for x in range(x0, x1):
-                if 0 <= x < self.w and 0 <= y < self.h:
-                    out.set(x - x0, y - y0, self.get(x, y))
-        return out
-
-    def draw(self, src, ox, oy, keyed=True):
-        for y in range(src.h):
-            for x in range(src.w):
-                c = src.px[y * src.w + x]
-                if keyed and c == MAGENTA:
-                    continue
-                self.set(ox + x, oy + y, c)
-
-    def scaled(self, w, h):
-        """Nearest-neighbour scaling to w x h (like a COLORONCOLOR blit)."""
-        out = Img(max(0, w), max(0, h))
-        if self.w == 0 or self.h == 0:
-            return out
-        for y in range(out.h):
-            sy = y * self.h // out.h
-            for x in range(out.w):
-                out.px[y * out.w + x] = self.px[sy * self.w + x * self.w // out.w]
-        return out
-
-
-def read_bmp(path):
-    data = open(path, "rb").read()
-    if len(data) < 54 or data[:2] != b"BM":
-        return None
-    off = struct.unpack_from("<I", data, 10)[0]
-    hsize, w, h, planes, bpp, comp = struct.unpack_from("<IiiHHI", data, 14)
-    if comp not in (0, 3):
-        return None
-    top_down = h < 0
-    h = abs(h)
-    pal = []
-    if bpp <= 8:
-        ncol = struct.unpack_from("<I", data, 46)[0] or (1 << bpp)
-        base = 14 + hsize
-        for i in range(ncol):
-            b, g, r = data[base + 4 * i: base + 4 * i + 3]
-            pal.append((r, g, b))
-    stride = ((w * bpp + 31) // 32) * 4
-    img = Img(w, h)
-    for row in range(h):
-        y = row if top_down else h - 1 - row
-        p = off + row * stride
-        for x in range(w):
-            if bpp == 24:
-                b, g, r = data[p + 3 * x: p + 3 * x + 3]
-                c = (r, g, b)
-            elif bpp == 32:
-                b, g, r = data[p + 4 * x: p + 4 * x + 3]
-                c = (r, g, b)
-            elif bpp == 8:
-                c = pal[data[p + x]]
-            elif bpp == 4:
-                v = data[p + x // 2]
-                c = pal[(v >> 4) if x % 2 == 0 else (v & 15)]
-            elif bpp == 1:
-                v = data[p + x // 8]
-                c = pal[(v >> (7 - x % 8)) & 1]
-            else:
-                return None
-            img.px[y * w + x] = c
-    return img
-
-
-def write_png(path, img):
-    raw = bytearray()
-    for y in range(img.h):
-        raw.append(0)
-        for x in range(img.w):
-            raw.extend(img.px[y * img.w + x])
-
-    def chunk(kind, body):
-        return (struct.pack(">I", len(body)) + kind + body +
-                struct.pack(">I", zlib.crc32(kind + body) & 0xFFFFFFFF))
-
-    png = b"\x89PNG\r\n\x1a\n"
-    png += chunk(b"IHDR", struct.pack(">IIBBBBB", img.w, img.h, 8, 2, 0, 0, 0))
-    png += chunk(b"IDAT", zlib.compress(bytes(raw), 9))
-    png += chunk(b"IEND", b"")
-    with open(path, "wb") as fh:
-        fh.write(png)
 
 
 # ----------------------------------------------------------------------------
