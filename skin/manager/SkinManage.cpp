@@ -105,6 +105,9 @@ void TSkinManage::RemoveSkinData(TSkinData* data) {
   if (MainSkinData == data) MainSkinData = nullptr;
   if (PendingSkinData == data) PendingSkinData = nullptr;
   // A skinner must not outlive the skin it paints with.
+  PopupSkinners.erase(std::remove_if(PopupSkinners.begin(), PopupSkinners.end(),
+                                     [data](const std::unique_ptr<TWinSkinPopMenu>& p) { return p->SkinData == data; }),
+                      PopupSkinners.end());
   for (size_t i = FormSkinners.size(); i-- > 0;) {
     if (FormSkinners[i]->SkinData != data) continue;
     TWinSkinForm* skinner = FormSkinners[i];

@@ -91,3 +91,27 @@ TEST_F(PopupMenuTest, TheSystemMenuIsSkinnedOnlyWhenSystemMenusAre) {
   EXPECT_NE(Seen.Query, 1);
   delete second;
 }
+
+namespace {
+bool LetGo = false;
+void CALLBACK RemoveSkinWhileOpen(HWND, UINT, UINT_PTR id, DWORD) {
+  HWND menu = FindWindowW(L"#32768", nullptr);
+  if (!menu || !IsWindowVisible(menu) || SkinManager->PopupSkinners.empty()) return;
+  KillTimer(nullptr, id);
+  SkinManager->RemoveSkinData(SkinManager->PopupSkinners.front()->SkinData);
+  // The window is the system's again: no skinner answers, and painting it is safe.
+  LetGo = SkinManager->PopupSkinners.empty() && SendMessageA(menu, WM_SKIN_QUERY, 0, 0) != 1;
+  SendMessageW(menu, WM_NCPAINT, 1, 0);
+  EndMenu();
+}
+}  // namespace
+
+TEST_F(PopupMenuTest, AnOpenMenuLetsGoOfASkinComponentThatGoes) {
+  TPopupMenu popup(nullptr);
+  popup.Items.Add(L"One", 1);
+  LetGo = false;
+  const UINT_PTR timer = SetTimer(nullptr, 0, 50, RemoveSkinWhileOpen);
+  popup.Popup(200, 200);
+  KillTimer(nullptr, timer);
+  EXPECT_TRUE(LetGo);
+}
