@@ -58,10 +58,17 @@ bool ReadMasks(const uint8_t* data, size_t size, THeader& h) {
   return true;
 }
 
+// Palette entries the file holds: the colours it states, at most one per index.
+size_t StatedColours(const THeader& h) {
+  if (h.BitCount > 8) return 0;
+  size_t entries = size_t(1) << h.BitCount;
+  return h.ColoursUsed && h.ColoursUsed < entries ? h.ColoursUsed : entries;
+}
+
 bool ReadPalette(const uint8_t* data, size_t size, const THeader& h, TBmpImage& image) {
   if (h.BitCount > 8) return true;
   size_t entries = size_t(1) << h.BitCount;
-  size_t stated = h.ColoursUsed && h.ColoursUsed < entries ? h.ColoursUsed : entries;
+  size_t stated = StatedColours(h);
   if (h.TableOffset > size || (size - h.TableOffset) / h.PaletteEntry < stated) return false;
   // Indices beyond a short palette still find an entry: black.
   image.Palette.assign(entries, 0);
@@ -106,10 +113,16 @@ bool ReadBmp(const uint8_t* data, size_t size, TBmpImage& image) {
   if (h.Width <= 0 || h.Width > 0x7FFFFFFF / 32 || height <= 0 || height > 0x7FFFFFFF) return false;
   if (!ReadPalette(data, size, h, image)) { image = TBmpImage(); return false; }
 
+  // No offset: the pixels follow the palette as stored, which may be shorter
+  // than the one decoded.
   size_t offset = U32(data + 10);
-  if (offset == 0) offset = h.TableOffset + image.Palette.size() * h.PaletteEntry;
+  if (offset == 0) offset = h.TableOffset + StatedColours(h) * h.PaletteEntry;
   size_t stride = BmpStride(int(h.Width), h.BitCount);
-  if (offset > size || uint64_t(stride) * uint64_t(height) > size - offset) { image = TBmpImage(); return false; }
+  // Pixels that start inside the headers or masks would be the headers' bytes.
+  if (offset < h.TableOffset || offset > size || uint64_t(stride) * uint64_t(height) > size - offset) {
+    image = TBmpImage();
+    return false;
+  }
 
   image.Width = int(h.Width);
   image.Height = int(height);
