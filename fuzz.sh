@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang in build/fuzz and runs them.
 #   ./fuzz.sh [TARGET] [SECONDS]
-# TARGET: lzh, skinread, ini (or fuzz_lzh, ...) or all (the default), run one
-# after another; SECONDS per target, default 60. New inputs go to
+# TARGET: lzh, skinread, ini, bmp (or fuzz_lzh, ...) or all (the default),
+# run one after another; SECONDS per target, default 60. New inputs go to
 # build/fuzz/corpus/<target>; the seeds in fuzz/corpus/<target> are only read.
 # Findings are written to build/fuzz/artifacts/<target>/.
 set -euo pipefail
@@ -11,7 +11,7 @@ root=$(cd "$(dirname "$0")" && pwd)
 target=${1:-all}
 seconds=${2:-60}
 build="$root/build/fuzz"
-all_targets=(fuzz_lzh fuzz_skinread fuzz_ini)
+all_targets=(fuzz_lzh fuzz_skinread fuzz_ini fuzz_bmp)
 
 case "$target" in
   all) targets=("${all_targets[@]}") ;;
@@ -20,7 +20,7 @@ case "$target" in
 esac
 for t in "${targets[@]}"; do
   if [[ ! " ${all_targets[*]} " == *" $t "* ]]; then
-    echo "fuzz.sh: unknown target '$target' (lzh, skinread, ini or all)" >&2
+    echo "fuzz.sh: unknown target '$target' (lzh, skinread, ini, bmp or all)" >&2
     exit 2
   fi
 done
