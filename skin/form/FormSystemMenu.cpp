@@ -3,6 +3,7 @@
 // commands once the menu has closed.
 #include "Forms.h"
 #include "SkinManage.h"
+#include "WinSkinData.h"
 #include "WinSkinForm.h"
 
 namespace {
@@ -81,13 +82,8 @@ void TWinSkinForm::BuildSystemMenu() {
       shortcut = caption.substr(tab + 1);
       caption.resize(tab);
     }
-    auto wide = [](const std::string& s) {
-      std::wstring w(s.size(), L'\0');
-      w.resize(size_t(MultiByteToWideChar(CP_ACP, 0, s.data(), int(s.size()), w.data(), int(w.size()))));
-      return w;
-    };
-    TMenuItem* item = items.Add(wide(caption), int(info.wID));
-    item->ShortCutText = wide(shortcut);
+    TMenuItem* item = items.Add(AnsiToWide(caption), int(info.wID));
+    item->ShortCutText = AnsiToWide(shortcut);
     const WPARAM command = info.wID;
     item->OnClick = [this, command](TObject*) { PostMessageW(Handle, WM_SYSCOMMAND, command, 0); };
     switch (info.wID & 0xFFF0) {
