@@ -1,7 +1,7 @@
 // A skinned MDI parent: its client is subclassed while the parent is
 // skinned, children are skinned as they are made, and maximized children
 // give up their regions.
-#include "MainFormFixture.h"
+#include "SkinnedFormFixture.h"
 #include "SkinManage.h"
 #include "SkinMessages.h"
 #include "WinSkinData.h"
@@ -33,12 +33,11 @@ void RegisterOnce(const wchar_t* name, WNDPROC proc) {
   RegisterClassW(&wc);
 }
 
-class MDITest : public MainFormTest {
+class MDITest : public SkinnedFormTest {
 protected:
   void SetUp() override {
-    MainFormTest::SetUp();
-    Data = dynamic_cast<TSkinData*>(Form->FindComponent(L"SkinData1"));
-    ASSERT_NE(Data, nullptr);
+    SkinnedFormTest::SetUp();
+    if (HasFatalFailure()) return;
     RegisterOnce(L"MdiFrameProbe", FrameProc);
     RegisterOnce(L"MdiChildProbe", ChildProc);
     Frame = CreateWindowExW(0, L"MdiFrameProbe", L"Frame", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 20, 20, 500, 400,
@@ -54,8 +53,7 @@ protected:
   void TearDown() override {
     DestroyWindow(Frame);
     Client = nullptr;
-    MainFormTest::TearDown();
-    SkinManager.reset();
+    SkinnedFormTest::TearDown();
   }
   HWND NewChild() {
     MDICREATESTRUCTW mcs{};
@@ -76,7 +74,6 @@ protected:
     return has;
   }
 
-  TSkinData* Data = nullptr;
   HWND Frame = nullptr;
   LONG_PTR NativeClientProc = 0;
   TWinSkinForm* Parent = nullptr;

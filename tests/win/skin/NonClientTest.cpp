@@ -2,7 +2,7 @@
 // before the skinner's activation, hit testing leaves dragging and sizing to
 // the system, and the caption buttons and title clicks change the window state.
 #include "DataSkinObject.h"
-#include "MainFormFixture.h"
+#include "SkinnedFormFixture.h"
 #include "SkinManage.h"
 #include "SkinMessages.h"
 #include "WinSkinData.h"
@@ -10,18 +10,18 @@
 #include "WinSysButton.h"
 
 namespace {
-class NonClientTest : public MainFormTest {
+class NonClientTest : public SkinnedFormTest {
 protected:
   void SetUp() override {
-    MainFormTest::SetUp();
+    SkinnedFormTest::SetUp();
+    if (HasFatalFailure()) return;
     Second = new TForm(Application);
     Second->SetBounds(40, 40, 320, 220);
     Second->SetText(L"Second");
   }
   void TearDown() override {
     delete Second;
-    MainFormTest::TearDown();
-    SkinManager.reset();
+    SkinnedFormTest::TearDown();
   }
   void ShowSkinned() {
     Second->Show();

@@ -1,7 +1,7 @@
 // Popup-menu windows under the skin: a context menu gets a skinner while it
 // is open and paints its frame from the skin's menu background; the system
 // menu is skinned only when the skin component allows system menus.
-#include "MainFormFixture.h"
+#include "SkinnedFormFixture.h"
 #include "Menus.h"
 #include "SkinManage.h"
 #include "SkinMessages.h"
@@ -34,17 +34,15 @@ void CALLBACK LookAtMenu(HWND, UINT, UINT_PTR id, DWORD) {
   EndMenu();
 }
 
-class PopupMenuTest : public MainFormTest {
+class PopupMenuTest : public SkinnedFormTest {
 protected:
   void SetUp() override {
-    MainFormTest::SetUp();
-    Data = dynamic_cast<TSkinData*>(Form->FindComponent(L"SkinData1"));
-    ASSERT_NE(Data, nullptr);
+    SkinnedFormTest::SetUp();
+    if (HasFatalFailure()) return;
     Seen = {};
   }
   void TearDown() override {
-    MainFormTest::TearDown();
-    SkinManager.reset();
+    SkinnedFormTest::TearDown();
   }
   void WhileOpen(const std::function<void()>& open) {
     const UINT_PTR timer = SetTimer(nullptr, 0, 50, LookAtMenu);
@@ -52,7 +50,6 @@ protected:
     KillTimer(nullptr, timer);
     Application->ProcessMessages();
   }
-  TSkinData* Data = nullptr;
 };
 }  // namespace
 

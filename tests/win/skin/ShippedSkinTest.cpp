@@ -1,26 +1,24 @@
 // The skin the program ships, as the main window's skin component loads it
 // from the form's stored description.
-#include "MainFormFixture.h"
+#include "SkinnedFormFixture.h"
 #include "SkinManage.h"
 #include "SkinRead.h"
 #include "WinSkinData.h"
 #include "WinSkinIni.h"
 
 namespace {
-class ShippedSkinTest : public MainFormTest {
+class ShippedSkinTest : public SkinnedFormTest {
 protected:
   void SetUp() override {
-    MainFormTest::SetUp();
-    Data = dynamic_cast<TSkinData*>(Form->FindComponent(L"SkinData1"));
-    ASSERT_NE(Data, nullptr);
+    SkinnedFormTest::SetUp();
+    if (HasFatalFailure()) return;
     ASSERT_TRUE(Reader.Load(Data->SkinStream().Memory(), Data->SkinStream().Size()));
     std::vector<uint8_t> text;
     Reader.FindByPart(".ini", text);
     Ini.LoadFromStream(text.data(), text.size());
   }
   void TearDown() override {
-    MainFormTest::TearDown();
-    SkinManager.reset();
+    SkinnedFormTest::TearDown();
   }
   // A colour of the "Colours" section as the skin writes it: "R G B".
   TColor Given(const char* key) {
@@ -29,7 +27,6 @@ protected:
     return TColor(r | g << 8 | b << 16);
   }
 
-  TSkinData* Data = nullptr;
   TSkinReader Reader;
   TQuickIni Ini;
 };

@@ -2,28 +2,25 @@
 // GDI or USER object is left behind and every window procedure goes back.
 #include "ForeignDialog.h"
 #include "HandleCount.h"
-#include "MainFormFixture.h"
+#include "SkinnedFormFixture.h"
 #include "SkinManage.h"
 #include "SkinMessages.h"
 #include "WinSkinData.h"
 #include "WinSkinForm.h"
 
 namespace {
-class SkinLeakTest : public MainFormTest {
+class SkinLeakTest : public SkinnedFormTest {
 protected:
   void SetUp() override {
-    MainFormTest::SetUp();
-    Data = dynamic_cast<TSkinData*>(Form->FindComponent(L"SkinData1"));
-    ASSERT_NE(Data, nullptr);
-    ASSERT_NE(SkinManager, nullptr);
+    SkinnedFormTest::SetUp();
+    if (HasFatalFailure()) return;
     Main = Form->Handle();
     Dialog = MakeForeignDialog(WS_SYSMENU | WS_VISIBLE);
     ASSERT_NE(Dialog, nullptr);
   }
   void TearDown() override {
     DestroyWindow(Dialog);
-    MainFormTest::TearDown();
-    SkinManager.reset();
+    SkinnedFormTest::TearDown();
   }
   // The deferred action the component asks for, run now rather than 250 ms later.
   void Switch(bool on) {
@@ -36,7 +33,6 @@ protected:
   bool Skinned(HWND wnd) { return SendMessageA(wnd, WM_SKIN_QUERY, 0, 0) == 1; }
   LONG_PTR Proc(HWND wnd) { return GetWindowLongPtrW(wnd, GWLP_WNDPROC); }
 
-  TSkinData* Data = nullptr;
   HWND Main = nullptr, Dialog = nullptr;
 };
 }  // namespace

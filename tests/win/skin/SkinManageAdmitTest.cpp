@@ -1,7 +1,7 @@
 // Which windows the skin manager gives a form skinner, with the shipped skin
 // loaded by the main form.
 #include "ForeignDialog.h"
-#include "MainFormFixture.h"
+#include "SkinnedFormFixture.h"
 #include "SkinManage.h"
 #include "SkinMessages.h"
 #include "WinSkinData.h"
@@ -25,25 +25,21 @@ HWND MakeWindow(const wchar_t* className, HINSTANCE instance, int width, int hei
                          instance, nullptr);
 }
 
-class SkinManageAdmitTest : public MainFormTest {
+class SkinManageAdmitTest : public SkinnedFormTest {
 protected:
   void SetUp() override {
-    MainFormTest::SetUp();
-    Data = dynamic_cast<TSkinData*>(Form->FindComponent(L"SkinData1"));
-    ASSERT_NE(Data, nullptr);
-    ASSERT_NE(SkinManager, nullptr);
+    SkinnedFormTest::SetUp();
+    if (HasFatalFailure()) return;
   }
   void TearDown() override {
     for (HWND w : Windows)
       if (IsWindow(w)) DestroyWindow(w);
-    MainFormTest::TearDown();
-    SkinManager.reset();
+    SkinnedFormTest::TearDown();
   }
   HWND Keep(HWND w) {
     Windows.push_back(w);
     return w;
   }
-  TSkinData* Data = nullptr;
   std::vector<HWND> Windows;
 };
 }  // namespace

@@ -1,7 +1,7 @@
 // The skinned system menu: built from the window's own system menu, opened by
 // Alt+Space and by a right click on the title, its items posting their
 // commands; two right clicks close the window only over a hot caption button.
-#include "MainFormFixture.h"
+#include "SkinnedFormFixture.h"
 #include "SkinManage.h"
 #include "SkinMessages.h"
 #include "WinSkinForm.h"
@@ -26,10 +26,11 @@ void CALLBACK CloseOpenMenu(HWND, UINT, UINT_PTR id, DWORD) {
   EndMenu();
 }
 
-class SystemMenuTest : public MainFormTest {
+class SystemMenuTest : public SkinnedFormTest {
 protected:
   void SetUp() override {
-    MainFormTest::SetUp();
+    SkinnedFormTest::SetUp();
+    if (HasFatalFailure()) return;
     Second = new TForm(Application);
     Second->SetBounds(40, 40, 300, 200);
     Second->SetText(L"Second");
@@ -41,8 +42,7 @@ protected:
   }
   void TearDown() override {
     delete Second;
-    MainFormTest::TearDown();
-    SkinManager.reset();
+    SkinnedFormTest::TearDown();
   }
   // Runs a message that opens a menu; a timer closes the menu again.
   void WhileMenuOpens(const std::function<void()>& open) {

@@ -1,6 +1,6 @@
 // The main window under its form skinner: frame geometry, frame pixels,
 // outline, caption text and caption buttons, against the shipped skin.
-#include "MainFormFixture.h"
+#include "SkinnedFormFixture.h"
 #include "SkinManage.h"
 #include "SkinMessages.h"
 #include "SkinPaint.h"
@@ -9,19 +9,16 @@
 #include "WinSysButton.h"
 
 namespace {
-class WinSkinFormTest : public MainFormTest {
+class WinSkinFormTest : public SkinnedFormTest {
 protected:
   void SetUp() override {
-    MainFormTest::SetUp();
-    Data = dynamic_cast<TSkinData*>(Form->FindComponent(L"SkinData1"));
-    ASSERT_NE(Data, nullptr);
-    ASSERT_NE(SkinManager, nullptr);
+    SkinnedFormTest::SetUp();
+    if (HasFatalFailure()) return;
     Skinner = SkinManager->FindFormSkinner(Form->Handle());
     ASSERT_NE(Skinner, nullptr);
   }
   void TearDown() override {
-    MainFormTest::TearDown();
-    SkinManager.reset();
+    SkinnedFormTest::TearDown();
   }
   static int Across(const TDataSkinObject& e) { return e.Image->Width() / e.FrameCount; }
   static int Down(const TDataSkinObject& e) { return e.Image->Height() / e.FrameCount; }
@@ -42,7 +39,6 @@ protected:
     return ComposeNineSlice(r, *e.Image, SkinMargins(e), vertical, e.Tile != 1, e.FrameCount, frame);
   }
 
-  TSkinData* Data = nullptr;
   TWinSkinForm* Skinner = nullptr;
 };
 }  // namespace

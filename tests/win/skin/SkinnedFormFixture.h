@@ -1,0 +1,22 @@
+// The main form with the shipped skin loaded by its skin component; the
+// manager the component made goes with each test.
+#pragma once
+#include "MainFormFixture.h"
+#include "SkinManage.h"
+#include "WinSkinData.h"
+
+class SkinnedFormTest : public MainFormTest {
+protected:
+  void SetUp() override {
+    MainFormTest::SetUp();
+    Data = dynamic_cast<TSkinData*>(Form->FindComponent(L"SkinData1"));
+    ASSERT_NE(Data, nullptr);
+    ASSERT_NE(SkinManager, nullptr);
+  }
+  void TearDown() override {
+    MainFormTest::TearDown();
+    SkinManager.reset();
+  }
+
+  TSkinData* Data = nullptr;
+};
