@@ -12,18 +12,11 @@ const TSubclassProps kFormProps{L"TWinSkinForm.Object", L"TWinSkinForm.OldProc"}
 
 constexpr UINT WM_NCUAHDRAWCAPTION = 0xAE;
 constexpr UINT CM_MENUCHANGED = 0xB015;
-constexpr UINT CM_MOUSELEAVE = 0xB014;
 
 LRESULT CALLBACK SkinFormStub(HWND wnd, UINT msg, WPARAM wparam, LPARAM lparam) {
   if (auto* skinner = static_cast<TWinSkinForm*>(GetPropW(wnd, kFormProps.Object)))
     return skinner->FormWndProc(msg, wparam, lparam);
   return CallLeftProc(wnd, kFormProps, msg, wparam, lparam);
-}
-
-std::wstring ClassNameOf(HWND wnd) {
-  wchar_t name[101] = {};
-  GetClassNameW(wnd, name, 101);
-  return name;
 }
 }  // namespace
 
@@ -42,11 +35,9 @@ TWinSkinForm::~TWinSkinForm() {
     if (Subclassed) RestoreWindowProcs();
   } catch (...) {
   }
-  if (HoverTimer) HoverTimer->SetEnabled(false);
-  if (SkinData) SkinData->HideCaptionHint();
-  HotObject = nullptr;
+  StopHover();
   CaptionButtons.clear();
-  if (SkinManager) SkinManager->RemoveFormSkinner(this);
+  if (SkinManager) SkinManager->RemoveFormSkinner(Handle);
 }
 
 void TWinSkinForm::CallDefault(TMessage& m) {
@@ -418,6 +409,12 @@ void TWinSkinForm::RestoreWindowProcs() {
   RemoveSubclass(Handle, kFormProps, &SkinFormStub, OldWndProc, UnicodeWindow);
 }
 
+void TWinSkinForm::StopHover() {
+  if (HoverTimer) HoverTimer->SetEnabled(false);
+  HideHint();
+  HotObject = nullptr;
+}
+
 void TWinSkinForm::DetachUnframed() {
   if (HoverTimer) HoverTimer->SetEnabled(false);
   if (Form && State != 4) Form->SetColor(SavedColor);
@@ -430,9 +427,7 @@ void TWinSkinForm::DetachOnDestroy() {
     DetachUnframed();
     return;
   }
-  if (HoverTimer) HoverTimer->SetEnabled(false);
-  if (SkinData) SkinData->HideCaptionHint();
-  HotObject = nullptr;
+  StopHover();
   RestoreWindowProcs();
 }
 
@@ -443,9 +438,7 @@ void TWinSkinForm::Detach() {
   }
   // Not while it is open: its tracking still reads the items.
   if (SysMenuPopup && !SysMenuPopup->Handle()) SysMenuPopup.reset();
-  if (HoverTimer) HoverTimer->SetEnabled(false);
-  if (SkinData) SkinData->HideCaptionHint();
-  HotObject = nullptr;
+  StopHover();
   if (!Subclassed) return;
   RestoreWindowProcs();
   if (Form && State != 4) Form->SetColor(SavedColor);
@@ -463,7 +456,6 @@ void TWinSkinForm::Detach() {
     SetWindowPos(Handle, nullptr, at.x, at.y, width, height, SWP_FRAMECHANGED | SWP_NOACTIVATE | SWP_NOZORDER);
   }
   SetWindowRgn(Handle, nullptr, TRUE);
-  Region.Reset();
   RegionOwned = false;
   RegionSize = {};
 }

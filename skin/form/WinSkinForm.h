@@ -70,6 +70,8 @@ public:
   // Fills SysMenuPopup from the window's system menu and state.
   void BuildSystemMenu();
   void HideHint();
+  // No hover tracking, no hint, no hot button.
+  void StopHover();
   void HoverTick();
 
   // State (see the skinner's lifecycle: 0 attached, 1 active, 3 reskinning,
@@ -110,8 +112,7 @@ public:
   TColor SavedColor = 0;
   LONG_PTR WindowStyle = 0;
   TNCObject* HotObject = nullptr;
-  TRegionHandle Region;
-  bool RegionOwned = false;
+  bool RegionOwned = false;  // the window owns the region it was given
   TWinControl* Form = nullptr;
   HWND Handle = nullptr;
   TSkinData* SkinData = nullptr;

@@ -3,13 +3,15 @@
 #include "FramePaint.h"
 #include "WinSkinForm.h"
 
-void TNCObject::MouseDown() {
+void TNCObject::TakeMouse(int state) {
   if (Owner->HotObject && Owner->HotObject != this) Owner->HotObject->MouseLeave();
   if (!Visible) return;
   Owner->HotObject = this;
-  ButtonState = 2;
+  ButtonState = state;
   Paint();
 }
+
+void TNCObject::MouseDown() { TakeMouse(2); }
 
 void TNCObject::MouseUp() {
   if (!Visible) return;
@@ -18,12 +20,7 @@ void TNCObject::MouseUp() {
 }
 
 void TNCObject::MouseEnter() {
-  if (Owner->HotObject == this) return;
-  if (Owner->HotObject) Owner->HotObject->MouseLeave();
-  if (!Visible) return;
-  Owner->HotObject = this;
-  ButtonState = 3;
-  Paint();
+  if (Owner->HotObject != this) TakeMouse(3);
 }
 
 void TNCObject::MouseLeave() {

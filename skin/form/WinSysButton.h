@@ -26,6 +26,10 @@ public:
   bool Visible = false;
   int ButtonState = 1;  // 1 normal, 2 pressed, 3 hot, 4 disabled or inactive
   bool Enabled = true;
+
+protected:
+  // Becomes the skinner's hot object in the given state; the old one leaves first.
+  void TakeMouse(int state);
 };
 
 class TWinSysButton : public TNCObject {

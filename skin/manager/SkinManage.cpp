@@ -17,12 +17,6 @@ namespace {
 bool HooksDisabled = false;
 DWORD HookWinVersion = 0;
 
-std::wstring WindowClassName(HWND wnd) {
-  wchar_t name[101] = {};
-  GetClassNameW(wnd, name, 101);
-  return name;
-}
-
 std::wstring Lower(std::wstring s) {
   for (wchar_t& c : s) c = wchar_t(towlower(c));
   return s;
@@ -34,7 +28,7 @@ LRESULT CALLBACK CbtHookProc(int code, WPARAM wparam, LPARAM lparam) {
       if (code == HCBT_CREATEWND) {
         auto* create = reinterpret_cast<CBT_CREATEWNDA*>(lparam);
         const CREATESTRUCTA* cs = create ? create->lpcs : nullptr;
-        if (cs && !(cs->style & WS_CHILD) && WindowClassName(HWND(wparam)) == L"#32768")
+        if (cs && !(cs->style & WS_CHILD) && ClassNameOf(HWND(wparam)) == L"#32768")
           SkinManager->SkinPopupMenu(HWND(wparam));
         // MDI children are skinned as they are made, before their first activation.
         if (cs && (cs->dwExStyle & WS_EX_MDICHILD)) SkinManager->SkinWindow(HWND(wparam));
@@ -51,6 +45,12 @@ LRESULT CALLBACK CbtHookProc(int code, WPARAM wparam, LPARAM lparam) {
   return CallNextHookEx(SkinManager ? SkinManager->SkinHook : nullptr, code, wparam, lparam);
 }
 }  // namespace
+
+std::wstring ClassNameOf(HWND wnd) {
+  wchar_t name[101] = {};
+  GetClassNameW(wnd, name, 101);
+  return name;
+}
 
 bool IsWinNT() {
   static const bool nt = !(GetVersion() & 0x80000000u);
@@ -158,10 +158,10 @@ bool TSkinManage::SkinWindow(HWND wnd) {
   const LONG_PTR style = GetWindowLongPtrW(wnd, GWL_STYLE);
   const LONG_PTR exStyle = GetWindowLongPtrW(wnd, GWL_EXSTYLE);
   if (!Enumerating && (style & WS_CHILD) && !(exStyle & WS_EX_MDICHILD) &&
-      Lower(WindowClassName(GetParent(wnd))) != L"mdiclient")
+      Lower(ClassNameOf(GetParent(wnd))) != L"mdiclient")
     return false;
 
-  const std::wstring className = WindowClassName(wnd);
+  const std::wstring className = ClassNameOf(wnd);
   const bool ownModule = HINSTANCE(GetWindowLongPtrW(wnd, GWLP_HINSTANCE)) == ProgramInstance();
   if (!form && !ownModule && className != L"#32770") return false;
 
@@ -220,7 +220,7 @@ void TSkinManage::RefreshFormSkinners() {
 TSkinData* TSkinManage::FindSkinData(HWND wnd) const {
   for (auto it = SkinDataList.rbegin(); it != SkinDataList.rend(); ++it)
     if ((*it)->GetSkinFormtype() == sfOnlyThisForm && (*it)->OwnerWindow() == wnd) return *it;
-  const std::wstring lower = Lower(WindowClassName(wnd));
+  const std::wstring lower = Lower(ClassNameOf(wnd));
   if (lower == L"tmessageform" || lower == L"#32770")
     for (auto it = SkinDataList.rbegin(); it != SkinDataList.rend(); ++it)
       if ((*it)->GetSkinFormtype() == sfDialog) return *it;
@@ -240,10 +240,6 @@ void TSkinManage::RemoveFormSkinner(HWND wnd) {
   auto it = std::find_if(FormSkinners.begin(), FormSkinners.end(),
                          [wnd](TWinSkinForm* s) { return s->Handle == wnd; });
   if (it != FormSkinners.end()) FormSkinners.erase(it);
-}
-
-void TSkinManage::RemoveFormSkinner(TWinSkinForm* skinner) {
-  FormSkinners.erase(std::remove(FormSkinners.begin(), FormSkinners.end(), skinner), FormSkinners.end());
 }
 
 void TSkinManage::SkinPopupMenu(HWND wnd) {

@@ -21,6 +21,8 @@ bool NotWinVista();
 DWORD WinVersion();  // GetVersion, as read when the hook was installed
 // The program's own module, compared with a window's GWLP_HINSTANCE.
 HINSTANCE ProgramInstance();
+// A window's class name, 100 characters at most.
+std::wstring ClassNameOf(HWND wnd);
 
 enum TSkinAction { saNone = 0, saSkin = 1, saUnskin = 2, saSkinChanged = 3 };
 
@@ -46,7 +48,6 @@ public:
   TWinSkinForm* FindFormSkinner(HWND wnd) const;
   // Drops the skinner from the registry without freeing it.
   void RemoveFormSkinner(HWND wnd);
-  void RemoveFormSkinner(TWinSkinForm* skinner);
   // Frees the skinners whose window is gone.
   void PurgeFormSkinners();
   // Popup-menu windows: skinned when made, if the skin component allows
