@@ -98,12 +98,12 @@ void ReadFormObject(TForm& root, const TFormObject& description) {
   reader.CallLoaded();
 }
 
-void ReadComponentResource(TForm& root) {
-  std::wstring name = Utf8ToWide(root.ClassName());
+void ReadComponentResource(TForm& root, const std::wstring& resource) {
+  const std::wstring name = resource.empty() ? Utf8ToWide(root.ClassName()) : resource;
   HMODULE module = GetModuleHandleW(nullptr);
   HRSRC res = FindResourceW(module, name.c_str(), MAKEINTRESOURCEW(10));  // RT_RCDATA
   HGLOBAL data = res ? LoadResource(module, res) : nullptr;
-  if (!data) throw EReadError("resource " + root.ClassName() + " not found");
+  if (!data) throw EReadError("resource " + WideToUtf8(name) + " not found");
   std::string text(static_cast<const char*>(LockResource(data)), SizeofResource(module, res));
   TFormObject description;
   TFormTextError error;

@@ -15,5 +15,6 @@ public:
 // the root's method names; then calls Loaded on every component read.
 void ReadFormObject(TForm& root, const TFormObject& description);
 
-// The same from the RCDATA resource named after the form's class.
-void ReadComponentResource(TForm& root);
+// The same from an RCDATA resource: the one named after the form's class
+// unless another is named.
+void ReadComponentResource(TForm& root, const std::wstring& resource = L"");

@@ -18,8 +18,8 @@ DEFINE_CLASS_INFO(TForm, TWinControl,
 
 TForm::TForm(TComponent* AOwner) : TWinControl(AOwner) { FVisible = false; }
 
-void TForm::ReadState() {
-  ReadComponentResource(*this);
+void TForm::ReadState(const std::wstring& resource) {
+  ReadComponentResource(*this, resource);
   HandleNeeded();
   if (OnCreate) OnCreate(this);
 }

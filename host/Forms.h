@@ -26,9 +26,10 @@ public:
   void SetPosition(TPosition p) { FPosition = p; }
   RECT ClientRect() const override;
 
-  // Reads the form's stored description (a resource named after its class),
-  // makes the window and its controls, then runs OnCreate.
-  void ReadState();
+  // Reads the form's stored description (the resource named after its
+  // class, or the one named), makes the window and its controls, then runs
+  // OnCreate.
+  void ReadState(const std::wstring& resource = L"");
   void Show();
   void Close();
 

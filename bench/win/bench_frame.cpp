@@ -3,9 +3,8 @@
 // frame. The start-up runs this program again in child mode, several times
 // for each kind; the child answers its time in its exit code.
 // Prints milliseconds and ratios; no pass or fail.
-#include "BenchTiming.h"
-#include "FormReader.h"
 #include "AppSetup.h"
+#include "BenchTiming.h"
 #include "SkinManage.h"
 #include "Unit1.h"
 #include "WinSkinData.h"
@@ -13,7 +12,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -24,29 +22,8 @@ namespace {
 TForm1* MakeForm(bool skinned) {
   auto* form = new TForm1(Application);
   form->Platform.PlayVoiceFile = [](const std::wstring&) {};
-  if (skinned) {
-    form->ReadState();
-    return form;
-  }
-  HRSRC res = FindResourceW(nullptr, L"UNSKINNED", MAKEINTRESOURCEW(10));
-  HGLOBAL data = res ? LoadResource(nullptr, res) : nullptr;
-  if (!data) throw std::runtime_error("no unskinned form");
-  const std::string text(static_cast<const char*>(LockResource(data)), SizeofResource(nullptr, res));
-  TFormObject description;
-  TFormTextError error;
-  if (!ReadFormText(text, description, error)) throw std::runtime_error("unskinned form unreadable");
-  ReadFormObject(*form, description);
-  form->HandleNeeded();
-  if (form->OnCreate) form->OnCreate(form);
+  form->ReadState(skinned ? L"" : L"UNSKINNED");
   return form;
-}
-
-void Pump() {
-  MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
 }
 
 // Child mode: milliseconds from this process's creation to its first frame.
@@ -58,12 +35,12 @@ int StartUp(bool skinned) {
   const HWND wnd = form->Handle();
   // Skinned, the frame is first painted after the skinner's activation.
   for (int i = 0; i < 2000; ++i) {
-    Pump();
+    Application->ProcessMessages();
     TWinSkinForm* skinner = SkinManager ? SkinManager->FindFormSkinner(wnd) : nullptr;
     if (!skinned || (skinner && skinner->Activated)) break;
     Sleep(1);
   }
-  Pump();
+  Application->ProcessMessages();
   UpdateWindow(wnd);
   FILETIME created, exited, kernel, user, now;
   GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
@@ -101,10 +78,10 @@ void FrameRepaint() {
   TForm1* form = MakeForm(true);
   form->Show();
   for (int i = 0; i < 200 && !(SkinManager && SkinManager->FindFormSkinner(form->Handle())); ++i) {
-    Pump();
+    Application->ProcessMessages();
     Sleep(5);
   }
-  Pump();
+  Application->ProcessMessages();
   const HWND wnd = form->Handle();
   auto repaint = [wnd] { SendMessageW(wnd, WM_NCPAINT, 1, 0); };
   const double skinned = MsPerCall(repaint);
@@ -113,7 +90,7 @@ void FrameRepaint() {
   data->SetActive(false);
   SkinManager->ActionTimer.SetEnabled(false);
   SkinManager->RunPendingAction();
-  Pump();
+  Application->ProcessMessages();
   const double native = MsPerCall(repaint);
   std::printf("frame repaint  skinned %8.3f ms   native %8.3f ms   ratio %5.2f\n", skinned, native, skinned / native);
   delete form;
