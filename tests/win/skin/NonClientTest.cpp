@@ -12,20 +12,12 @@
 namespace {
 class NonClientTest : public SkinnedFormTest {
 protected:
-  void SetUp() override {
-    SkinnedFormTest::SetUp();
-    if (HasFatalFailure()) return;
-    Second = new TForm(Application);
-    Second->SetBounds(40, 40, 320, 220);
-    Second->SetText(L"Second");
-  }
   void TearDown() override {
     delete Second;
     SkinnedFormTest::TearDown();
   }
   void ShowSkinned() {
-    Second->Show();
-    Application->ProcessMessages();
+    Second = ShowSecondForm();
     Wnd = Second->Handle();
     Skinner = SkinManager->FindFormSkinner(Wnd);
     ASSERT_NE(Skinner, nullptr);

@@ -70,10 +70,7 @@ TEST_F(PopupMenuTest, AContextMenuWearsTheMenuBackgroundWhileOpen) {
 }
 
 TEST_F(PopupMenuTest, TheSystemMenuIsSkinnedOnlyWhenSystemMenusAre) {
-  auto* second = new TForm(Application);
-  second->SetBounds(40, 40, 300, 200);
-  second->Show();
-  Application->ProcessMessages();
+  TForm* second = ShowSecondForm();
   ASSERT_NE(SkinManager->FindFormSkinner(second->Handle()), nullptr);
   WhileOpen([&] { SendMessageW(second->Handle(), WM_SYSCOMMAND, SC_KEYMENU, ' '); });
   ASSERT_TRUE(Seen.Open);

@@ -17,6 +17,15 @@ protected:
     MainFormTest::TearDown();
     SkinManager.reset();
   }
+  // Another form of the program, shown: its first activation skins it.
+  TForm* ShowSecondForm() {
+    auto* form = new TForm(Application);
+    form->SetBounds(30, 30, 300, 200);
+    form->SetText(L"Second");
+    form->Show();
+    Application->ProcessMessages();
+    return form;
+  }
 
   TSkinData* Data = nullptr;
 };

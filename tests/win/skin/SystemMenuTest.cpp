@@ -31,11 +31,7 @@ protected:
   void SetUp() override {
     SkinnedFormTest::SetUp();
     if (HasFatalFailure()) return;
-    Second = new TForm(Application);
-    Second->SetBounds(40, 40, 300, 200);
-    Second->SetText(L"Second");
-    Second->Show();
-    Application->ProcessMessages();
+    Second = ShowSecondForm();
     Skinner = SkinManager->FindFormSkinner(Second->Handle());
     ASSERT_NE(Skinner, nullptr);
     OpenMenu = {};

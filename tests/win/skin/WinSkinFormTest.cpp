@@ -140,11 +140,7 @@ TEST_F(WinSkinFormTest, WithoutBorderIconsOnlyTheIconButtonShows) {
 }
 
 TEST_F(WinSkinFormTest, ASizeableFormShowsCloseMaximizeAndMinimize) {
-  auto* form = new TForm(Application);
-  form->SetBounds(30, 30, 300, 200);
-  form->SetText(L"Second");
-  form->Show();
-  Application->ProcessMessages();
+  TForm* form = ShowSecondForm();
   TWinSkinForm* skinner = SkinManager->FindFormSkinner(form->Handle());
   ASSERT_NE(skinner, nullptr);
   EXPECT_EQ(skinner->BorderKind, 0);
@@ -169,10 +165,7 @@ TEST_F(WinSkinFormTest, ASizeableFormShowsCloseMaximizeAndMinimize) {
 }
 
 TEST_F(WinSkinFormTest, ReleasingAwayFromThePressedCloseButtonKeepsTheWindow) {
-  auto* form = new TForm(Application);
-  form->SetBounds(30, 30, 300, 200);
-  form->Show();
-  Application->ProcessMessages();
+  TForm* form = ShowSecondForm();
   HWND wnd = form->Handle();
   TWinSkinForm* skinner = SkinManager->FindFormSkinner(wnd);
   ASSERT_NE(skinner, nullptr);
@@ -205,10 +198,7 @@ TEST_F(WinSkinFormTest, ReleasingAwayFromThePressedCloseButtonKeepsTheWindow) {
 }
 
 TEST_F(WinSkinFormTest, MouseMovesOnAnInactiveWindowChangeNoButton) {
-  auto* form = new TForm(Application);
-  form->SetBounds(30, 30, 300, 200);
-  form->Show();
-  Application->ProcessMessages();
+  TForm* form = ShowSecondForm();
   HWND wnd = form->Handle();
   TWinSkinForm* skinner = SkinManager->FindFormSkinner(wnd);
   ASSERT_NE(skinner, nullptr);
