@@ -1,8 +1,8 @@
-#include "CalcEngine.h"
+#include "app/CalcEngine.h"
 
 #include <cmath>
 
-#include "NumberText.h"
+#include "app/NumberText.h"
 
 namespace {
 

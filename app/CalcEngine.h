@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "CalcOperator.h"
-#include "CalcState.h"
+#include "app/CalcOperator.h"
+#include "app/CalcState.h"
 
 // The keypad of the talking calculator. Each key acts on the display text
 // and on the pending operations; the caller writes the display back and

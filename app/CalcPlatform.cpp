@@ -1,6 +1,6 @@
-#include "CalcPlatform.h"
-#include "Classes.h"
-#include "WaveFile.h"
+#include "app/CalcPlatform.h"
+#include "app/WaveFile.h"
+#include "host/Classes.h"
 #include <mmsystem.h>
 #include <shellapi.h>
 

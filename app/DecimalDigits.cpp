@@ -1,4 +1,4 @@
-#include "DecimalDigits.h"
+#include "app/DecimalDigits.h"
 
 #include <cmath>
 #include <cstdint>

@@ -1,10 +1,10 @@
-#include "NumberText.h"
+#include "app/NumberText.h"
 
 #include <cmath>
 #include <cstdlib>
 #include <string>
 
-#include "DecimalDigits.h"
+#include "app/DecimalDigits.h"
 
 namespace {
 

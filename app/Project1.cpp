@@ -1,7 +1,7 @@
 // The program: the application object and its one form.
-#include "AppSetup.h"
-#include "Unit1.h"
-#include "WideText.h"
+#include "app/AppSetup.h"
+#include "app/Unit1.h"
+#include "host/WideText.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   TApplication application;

@@ -1,5 +1,5 @@
-#include "Unit1.h"
-#include "VoiceNames.h"
+#include "app/Unit1.h"
+#include "app/VoiceNames.h"
 
 const wchar_t* const PublisherSite = L"http://www.example.com";
 

@@ -1,10 +1,10 @@
 // The calculator's main window: keypad, display, voice, About tab and links.
 #pragma once
-#include "CalcEngine.h"
-#include "CalcPlatform.h"
-#include "ComCtrls.h"
-#include "Forms.h"
-#include "StdCtrls.h"
+#include "app/CalcEngine.h"
+#include "app/CalcPlatform.h"
+#include "host/ComCtrls.h"
+#include "host/Forms.h"
+#include "host/StdCtrls.h"
 
 // The publisher's web site, the base of every link.
 extern const wchar_t* const PublisherSite;

@@ -1,4 +1,4 @@
-#include "VoiceNames.h"
+#include "app/VoiceNames.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "CalcOperator.h"
+#include "app/CalcOperator.h"
 
 // Voice file names, relative to the working directory.
 

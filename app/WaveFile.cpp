@@ -1,4 +1,4 @@
-#include "WaveFile.h"
+#include "app/WaveFile.h"
 #include <cstring>
 
 namespace {

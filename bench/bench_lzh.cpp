@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "LZH.h"
-#include "SkinPackWriter.h"
-#include "SkinRead.h"
+#include "skin/data/LZH.h"
+#include "skin/data/SkinRead.h"
+#include "tools/SkinPackWriter.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "BmpFile.h"
+#include "host/BmpFile.h"
 
 namespace {
 

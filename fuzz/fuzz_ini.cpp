@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "WinSkinIni.h"
+#include "skin/data/WinSkinIni.h"
 
 namespace {
 

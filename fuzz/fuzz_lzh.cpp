@@ -2,9 +2,9 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "ByteOrder.h"
-#include "LZH.h"
-#include "LzhParams.h"
+#include "skin/data/ByteOrder.h"
+#include "skin/data/LZH.h"
+#include "skin/data/LzhParams.h"
 
 namespace {
 // Large enough for several window wraps and tree rebuilds, small enough

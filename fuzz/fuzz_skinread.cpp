@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "SkinRead.h"
+#include "skin/data/SkinRead.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "Bitmap.h"
-#include "BmpFile.h"
-#include "Classes.h"
+#include "host/Bitmap.h"
+#include "host/BmpFile.h"
+#include "host/Classes.h"
 #include <cstring>
 
 namespace {

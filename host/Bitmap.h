@@ -1,7 +1,7 @@
 // Bitmaps: a top-down DIB section in one of the usual pixel formats, with its
 // own memory DC and canvas.
 #pragma once
-#include "Graphics.h"
+#include "host/Graphics.h"
 #include <memory>
 #include <vector>
 

@@ -1,4 +1,4 @@
-#include "BmpFile.h"
+#include "host/BmpFile.h"
 #include <cstring>
 
 namespace {

@@ -1,4 +1,4 @@
-#include "Classes.h"
+#include "host/Classes.h"
 #include <algorithm>
 #include <cstring>
 #include <fstream>

@@ -1,7 +1,7 @@
 // Base classes of the class library: objects with published properties,
 // components with owners, string lists and memory streams.
 #pragma once
-#include "TypInfo.h"
+#include "host/TypInfo.h"
 #include <cstdint>
 #include <initializer_list>
 #include <string>

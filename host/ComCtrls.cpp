@@ -1,4 +1,4 @@
-#include "ComCtrls.h"
+#include "host/ComCtrls.h"
 #include <algorithm>
 #include <commctrl.h>
 

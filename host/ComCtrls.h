@@ -1,6 +1,6 @@
 // Common controls: page control with tab sheets, status bar.
 #pragma once
-#include "Controls.h"
+#include "host/Controls.h"
 #include <memory>
 
 class TPageControl;

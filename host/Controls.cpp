@@ -1,5 +1,6 @@
-#include "Controls.h"
-#include "WideText.h"
+#include "host/Controls.h"
+#include "host/CallbackGuard.h"
+#include "host/WideText.h"
 #include <algorithm>
 #include <cstdio>
 #include <stdexcept>
@@ -257,15 +258,7 @@ void TWinControl::CreateHandle() {
 
 LRESULT TWinControl::MainWndProc(UINT msg, WPARAM wparam, LPARAM lparam) {
   TMessage m{msg, wparam, lparam, 0};
-  try {
-    WindowProc(m);
-  } catch (...) {
-    // Nothing may cross the window procedure: fall back to the native behaviour.
-    try {
-      TWinControl::DefaultHandler(m);
-    } catch (...) {
-    }
-  }
+  GuardMessage("control window procedure", [&] { WindowProc(m); }, [&] { TWinControl::DefaultHandler(m); });
   if (msg == WM_NCDESTROY) {
     RemovePropW(FHandle, MAKEINTATOM(ControlAtom()));
     FHandle = nullptr;
@@ -275,6 +268,7 @@ LRESULT TWinControl::MainWndProc(UINT msg, WPARAM wparam, LPARAM lparam) {
 
 void TWinControl::DefaultHandler(TMessage& m) {
   m.Result = FHandle ? CallWindowProcW(FDefWndProc, FHandle, m.Msg, m.WParam, m.LParam) : 0;
+  TMessageFrame::MarkDefaultDone();
 }
 
 void TWinControl::WndProc(TMessage& m) {

@@ -2,7 +2,7 @@
 // window procedure routes every message to the object's replaceable
 // WindowProc.
 #pragma once
-#include "Graphics.h"
+#include "host/Graphics.h"
 #include <functional>
 #include <vector>
 

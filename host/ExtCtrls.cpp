@@ -1,4 +1,5 @@
-#include "ExtCtrls.h"
+#include "host/ExtCtrls.h"
+#include "host/CallbackGuard.h"
 
 DEFINE_COMPONENT_INFO(TTimer, TComponent,
   {IntProp("Interval", &TTimer::GetInterval, &TTimer::SetInterval),
@@ -36,11 +37,9 @@ void TTimer::Update() {
 LRESULT CALLBACK TTimer::TimerWndProc(HWND wnd, UINT msg, WPARAM wparam, LPARAM lparam) {
   if (msg == WM_TIMER) {
     auto* timer = reinterpret_cast<TTimer*>(GetWindowLongPtrW(wnd, GWLP_USERDATA));
-    try {
+    GuardCallback("timer", [timer] {
       if (timer && timer->OnTimer) timer->OnTimer(timer);
-    } catch (...) {
-      // A failing handler must not unwind through the system's dispatcher.
-    }
+    });
     return 0;
   }
   return DefWindowProcW(wnd, msg, wparam, lparam);

@@ -1,6 +1,6 @@
 // Timers.
 #pragma once
-#include "Classes.h"
+#include "host/Classes.h"
 #include <windows.h>
 
 class TTimer : public TComponent {

@@ -1,6 +1,6 @@
-#include "FormReader.h"
-#include "Forms.h"
-#include "WideText.h"
+#include "host/FormReader.h"
+#include "host/Forms.h"
+#include "host/WideText.h"
 
 namespace {
 [[noreturn]] void Fail(int line, const std::string& what) {

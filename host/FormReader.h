@@ -1,6 +1,6 @@
 // Creates a form's components from its stored description.
 #pragma once
-#include "FormText.h"
+#include "host/FormText.h"
 #include <stdexcept>
 
 class TForm;

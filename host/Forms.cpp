@@ -1,5 +1,6 @@
-#include "Forms.h"
-#include "FormReader.h"
+#include "host/Forms.h"
+#include "host/FormReader.h"
+#include <algorithm>
 #include <stdexcept>
 
 TApplication* Application = nullptr;
@@ -16,7 +17,20 @@ DEFINE_CLASS_INFO(TForm, TWinControl,
    EventProp("OnCreate", &TForm::OnCreate),
    EventProp("OnDestroy", &TForm::OnDestroy)})
 
-TForm::TForm(TComponent* AOwner) : TWinControl(AOwner) { FVisible = false; }
+TScreen& Screen() {
+  static TScreen screen;
+  return screen;
+}
+
+TForm::TForm(TComponent* AOwner) : TWinControl(AOwner) {
+  FVisible = false;
+  Screen().FForms.push_back(this);
+}
+
+TForm::~TForm() {
+  auto& forms = Screen().FForms;
+  forms.erase(std::remove(forms.begin(), forms.end(), this), forms.end());
+}
 
 void TForm::ReadState(const std::wstring& resource) {
   ReadComponentResource(*this, resource);

@@ -1,7 +1,7 @@
 // Forms and the application object.
 #pragma once
-#include "Controls.h"
-#include "WideText.h"
+#include "host/Controls.h"
+#include "host/WideText.h"
 #include <stdexcept>
 #include <string>
 
@@ -13,6 +13,7 @@ class TForm : public TWinControl {
 public:
   DECLARE_CLASS_INFO
   explicit TForm(TComponent* AOwner);
+  ~TForm() override;
 
   int GetClientWidth() const { return FClientWidth; }
   void SetClientWidth(int v);
@@ -108,3 +109,15 @@ private:
 
 // The one application object of the process (made by the program's main).
 extern TApplication* Application;
+
+// Every form of the process, whoever owns it, in order of creation.
+class TScreen {
+public:
+  const std::vector<TForm*>& Forms() const { return FForms; }
+  int FormCount() const { return int(FForms.size()); }
+
+private:
+  friend class TForm;
+  std::vector<TForm*> FForms;
+};
+TScreen& Screen();

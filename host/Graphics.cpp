@@ -1,5 +1,5 @@
-#include "Graphics.h"
-#include "Bitmap.h"
+#include "host/Graphics.h"
+#include "host/Bitmap.h"
 #include <cwchar>
 
 COLORREF ColorToRGB(TColor c) { return c < 0 ? GetSysColor(c & 0xFF) : COLORREF(c); }

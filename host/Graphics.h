@@ -1,7 +1,7 @@
 // Colours, fonts and canvases over GDI (bitmaps: Bitmap.h).
 #pragma once
-#include "Classes.h"
-#include "Handles.h"
+#include "host/Classes.h"
+#include "host/Handles.h"
 #include <functional>
 
 // A host colour: red in the low byte; negative values name system colours by

@@ -1,4 +1,4 @@
-#include "HintWindow.h"
+#include "host/HintWindow.h"
 
 DEFINE_CLASS_INFO(THintWindow, TWinControl, {})
 

@@ -1,6 +1,6 @@
 // A small pop-up that shows a hint text near the mouse.
 #pragma once
-#include "Controls.h"
+#include "host/Controls.h"
 
 class THintWindow : public TWinControl {
 public:

@@ -1,7 +1,7 @@
-#include "HostClasses.h"
-#include "ComCtrls.h"
-#include "ExtCtrls.h"
-#include "StdCtrls.h"
+#include "host/HostClasses.h"
+#include "host/ComCtrls.h"
+#include "host/ExtCtrls.h"
+#include "host/StdCtrls.h"
 
 void RegisterHostClasses() {
   for (const TClassInfo* c : {&TButton::StaticClass(), &TEdit::StaticClass(), &TLabel::StaticClass(),

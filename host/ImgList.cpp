@@ -1,4 +1,4 @@
-#include "ImgList.h"
+#include "host/ImgList.h"
 
 bool TImageList::LoadFromResource(HINSTANCE instance, const wchar_t* name, int width, COLORREF mask) {
   Clear();

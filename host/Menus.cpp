@@ -1,5 +1,5 @@
-#include "Menus.h"
-#include "Forms.h"
+#include "host/Menus.h"
+#include "host/Forms.h"
 
 void TMenuItem::Click() {
   if (Enabled && OnClick) OnClick(this);

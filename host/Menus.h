@@ -1,9 +1,9 @@
 // Menus of the class library: items with captions, tags, images and click
 // handlers, and the popup menu that shows them at a screen point.
 #pragma once
-#include "Classes.h"
-#include "Handles.h"
-#include "TypInfo.h"
+#include "host/Classes.h"
+#include "host/Handles.h"
+#include "host/TypInfo.h"
 #include <memory>
 #include <string>
 #include <vector>

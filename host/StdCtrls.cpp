@@ -1,4 +1,4 @@
-#include "StdCtrls.h"
+#include "host/StdCtrls.h"
 
 // ---- TButton ----
 

@@ -1,6 +1,6 @@
 // Buttons, edits and labels.
 #pragma once
-#include "Controls.h"
+#include "host/Controls.h"
 
 class TButton : public TWinControl {
 public:

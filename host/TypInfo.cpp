@@ -1,5 +1,5 @@
-#include "TypInfo.h"
-#include "Classes.h"
+#include "host/TypInfo.h"
+#include "host/Classes.h"
 #include <cstring>
 #include <map>
 

@@ -1,4 +1,4 @@
-#include "WideText.h"
+#include "host/WideText.h"
 #include <windows.h>
 
 std::wstring Utf8ToWide(const std::string& s) {

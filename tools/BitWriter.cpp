@@ -1,4 +1,4 @@
-#include "BitWriter.h"
+#include "tools/BitWriter.h"
 
 void TBitWriter::PutBits(uint32_t value, int count) {
   if (count <= 0) return;

@@ -1,4 +1,4 @@
-#include "FileBytes.h"
+#include "tools/FileBytes.h"
 
 #include <fstream>
 #include <iterator>

@@ -1,12 +1,12 @@
-#include "LzhEncoder.h"
+#include "tools/LzhEncoder.h"
 
 #include <algorithm>
 #include <stdexcept>
 
-#include "ByteOrder.h"
-#include "LzhMatchFinder.h"
-#include "LzhParams.h"
-#include "LzhSymbolWriter.h"
+#include "skin/data/ByteOrder.h"
+#include "skin/data/LzhParams.h"
+#include "tools/LzhMatchFinder.h"
+#include "tools/LzhSymbolWriter.h"
 
 using namespace lzh;
 

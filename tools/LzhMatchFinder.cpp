@@ -1,6 +1,6 @@
-#include "LzhMatchFinder.h"
+#include "tools/LzhMatchFinder.h"
 
-#include "LzhParams.h"
+#include "skin/data/LzhParams.h"
 
 using namespace lzh;
 

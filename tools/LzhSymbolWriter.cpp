@@ -1,10 +1,10 @@
-#include "LzhSymbolWriter.h"
+#include "tools/LzhSymbolWriter.h"
 
 #include <array>
 #include <stdexcept>
 
-#include "LzhParams.h"
-#include "LzhPositionCode.h"
+#include "skin/data/LzhParams.h"
+#include "skin/data/LzhPositionCode.h"
 
 using namespace lzh;
 

@@ -2,8 +2,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "BitWriter.h"
-#include "LzhHuffTree.h"
+#include "skin/data/LzhHuffTree.h"
+#include "tools/BitWriter.h"
 
 // Writes LZHUF symbols: literals and matches through the adaptive Huffman
 // code, match positions through the fixed position code.

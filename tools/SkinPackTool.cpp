@@ -1,16 +1,16 @@
-#include "SkinPackTool.h"
+#include "tools/SkinPackTool.h"
 
 #include <algorithm>
 #include <exception>
 #include <set>
 
-#include "AsciiText.h"
-#include "FileBytes.h"
-#include "LZH.h"
-#include "LzhEncoder.h"
-#include "SkinPackFormat.h"
-#include "SkinPackWriter.h"
-#include "SkinRead.h"
+#include "skin/data/AsciiText.h"
+#include "skin/data/LZH.h"
+#include "skin/data/SkinPackFormat.h"
+#include "skin/data/SkinRead.h"
+#include "tools/FileBytes.h"
+#include "tools/LzhEncoder.h"
+#include "tools/SkinPackWriter.h"
 
 namespace fs = std::filesystem;
 

@@ -1,10 +1,10 @@
-#include "SkinPackWriter.h"
+#include "tools/SkinPackWriter.h"
 
 #include <stdexcept>
 
-#include "ByteOrder.h"
-#include "LzhEncoder.h"
-#include "SkinPackFormat.h"
+#include "skin/data/ByteOrder.h"
+#include "skin/data/SkinPackFormat.h"
+#include "tools/LzhEncoder.h"
 
 void TSkinPackWriter::SetVersion(uint32_t version) {
   uint32_t blockSize = 0;

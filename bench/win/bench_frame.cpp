@@ -3,12 +3,12 @@
 // frame. The start-up runs this program again in child mode, several times
 // for each kind; the child answers its time in its exit code.
 // Prints milliseconds and ratios; no pass or fail.
-#include "AppSetup.h"
-#include "BenchTiming.h"
-#include "SkinManage.h"
-#include "Unit1.h"
-#include "WinSkinData.h"
-#include "WinSkinForm.h"
+#include "app/AppSetup.h"
+#include "app/Unit1.h"
+#include "bench/win/BenchTiming.h"
+#include "skin/data/WinSkinData.h"
+#include "skin/form/WinSkinForm.h"
+#include "skin/manager/SkinManage.h"
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
@@ -36,7 +36,7 @@ int StartUp(bool skinned) {
   // Skinned, the frame is first painted after the skinner's activation.
   for (int i = 0; i < 2000; ++i) {
     Application->ProcessMessages();
-    TWinSkinForm* skinner = SkinManager ? SkinManager->FindFormSkinner(wnd) : nullptr;
+    TWinSkinForm* skinner = FindFormSkinner(wnd);
     if (!skinned || (skinner && skinner->Activated)) break;
     Sleep(1);
   }
@@ -77,7 +77,7 @@ void FrameRepaint() {
   PrepareApplication();
   TForm1* form = MakeForm(true);
   form->Show();
-  for (int i = 0; i < 200 && !(SkinManager && SkinManager->FindFormSkinner(form->Handle())); ++i) {
+  for (int i = 0; i < 200 && !FindFormSkinner(form->Handle()); ++i) {
     Application->ProcessMessages();
     Sleep(5);
   }

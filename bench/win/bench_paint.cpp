@@ -3,9 +3,9 @@
 // frame's window region, built by RegionFromBitmap in batches and, for
 // comparison, the simple way (one rectangle region ORed in per run).
 // Prints milliseconds per call and ratios; no pass or fail.
-#include "BenchTiming.h"
-#include "NineSlice.h"
-#include "RegionFromBitmap.h"
+#include "bench/win/BenchTiming.h"
+#include "skin/draw/NineSlice.h"
+#include "skin/draw/RegionFromBitmap.h"
 #include <cstdio>
 #include <functional>
 #include <memory>

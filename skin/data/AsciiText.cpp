@@ -1,4 +1,4 @@
-#include "AsciiText.h"
+#include "skin/data/AsciiText.h"
 
 namespace {
 

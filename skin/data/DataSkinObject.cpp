@@ -1,4 +1,4 @@
-#include "DataSkinObject.h"
+#include "skin/data/DataSkinObject.h"
 
 TDataSkinObject::TDataSkinObject(std::wstring name)
     : Image(std::make_unique<TBitmap>()), Name(std::move(name)) {}

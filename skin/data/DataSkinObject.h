@@ -5,7 +5,7 @@
 // have no behaviour of their own. They own Windows bitmaps, so they are
 // compiled into skin_draw, not into the portable skindata_core.
 #pragma once
-#include "Bitmap.h"
+#include "host/Bitmap.h"
 #include <memory>
 #include <string>
 

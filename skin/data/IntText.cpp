@@ -1,4 +1,4 @@
-#include "IntText.h"
+#include "skin/data/IntText.h"
 
 #include <cstdint>
 

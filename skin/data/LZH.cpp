@@ -1,14 +1,14 @@
-#include "LZH.h"
+#include "skin/data/LZH.h"
 
 #include <algorithm>
 #include <array>
 #include <cstring>
 #include <new>
 
-#include "ByteOrder.h"
-#include "LzhHuffTree.h"
-#include "LzhParams.h"
-#include "LzhPositionCode.h"
+#include "skin/data/ByteOrder.h"
+#include "skin/data/LzhHuffTree.h"
+#include "skin/data/LzhParams.h"
+#include "skin/data/LzhPositionCode.h"
 
 using namespace lzh;
 

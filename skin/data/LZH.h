@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "LzhBitInput.h"
+#include "skin/data/LzhBitInput.h"
 
 inline constexpr const char* kLzhNoMemoryMessage = "LZH : Cannot get memory for dictionary tables";
 // Kept for callers that match on it: freeing can not fail here, so it is never raised.

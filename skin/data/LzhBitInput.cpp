@@ -1,4 +1,4 @@
-#include "LzhBitInput.h"
+#include "skin/data/LzhBitInput.h"
 
 #include <algorithm>
 

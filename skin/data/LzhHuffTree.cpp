@@ -1,4 +1,4 @@
-#include "LzhHuffTree.h"
+#include "skin/data/LzhHuffTree.h"
 
 #include <algorithm>
 

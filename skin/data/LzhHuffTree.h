@@ -2,7 +2,7 @@
 #include <array>
 #include <cstdint>
 
-#include "LzhParams.h"
+#include "skin/data/LzhParams.h"
 
 // The adaptive Huffman tree of LZHUF, shared by the decoder and the encoder.
 // Nodes 0 .. kNodeCount-1 are kept sorted by frequency; a node's child entry

@@ -1,5 +1,5 @@
 // Foreign control classes and the skinner kind each is treated as.
-#include "WinSkinData.h"
+#include "skin/data/WinSkinData.h"
 
 const std::vector<std::wstring>& DefaultSkin3rd() {
   static const std::vector<std::wstring> rows = {

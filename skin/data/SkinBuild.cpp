@@ -2,9 +2,9 @@
 // the order the steps depend on one another: colours before the elements
 // whose second colours default to ButtonText, ComboButton before its mirror,
 // frame counts before the images composed from the frames.
-#include "SkinBuildSteps.h"
-#include "SkinElementLoad.h"
-#include "SkinLoad.h"
+#include "skin/data/SkinBuildSteps.h"
+#include "skin/data/SkinElementLoad.h"
+#include "skin/data/SkinLoad.h"
 #include <algorithm>
 
 namespace {

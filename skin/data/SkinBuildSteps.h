@@ -1,8 +1,8 @@
 // The steps of building a skin from a package, in the files that hold them.
 // BuildSkin (SkinBuild.cpp) runs them in order.
 #pragma once
-#include "SkinSource.h"
-#include "WinSkinData.h"
+#include "skin/data/SkinSource.h"
+#include "skin/data/WinSkinData.h"
 
 // SkinFixedElements.cpp: the slots that always exist, and the menu bar.
 void LoadFrameSides(TSkinState& skin, const TSkinSource& source);

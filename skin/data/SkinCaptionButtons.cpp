@@ -1,5 +1,5 @@
-#include "SkinBuildSteps.h"
-#include "SkinImages.h"
+#include "skin/data/SkinBuildSteps.h"
+#include "skin/data/SkinImages.h"
 #include <cstdint>
 #include <optional>
 

@@ -1,4 +1,4 @@
-#include "SkinBuildSteps.h"
+#include "skin/data/SkinBuildSteps.h"
 
 namespace {
 constexpr TColor SystemColour(int index) { return clSystemColor | index; }

@@ -1,5 +1,5 @@
-#include "SkinColourText.h"
-#include "AsciiText.h"
+#include "skin/data/SkinColourText.h"
+#include "skin/data/AsciiText.h"
 #include <array>
 #include <limits>
 

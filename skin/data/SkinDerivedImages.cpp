@@ -1,7 +1,7 @@
-#include "ImgUtil.h"
-#include "SkinBuildSteps.h"
-#include "SkinImages.h"
-#include "SkinPaint.h"
+#include "skin/data/SkinBuildSteps.h"
+#include "skin/data/SkinImages.h"
+#include "skin/draw/ImgUtil.h"
+#include "skin/draw/SkinPaint.h"
 #include <algorithm>
 
 namespace {

@@ -1,5 +1,5 @@
-#include "SkinElementLoad.h"
-#include "SkinImages.h"
+#include "skin/data/SkinElementLoad.h"
+#include "skin/data/SkinImages.h"
 
 namespace {
 constexpr TElementKeys kCommonKeys{"Image", true, true, true, 0};

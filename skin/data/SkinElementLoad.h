@@ -1,8 +1,8 @@
 // The element loaders: each reads one INI section into a new element of its
 // slot, or leaves the slot empty when the section names no image.
 #pragma once
-#include "DataSkinObject.h"
-#include "SkinSource.h"
+#include "skin/data/DataSkinObject.h"
+#include "skin/data/SkinSource.h"
 #include <memory>
 #include <string>
 

@@ -1,6 +1,6 @@
-#include "SkinBuildSteps.h"
-#include "SkinElementLoad.h"
-#include "SkinImages.h"
+#include "skin/data/SkinBuildSteps.h"
+#include "skin/data/SkinElementLoad.h"
+#include "skin/data/SkinImages.h"
 
 namespace {
 constexpr const char* kPersonality = "Personality";

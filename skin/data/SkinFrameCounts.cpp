@@ -1,4 +1,4 @@
-#include "SkinBuildSteps.h"
+#include "skin/data/SkinBuildSteps.h"
 #include <algorithm>
 
 namespace {

@@ -1,4 +1,4 @@
-#include "SkinImages.h"
+#include "skin/data/SkinImages.h"
 #include <vector>
 
 std::string SkinImageEntryName(const std::string& value) {

@@ -1,8 +1,8 @@
 // Images of a skin: the entries its INI values name, the program's built-in
 // images, and rectangles cut from them.
 #pragma once
-#include "Bitmap.h"
-#include "SkinRead.h"
+#include "host/Bitmap.h"
+#include "skin/data/SkinRead.h"
 #include <string>
 
 // The entry an INI image value names: its file-name part (any directory part

@@ -1,5 +1,5 @@
-#include "SkinLoad.h"
-#include "WinSkinData.h"
+#include "skin/data/SkinLoad.h"
+#include "skin/data/WinSkinData.h"
 #include <windows.h>
 
 TSkinMessageProc& SkinMessageBox() {

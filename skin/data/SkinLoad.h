@@ -1,7 +1,7 @@
 // Loading a compressed skin package into the skin state.
 #pragma once
-#include "SkinRead.h"
-#include "WinSkinIni.h"
+#include "skin/data/SkinRead.h"
+#include "skin/data/WinSkinIni.h"
 #include <cstdint>
 #include <vector>
 

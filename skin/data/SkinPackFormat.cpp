@@ -1,4 +1,4 @@
-#include "SkinPackFormat.h"
+#include "skin/data/SkinPackFormat.h"
 
 bool SkinVersionBlockSize(uint32_t version, uint32_t& blockSize) {
   for (const TSkinVersionInfo& info : kSkinVersions) {

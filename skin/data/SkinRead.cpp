@@ -1,12 +1,12 @@
-#include "SkinRead.h"
+#include "skin/data/SkinRead.h"
 
 #include <iostream>
 #include <utility>
 
-#include "AsciiText.h"
-#include "ByteOrder.h"
-#include "SkinPackFormat.h"
-#include "TextLines.h"
+#include "skin/data/AsciiText.h"
+#include "skin/data/ByteOrder.h"
+#include "skin/data/SkinPackFormat.h"
+#include "skin/data/TextLines.h"
 
 namespace {
 

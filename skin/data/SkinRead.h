@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "LZH.h"
+#include "skin/data/LZH.h"
 
 // Shows a message to the user. The Windows program puts a message box here;
 // the default writes the text to stderr.

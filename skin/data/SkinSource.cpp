@@ -1,7 +1,7 @@
-#include "SkinSource.h"
-#include "SkinColourText.h"
-#include "SkinImages.h"
-#include "WinSkinData.h"
+#include "skin/data/SkinSource.h"
+#include "skin/data/SkinColourText.h"
+#include "skin/data/SkinImages.h"
+#include "skin/data/WinSkinData.h"
 
 std::string TSkinSource::Text(const std::string& section, const std::string& key) const {
   return FIni.ReadString(section, key, "");

@@ -1,9 +1,9 @@
 // What a skin is built from: the package's entries and its INI description,
 // read by the rules every loading step shares.
 #pragma once
-#include "Bitmap.h"
-#include "SkinRead.h"
-#include "WinSkinIni.h"
+#include "host/Bitmap.h"
+#include "skin/data/SkinRead.h"
+#include "skin/data/WinSkinIni.h"
 #include <string>
 #include <vector>
 

@@ -1,4 +1,4 @@
-#include "TextLines.h"
+#include "skin/data/TextLines.h"
 
 std::vector<std::string> SplitLines(const std::string& text, size_t maxLines) {
   std::vector<std::string> lines;

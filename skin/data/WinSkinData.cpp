@@ -1,6 +1,6 @@
-#include "WinSkinData.h"
-#include "SkinLoad.h"
-#include "SkinManage.h"
+#include "skin/data/WinSkinData.h"
+#include "host/Platform.h"
+#include "skin/data/SkinLoad.h"
 
 namespace {
 constexpr unsigned kDefaultSkinControls =
@@ -37,7 +37,12 @@ const TUser32Optional& User32Optional() {
 }
 
 bool StartsWith(const std::wstring& s, const wchar_t* prefix) { return s.rfind(prefix, 0) == 0; }
+
+TSkinManagerLink* ManagerLink = nullptr;
 }  // namespace
+
+void SetSkinManagerLink(TSkinManagerLink* link) { ManagerLink = link; }
+TSkinManagerLink* SkinManagerLink() { return ManagerLink; }
 
 BOOL SkinGetScrollBarInfo(HWND wnd, LONG object, SCROLLBARINFO* info) {
   auto f = User32Optional().ScrollBarInfo;
@@ -108,7 +113,7 @@ TSkinData::TSkinData(TComponent* AOwner) : TComponent(AOwner) {
 }
 
 TSkinData::~TSkinData() {
-  if (SkinManager) SkinManager->RemoveSkinData(this);
+  if (ManagerLink) ManagerLink->SkinDataDestroyed(*this);
 }
 
 bool TSkinData::ReadBinaryProperty(const std::string& name, const std::vector<uint8_t>& data) {
@@ -141,28 +146,16 @@ HWND TSkinData::OwnerWindow() const {
 void TSkinData::Loaded() {
   TComponent::Loaded();
   if (!HasGetScrollBarInfo()) SkinControls &= ~SetOf({xcScrollbar});
-  if (!SkinManager) SkinManager = std::make_unique<TSkinManage>();
-  SkinManager->AddSkinData(this);
 
   NONCLIENTMETRICSA metrics{};
   metrics.cbSize = sizeof metrics;
   SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
   SystemCaptionFont.Reset(CreateFontIndirectA(&metrics.lfCaptionFont));
 
-  if (FSkinFormtype != sfMainform) {
-    SkinManager->SkinningActive = true;
-    SkinManager->RunState++;
-    auto* form = dynamic_cast<TForm*>(Owner());
-    if (form && FActive) SkinManager->SkinWindow(form->Handle());
-    return;
-  }
-  SkinManager->InstallHook();
-  if (FActive) {
-    if (NoSkinLoaded)
-      FActive = false;  // nothing to show
-    else
-      SkinManager->RequestAction(saSkin, 250);
-  }
+  // An active main-form component without a skin has nothing to show.
+  if (FSkinFormtype == sfMainform && FActive && NoSkinLoaded) FActive = false;
+  if (ManagerLink) ManagerLink->SkinDataLoaded(*this);
+  if (FSkinFormtype != sfMainform) return;
   if (Has(xcMainMenu))
     SkinControls &= ~SetOf({xcMenuItem});
   else
@@ -187,19 +180,7 @@ void TSkinData::MakeAppIconBitmap() {
 void TSkinData::SetActive(bool v) {
   if (v == FActive) return;
   FActive = v;
-  if (Loading()) return;
-  if (FSkinFormtype == sfMainform) {
-    if (v && NoSkinLoaded) return;
-    if (!SkinManager) return;
-    SkinManager->PendingSkinData = this;
-    SkinManager->RequestAction(v ? saSkin : saUnskin, 250);
-    if (v) SkinManager->RunState = 1;
-  } else if (FSkinFormtype == sfOnlyThisForm) {
-    if (!SkinManager) return;
-    SkinManager->PendingSkinData = this;
-    if (v && NoSkinLoaded) return;
-    SkinManager->RequestAction(v ? saSkin : saUnskin, 250);
-  }
+  if (!Loading() && ManagerLink) ManagerLink->ActiveChanged(*this);
 }
 
 void TSkinData::SetSkinFile(const std::wstring& path) {
@@ -210,11 +191,7 @@ void TSkinData::SetSkinFile(const std::wstring& path) {
   // A refused package keeps the stored one, so nothing of the current skin is lost.
   if (!LoadSkinFromStream(*this, file.Bytes())) return;
   FSkinStream = std::move(file);
-  if (Loading()) return;
-  if (!SkinManager) Loaded();
-  SkinManager->PendingSkinData = this;
-  SkinManager->RefreshFormSkinners();
-  if (SkinManager->RunState == 1) SkinManager->RequestAction(saSkinChanged, 250);
+  if (!Loading() && ManagerLink) ManagerLink->SkinReplaced(*this);
 }
 
 void TSkinData::FormSkinDecision(HWND wnd, const std::wstring& className, bool& DoSkin) {

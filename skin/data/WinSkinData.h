@@ -2,11 +2,11 @@
 // skin file), owns the skin state loading produces, holds the user's skinning
 // settings and switches skinning on and off through the skin manager.
 #pragma once
-#include "Classes.h"
-#include "Forms.h"
-#include "HintWindow.h"
-#include "ImgList.h"
-#include "DataSkinObject.h"
+#include "host/Classes.h"
+#include "host/Forms.h"
+#include "host/HintWindow.h"
+#include "host/ImgList.h"
+#include "skin/data/DataSkinObject.h"
 #include <array>
 #include <functional>
 #include <memory>
@@ -127,6 +127,25 @@ private:
   THintWindow FCaptionHint{nullptr};
   bool FHintShowing = false;
 };
+
+// What the skin component tells the process-wide skin manager. The manager
+// lives in a higher layer and installs itself here; without it a component
+// loads its skin and skins nothing.
+class TSkinManagerLink {
+public:
+  // The component finished reading its description.
+  virtual void SkinDataLoaded(TSkinData& data) = 0;
+  virtual void SkinDataDestroyed(TSkinData& data) = 0;
+  // Active was written at run time (the component holds the new value).
+  virtual void ActiveChanged(TSkinData& data) = 0;
+  // A skin file replaced the skin at run time.
+  virtual void SkinReplaced(TSkinData& data) = 0;
+
+protected:
+  ~TSkinManagerLink() = default;
+};
+void SetSkinManagerLink(TSkinManagerLink* link);
+TSkinManagerLink* SkinManagerLink();
 
 // Makes the skin component known to the form reader.
 void RegisterSkinClasses();

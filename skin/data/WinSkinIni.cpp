@@ -1,10 +1,10 @@
-#include "WinSkinIni.h"
+#include "skin/data/WinSkinIni.h"
 
 #include <stdexcept>
 
-#include "AsciiText.h"
-#include "IntText.h"
-#include "TextLines.h"
+#include "skin/data/AsciiText.h"
+#include "skin/data/IntText.h"
+#include "skin/data/TextLines.h"
 
 namespace {
 

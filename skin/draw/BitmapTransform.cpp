@@ -1,4 +1,4 @@
-#include "BitmapTransform.h"
+#include "skin/draw/BitmapTransform.h"
 #include <cstring>
 #include <vector>
 

@@ -2,7 +2,7 @@
 // and vertical progress bars are painted from turned horizontal images. Each
 // converts the bitmap to 24 bits per pixel first, the layout they write.
 #pragma once
-#include "Bitmap.h"
+#include "host/Bitmap.h"
 
 void MirrorBitmap(TBitmap& bitmap);       // left-right
 void FlipBitmap(TBitmap& bitmap);         // top-bottom

@@ -1,5 +1,5 @@
-#include "DrawTransparent.h"
-#include "FrameGeometry.h"
+#include "skin/draw/DrawTransparent.h"
+#include "skin/draw/FrameGeometry.h"
 
 namespace {
 

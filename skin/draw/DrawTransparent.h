@@ -1,7 +1,7 @@
 // Keyed copies: an image drawn with every pixel of exactly the key colour
 // left out, so the destination shows through there.
 #pragma once
-#include "Bitmap.h"
+#include "host/Bitmap.h"
 
 // Every transparent skin image leaves out magenta; an element's Trans only
 // switches transparency on.

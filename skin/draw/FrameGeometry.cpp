@@ -1,4 +1,4 @@
-#include "FrameGeometry.h"
+#include "skin/draw/FrameGeometry.h"
 
 TFrameGeometry FrameGeometry(const TBitmap& image, bool vertical, int frameCount, int frameIndex) {
   // A skin that states no frames still has its one picture.

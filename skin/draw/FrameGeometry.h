@@ -1,7 +1,7 @@
 // Where one state frame lies in a skin image strip: FrameCount equal frames
 // side by side (horizontal strip) or stacked (vertical), numbered from 1.
 #pragma once
-#include "Bitmap.h"
+#include "host/Bitmap.h"
 
 struct TFrameGeometry {
   int X = 0, Y = 0;           // origin of the frame in the strip

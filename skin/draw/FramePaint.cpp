@@ -1,6 +1,6 @@
-#include "FramePaint.h"
-#include "DrawTransparent.h"
-#include "FrameGeometry.h"
+#include "skin/draw/FramePaint.h"
+#include "skin/draw/DrawTransparent.h"
+#include "skin/draw/FrameGeometry.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // One whole frame of a horizontal strip, stretched or centred.
 #pragma once
-#include "Bitmap.h"
+#include "host/Bitmap.h"
 
 // The frame scaled to the target, keyed on $FF00FF when transparent.
 void DrawFrameStretched(HDC dc, const RECT& target, TBitmap& image, bool transparent, int frameCount,

@@ -1,4 +1,4 @@
-#include "GradientFill.h"
+#include "skin/draw/GradientFill.h"
 
 TGradientCache& GradientCache() {
   static TGradientCache cache;

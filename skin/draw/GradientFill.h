@@ -2,7 +2,7 @@
 // round-robin cache of computed gradients: the same toolbar and panel
 // gradients are painted over and over.
 #pragma once
-#include "Graphics.h"
+#include "host/Graphics.h"
 #include <array>
 #include <stdexcept>
 #include <string>

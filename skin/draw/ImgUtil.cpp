@@ -1,4 +1,4 @@
-#include "ImgUtil.h"
+#include "skin/draw/ImgUtil.h"
 #include <algorithm>
 #include <cmath>
 

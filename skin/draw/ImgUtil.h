@@ -1,9 +1,9 @@
 // Colour arithmetic and whole-bitmap pixel operations for the skin loader and
 // the control skinners; the chief header of the drawing primitives.
 #pragma once
-#include "BitmapTransform.h"
-#include "GradientFill.h"
-#include "Bitmap.h"
+#include "host/Bitmap.h"
+#include "skin/draw/BitmapTransform.h"
+#include "skin/draw/GradientFill.h"
 
 // C1 weighted by W against C2: W below 100 is a percentage, from 100 up a
 // per-mille value (150 is 15 % of C1). System colours are resolved first.

@@ -1,7 +1,7 @@
-#include "NineSlice.h"
-#include "DrawTransparent.h"
-#include "FrameGeometry.h"
-#include "TileBitmap.h"
+#include "skin/draw/NineSlice.h"
+#include "skin/draw/DrawTransparent.h"
+#include "skin/draw/FrameGeometry.h"
+#include "skin/draw/TileBitmap.h"
 
 namespace {
 

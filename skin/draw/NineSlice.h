@@ -2,7 +2,7 @@
 // stretched along their length, centre stretched or tiled. The margins are
 // the widths of the fixed borders (Left, Top, Right, Bottom), not coordinates.
 #pragma once
-#include "Bitmap.h"
+#include "host/Bitmap.h"
 #include <memory>
 
 // A new bitmap of the target's size holding the frame scaled into it. Margins

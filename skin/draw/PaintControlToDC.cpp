@@ -1,4 +1,4 @@
-#include "PaintControlToDC.h"
+#include "skin/draw/PaintControlToDC.h"
 
 namespace {
 

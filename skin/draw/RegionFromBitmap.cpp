@@ -1,4 +1,4 @@
-#include "RegionFromBitmap.h"
+#include "skin/draw/RegionFromBitmap.h"
 #include <algorithm>
 #include <climits>
 #include <cstring>

@@ -1,6 +1,6 @@
 // The window region of a frame piece: its pixels minus the key colour.
 #pragma once
-#include "Bitmap.h"
+#include "host/Bitmap.h"
 
 // One rectangle per run of non-key pixels in a row, moved by the offsets. A
 // pixel is a key pixel when each channel lies in [key channel, key channel +

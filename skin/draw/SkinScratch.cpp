@@ -1,5 +1,5 @@
-#include "SkinScratch.h"
-#include "GradientFill.h"
+#include "skin/draw/SkinScratch.h"
+#include "skin/draw/GradientFill.h"
 #include <memory>
 
 namespace {

@@ -3,7 +3,7 @@
 // the screen in one blit. Single user-interface thread: never two users at
 // once.
 #pragma once
-#include "Bitmap.h"
+#include "host/Bitmap.h"
 
 // Reference-counted: the first call creates the scratch bitmap (stretch mode
 // COLORONCOLOR) and the gradient cache's use, the matching last

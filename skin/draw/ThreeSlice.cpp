@@ -1,6 +1,6 @@
-#include "ThreeSlice.h"
-#include "DrawTransparent.h"
-#include "FrameGeometry.h"
+#include "skin/draw/ThreeSlice.h"
+#include "skin/draw/DrawTransparent.h"
+#include "skin/draw/FrameGeometry.h"
 
 void DrawThreeSliceTiled(TCanvas& canvas, const RECT& target, TBitmap& image, const RECT& margins, bool vertical,
                          bool transparent, int frameCount, int frameIndex) {

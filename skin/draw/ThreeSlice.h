@@ -1,7 +1,7 @@
 // Three-slice painting along the width: left cap, middle, right cap, each at
 // the target's full height. Only Left and Right of the margins are used.
 #pragma once
-#include "Bitmap.h"
+#include "host/Bitmap.h"
 
 // Middle repeated at its own width (its height stretched) from the left cap
 // on; the right cap, painted last, covers the last copy's overrun. A middle

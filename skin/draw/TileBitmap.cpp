@@ -1,5 +1,5 @@
-#include "TileBitmap.h"
-#include "FrameGeometry.h"
+#include "skin/draw/TileBitmap.h"
+#include "skin/draw/FrameGeometry.h"
 
 void TileBitmap(TCanvas& canvas, const RECT& target, TBitmap& image, const RECT& source) {
   if (IsInverted(target)) return;

@@ -1,6 +1,6 @@
 // Repeats one rectangle of an image over a target.
 #pragma once
-#include "Bitmap.h"
+#include "host/Bitmap.h"
 
 // Copies the source rectangle at its own size, column by column from the
 // target's left, each column top to bottom. The last column and row run past

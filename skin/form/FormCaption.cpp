@@ -1,13 +1,13 @@
 // Caption buttons and non-client input of the form skinner: which buttons
 // show, hit testing, hover and press feedback, hints, button actions, title
 // clicks and the system menu.
-#include "DataSkinObject.h"
-#include "Forms.h"
-#include "SkinManage.h"
-#include "SkinMessages.h"
-#include "WinSkinData.h"
-#include "WinSkinForm.h"
-#include "WinSysButton.h"
+#include "host/Forms.h"
+#include "skin/data/DataSkinObject.h"
+#include "skin/data/WinSkinData.h"
+#include "skin/form/WinSkinForm.h"
+#include "skin/form/WinSysButton.h"
+#include "skin/manager/SkinManage.h"
+#include "skin/manager/SkinMessages.h"
 #include <windowsx.h>
 
 namespace {

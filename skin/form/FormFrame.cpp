@@ -1,13 +1,13 @@
 // Frame painting of the form skinner: frame widths from the skin's border
 // images, the client area under them, the borders, the title with its text
 // and caption buttons, and the window outline cut from the keyed borders.
-#include "DataSkinObject.h"
-#include "Forms.h"
-#include "SkinManage.h"
-#include "SkinPaint.h"
-#include "WinSkinData.h"
-#include "WinSkinForm.h"
-#include "WinSysButton.h"
+#include "host/Forms.h"
+#include "skin/data/DataSkinObject.h"
+#include "skin/data/WinSkinData.h"
+#include "skin/draw/SkinPaint.h"
+#include "skin/form/WinSkinForm.h"
+#include "skin/form/WinSysButton.h"
+#include "skin/manager/SkinManage.h"
 #include <algorithm>
 
 namespace {

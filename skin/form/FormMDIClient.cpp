@@ -1,40 +1,31 @@
 // The MDI client of a skinned MDI parent: scroll bars kept off the skinned
 // frame, the MDI-maximized bookkeeping, and the parent's redraw on request.
-#include "SkinManage.h"
-#include "SkinMessages.h"
-#include "WinSkinData.h"
-#include "WinSkinForm.h"
-#include "WindowSubclass.h"
-#include <utility>
+#include "skin/data/WinSkinData.h"
+#include "skin/form/WinSkinForm.h"
+#include "skin/manager/SkinManage.h"
+#include "skin/manager/SkinMessages.h"
 
-namespace {
-const TSubclassProps kClientProps{L"TWinSkinForm.MDIClient", L"TWinSkinForm.MDIClientOldProc"};
-
-LRESULT CALLBACK MDIClientStub(HWND wnd, UINT msg, WPARAM wparam, LPARAM lparam) {
-  if (auto* skinner = static_cast<TWinSkinForm*>(GetPropW(wnd, kClientProps.Object)))
-    return skinner->MDIClientWndProc(msg, wparam, lparam);
-  return CallLeftProc(wnd, kClientProps, msg, wparam, lparam);
-}
-}  // namespace
 
 void TWinSkinForm::HookMDIClient() {
-  if (!MDIClientWindow || OldMDIClientProc) return;
-  OldMDIClientProc = InstallSubclass(MDIClientWindow, kClientProps, this, &MDIClientStub, false);
+  if (!MDIClientWindow || MDIClientLink.Installed()) return;
+  MDIClientLink.Install(MDIClientWindow, [this](UINT msg, WPARAM wparam, LPARAM lparam) {
+    return MDIClientWndProc(msg, wparam, lparam);
+  });
 }
 
 void TWinSkinForm::UnhookMDIClient() {
-  if (!OldMDIClientProc) return;
+  if (!MDIClientLink.Installed()) return;
   if (SkinManager && SkinManager->MDIClientHandle == MDIClientWindow) {
     SkinManager->MDIClientHandle = nullptr;
     SkinManager->MDIParentForm = nullptr;
   }
-  RemoveSubclass(MDIClientWindow, kClientProps, &MDIClientStub, std::exchange(OldMDIClientProc, nullptr), false);
+  MDIClientLink.Remove();
 }
 
 LRESULT TWinSkinForm::MDIClientWndProc(UINT msg, WPARAM wparam, LPARAM lparam) {
   const HWND client = MDIClientWindow;
-  const WNDPROC old = OldMDIClientProc;
-  auto pass = [&] { return CallWindowProcA(old, client, msg, wparam, lparam); };
+  const TOldProc old = MDIClientLink.OldProc();
+  auto pass = [&] { return old(msg, wparam, lparam); };
   switch (msg) {
     case WM_NCDESTROY: {
       const LRESULT result = pass();
@@ -51,7 +42,7 @@ LRESULT TWinSkinForm::MDIClientWndProc(UINT msg, WPARAM wparam, LPARAM lparam) {
     case WM_MDIDESTROY: {
       const LRESULT result = pass();
       BOOL maximized = FALSE;
-      const HWND active = HWND(CallWindowProcA(old, client, WM_MDIGETACTIVE, 0, LPARAM(&maximized)));
+      const HWND active = HWND(old(WM_MDIGETACTIVE, 0, LPARAM(&maximized)));
       if (SkinManager) SkinManager->SetMDIMaximized(active && maximized);
       // No child left: the menu bar may follow menu changes again.
       if (!active) SkinData->MenuUpdate = MenuUpdateCopy;

@@ -1,10 +1,11 @@
 // The skinned system menu: a popup menu built from the window's own system
 // menu each time it opens, whose items post their commands back as system
 // commands once the menu has closed.
-#include "Forms.h"
-#include "SkinManage.h"
-#include "WinSkinData.h"
-#include "WinSkinForm.h"
+#include "host/Forms.h"
+#include "host/Platform.h"
+#include "skin/data/WinSkinData.h"
+#include "skin/form/WinSkinForm.h"
+#include "skin/manager/SkinManage.h"
 
 namespace {
 constexpr int kSysMenuTag = 33333;

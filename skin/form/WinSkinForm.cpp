@@ -1,23 +1,19 @@
-#include "WinSkinForm.h"
-#include "Forms.h"
-#include "SkinManage.h"
-#include "SkinMessages.h"
-#include "TypInfo.h"
-#include "WinSkinData.h"
-#include "WinSysButton.h"
-#include "WindowSubclass.h"
+#include "skin/form/WinSkinForm.h"
+#include "host/CallbackGuard.h"
+#include "host/Forms.h"
+#include "host/Platform.h"
+#include "host/TypInfo.h"
+#include "skin/data/WinSkinData.h"
+#include "skin/form/WinSysButton.h"
+#include "skin/manager/SkinManage.h"
+#include "skin/manager/SkinMessages.h"
+#include <stdexcept>
 
 namespace {
-const TSubclassProps kFormProps{L"TWinSkinForm.Object", L"TWinSkinForm.OldProc"};
 
 constexpr UINT WM_NCUAHDRAWCAPTION = 0xAE;
 constexpr UINT CM_MENUCHANGED = 0xB015;
 
-LRESULT CALLBACK SkinFormStub(HWND wnd, UINT msg, WPARAM wparam, LPARAM lparam) {
-  if (auto* skinner = static_cast<TWinSkinForm*>(GetPropW(wnd, kFormProps.Object)))
-    return skinner->FormWndProc(msg, wparam, lparam);
-  return CallLeftProc(wnd, kFormProps, msg, wparam, lparam);
-}
 }  // namespace
 
 TWinSkinForm::TWinSkinForm(TComponent* AOwner) : TComponent(AOwner) {
@@ -32,7 +28,7 @@ TWinSkinForm::TWinSkinForm(TComponent* AOwner) : TComponent(AOwner) {
 TWinSkinForm::~TWinSkinForm() {
   // Never leave the window routed to a freed object.
   try {
-    if (Subclassed) RestoreWindowProcs();
+    RestoreWindowProcs();
   } catch (...) {
   }
   StopHover();
@@ -41,7 +37,7 @@ TWinSkinForm::~TWinSkinForm() {
 }
 
 void TWinSkinForm::CallDefault(TMessage& m) {
-  m.Result = CallOldProc(OldWndProc, Handle, m.Msg, m.WParam, m.LParam);
+  m.Result = WindowLink.CallOld(m.Msg, m.WParam, m.LParam);
 }
 
 void TWinSkinForm::AttachToForm(TSkinData* data, TWinControl* form) {
@@ -50,15 +46,14 @@ void TWinSkinForm::AttachToForm(TSkinData* data, TWinControl* form) {
   if (data->Has(xcMenuItem)) SetPropValue(form, "AutoScroll", TValue::Bool(false));
   Attach(data);
   if (FrameSkinned) {
-    SavedWindowProc = form->WindowProc;
-    form->WindowProc = [this](TMessage& m) { ControlWndProc(m); };
+    FormLink.Install(*form, [this](TMessage& m) { ControlWndProc(m); });
   }
   SavedColor = form->GetColor();
   form->SetColor(data->SkinColours[3]);
 }
 
 void TWinSkinForm::Attach(TSkinData* data) {
-  if (Subclassed) return;
+  if (WindowLink.Installed()) return;
   if (SkinManager) SkinManager->RunState = 1;
   SkinData = data;
   HoverTimer = std::make_unique<TTimer>(nullptr);
@@ -126,8 +121,10 @@ void TWinSkinForm::Attach(TSkinData* data) {
   }
 
   // Route the window to this object; the stub finds it through a property.
-  OldWndProc = InstallSubclass(Handle, kFormProps, this, &SkinFormStub, UnicodeWindow);
-  Subclassed = true;
+  if (!WindowLink.Install(Handle, [this](UINT msg, WPARAM wparam, LPARAM lparam) {
+        return FormWndProc(msg, wparam, lparam);
+      }))
+    throw std::runtime_error("the window cannot be subclassed");
 
   if (FrameSkinned) {
     // The menu bar is not skinned: windows keep no menu strip of their own.
@@ -195,18 +192,66 @@ void TWinSkinForm::Activate() {
 
 LRESULT TWinSkinForm::FormWndProc(UINT msg, WPARAM wparam, LPARAM lparam) {
   TMessage m{msg, wparam, lparam, 0};
-  const HWND wnd = Handle;
-  const WNDPROC old = OldWndProc;
+  const TOldProc old = WindowLink.OldProc();
+  ++CallDepth;
+  GuardMessage("form skinner", [&] { Dispatch(m); }, [&] { m.Result = old(msg, wparam, lparam); });
+  if (--CallDepth == 0 && ReleasePending) delete this;
+  return m.Result;
+}
+
+void TWinSkinForm::Release() {
+  if (CallDepth > 0) {
+    ReleasePending = true;
+    return;
+  }
+  delete this;
+}
+
+void TWinSkinForm::TakeNewFrame() {
+  FreeCaptionButtons();
+  SetupFrame();
+}
+
+void TWinSkinForm::MDIMaximizedChanged(bool maximized) {
+  if (FormKind != 2) return;
+  if (maximized) {
+    ClearRegion();
+  } else if (WindowState != 2) {
+    WindowState = 0;
+    UpdateRegion();
+    if (!RegionOwned)
+      SetWindowPos(Handle, nullptr, 0, 0, 0, 0,
+                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  }
+}
+
+void TWinSkinForm::SkinChildWindow(HWND) {
+  // Control discovery of later child windows comes with the control skinners.
+}
+
+TWinSkinForm* FindFormSkinner(HWND wnd) {
+  return SkinManager ? dynamic_cast<TWinSkinForm*>(SkinManager->FindFormSkinner(wnd)) : nullptr;
+}
+
+TSkinnedWindow* MakeFormSkinner(HWND wnd, TWinControl* form, const std::wstring& className, TSkinData* data) {
+  auto* skinner = new TWinSkinForm(form);
+  skinner->Handle = wnd;
+  skinner->ClassNameForEvents = className;
   try {
-    Dispatch(m);
+    if (form)
+      skinner->AttachToForm(data, form);
+    else
+      skinner->Attach(data);
   } catch (...) {
-    // Nothing may unwind into the system: the native procedure answers instead.
+    // A skinner that could not attach leaves the window as it was.
     try {
-      m.Result = CallOldProc(old, wnd, msg, wparam, lparam);
+      skinner->DetachOnDestroy();
     } catch (...) {
     }
+    delete skinner;
+    return nullptr;
   }
-  return m.Result;
+  return skinner;
 }
 
 void TWinSkinForm::Dispatch(TMessage& m) {
@@ -230,10 +275,9 @@ void TWinSkinForm::Dispatch(TMessage& m) {
       return;
     case WM_NCDESTROY: {
       State = 4;
-      const WNDPROC old = OldWndProc;
-      const HWND wnd = Handle;
+      const TOldProc old = WindowLink.OldProc();
       DetachOnDestroy();
-      m.Result = CallOldProc(old, wnd, m.Msg, m.WParam, m.LParam);
+      m.Result = old(m.Msg, m.WParam, m.LParam);
       State = 6;
       return;
     }
@@ -367,7 +411,7 @@ void TWinSkinForm::Dispatch(TMessage& m) {
 void TWinSkinForm::ControlWndProc(TMessage& m) {
   switch (m.Msg) {
     case WM_SETTEXT:
-      SavedWindowProc(m);
+      FormLink.CallNext(m);
       if (IsWindowVisible(Handle)) {
         const HWND mdiClient = SkinManager ? SkinManager->MDIClientHandle : nullptr;
         // A maximized MDI child's title is drawn by its parent. Without an
@@ -395,18 +439,13 @@ void TWinSkinForm::ControlWndProc(TMessage& m) {
       m.Result = m.LParam == SKIN_MAGIC ? SKIN_MAGIC : 1;
       return;
   }
-  SavedWindowProc(m);
+  FormLink.CallNext(m);
 }
 
 void TWinSkinForm::RestoreWindowProcs() {
   UnhookMDIClient();
-  if (Form && SavedWindowProc) {
-    Form->WindowProc = SavedWindowProc;
-    SavedWindowProc = nullptr;
-  }
-  if (!Subclassed) return;
-  Subclassed = false;
-  RemoveSubclass(Handle, kFormProps, &SkinFormStub, OldWndProc, UnicodeWindow);
+  FormLink.Remove();
+  WindowLink.Remove();
 }
 
 void TWinSkinForm::StopHover() {
@@ -439,7 +478,7 @@ void TWinSkinForm::Detach() {
   // Not while it is open: its tracking still reads the items.
   if (SysMenuPopup && !SysMenuPopup->Handle()) SysMenuPopup.reset();
   StopHover();
-  if (!Subclassed) return;
+  if (!WindowLink.Installed()) return;
   RestoreWindowProcs();
   if (Form && State != 4) Form->SetColor(SavedColor);
   if (!IsWindow(Handle)) return;

@@ -3,11 +3,14 @@
 // replaces the window procedure, sizes and paints the non-client area from
 // the skin, gives the window its shaped outline and runs the caption buttons.
 #pragma once
-#include "Bitmap.h"
-#include "Controls.h"
-#include "ExtCtrls.h"
-#include "Handles.h"
-#include "Menus.h"
+#include "host/Bitmap.h"
+#include "host/Controls.h"
+#include "host/ExtCtrls.h"
+#include "host/Handles.h"
+#include "host/Menus.h"
+#include "host/WindowProcLink.h"
+#include "skin/manager/SkinnedWindow.h"
+#include "skin/manager/WindowSubclass.h"
 #include <memory>
 #include <string>
 #include <vector>
@@ -17,7 +20,7 @@ class TSkinData;
 class TNCObject;
 class TWinSysButton;
 
-class TWinSkinForm : public TComponent {
+class TWinSkinForm : public TComponent, public TSkinnedWindow {
 public:
   // Owner: the class-library form (the skinner is freed with it), or null
   // for a foreign window (the manager frees it).
@@ -28,13 +31,24 @@ public:
   void AttachToForm(TSkinData* data, TWinControl* form);
   void Attach(TSkinData* data);
   // Skinning switched off: the window keeps living with its native look and size.
-  void Detach();
+  void Detach() override;
   // The window is going away: only the procedures are given back.
-  void DetachOnDestroy();
+  void DetachOnDestroy() override;
   void DetachUnframed();
   // A new skin in the same component.
-  void Reskin();
+  void Reskin() override;
+  void TakeNewFrame() override;
   void CallDefault(TMessage& m);
+
+  // As the manager sees it.
+  HWND WindowHandle() const override { return Handle; }
+  TSkinData* Skin() const override { return SkinData; }
+  bool WindowGone() const override { return State == 6; }
+  void MDIMaximizedChanged(bool maximized) override;
+  void SkinChildWindow(HWND child) override;
+  void Release() override;
+  // Released while one of its calls ran: it only unwinds from now on.
+  bool Released() const { return ReleasePending; }
 
   // The MDI client of an MDI parent, subclassed while the parent is skinned.
   void HookMDIClient();
@@ -43,7 +57,7 @@ public:
 
   // Frame geometry and painting.
   void SetupFrame();
-  void FreeCaptionButtons();
+  void FreeCaptionButtons() override;
   void ResizeToFrame(bool fromWindowRect);
   void CalcClientArea(TMessage& m);
   void PaintFrame(HDC dc);
@@ -76,12 +90,12 @@ public:
 
   // State (see the skinner's lifecycle: 0 attached, 1 active, 3 reskinning,
   // 4 window being destroyed, 5 resizing at activation, 6 window gone).
-  TWndMethod SavedWindowProc;
-  WNDPROC OldWndProc = nullptr;
-  WNDPROC OldMDIClientProc = nullptr;
+  // The form's WindowProc, the window's procedure and the MDI client's.
+  TWindowProcLink FormLink;
+  TWindowSubclass WindowLink;
+  TWindowSubclass MDIClientLink;
   HWND MDIClientWindow = nullptr;
   bool MenuUpdateCopy = true;
-  bool Subclassed = false;
   TFontHandle CaptionFont;
   bool Activated = false;
   std::unique_ptr<TTimer> HoverTimer;
@@ -133,6 +147,8 @@ public:
   LRESULT FormWndProc(UINT msg, WPARAM wparam, LPARAM lparam);
 
 private:
+  int CallDepth = 0;  // calls of its window procedure on the stack
+  bool ReleasePending = false;
   void Dispatch(TMessage& m);
   void ControlWndProc(TMessage& m);
   void Activate();
@@ -151,3 +167,8 @@ private:
   void RunAction(TWinSysButton& button, POINT screen);
   void SendToActiveMDIChild(WPARAM command);
 };
+
+// The form skinner of a window, or null.
+TWinSkinForm* FindFormSkinner(HWND wnd);
+// Makes and attaches the skinner of a window the manager admitted.
+TSkinnedWindow* MakeFormSkinner(HWND wnd, TWinControl* form, const std::wstring& className, TSkinData* data);

@@ -1,7 +1,7 @@
-#include "WinSysButton.h"
-#include "DataSkinObject.h"
-#include "FramePaint.h"
-#include "WinSkinForm.h"
+#include "skin/form/WinSysButton.h"
+#include "skin/data/DataSkinObject.h"
+#include "skin/draw/FramePaint.h"
+#include "skin/form/WinSkinForm.h"
 
 void TNCObject::TakeMouse(int state) {
   if (Owner->HotObject && Owner->HotObject != this) Owner->HotObject->MouseLeave();

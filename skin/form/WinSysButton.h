@@ -1,7 +1,7 @@
 // Non-client objects of a form skinner: the common base of caption buttons
 // and menu-bar items, and the caption button drawn from a skin element.
 #pragma once
-#include "Bitmap.h"
+#include "host/Bitmap.h"
 #include <memory>
 #include <windows.h>
 

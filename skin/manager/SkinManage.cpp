@@ -1,7 +1,8 @@
-#include "SkinManage.h"
-#include "SkinMessages.h"
-#include "WinSkinData.h"
-#include "WinSkinForm.h"
+#include "skin/manager/SkinManage.h"
+#include "host/CallbackGuard.h"
+#include "host/Platform.h"
+#include "skin/data/WinSkinData.h"
+#include "skin/manager/SkinMessages.h"
 #include <algorithm>
 
 namespace {
@@ -16,32 +17,36 @@ namespace {
 // Set once the manager is gone: a hook still called then only passes calls on.
 bool HooksDisabled = false;
 DWORD HookWinVersion = 0;
+TFormSkinnerFactory FormSkinnerFactory;
 
 std::wstring Lower(std::wstring s) {
   for (wchar_t& c : s) c = wchar_t(towlower(c));
   return s;
 }
 
-LRESULT CALLBACK CbtHookProc(int code, WPARAM wparam, LPARAM lparam) {
-  if (code >= 0 && !HooksDisabled && SkinManager) {
-    try {
-      if (code == HCBT_CREATEWND) {
-        auto* create = reinterpret_cast<CBT_CREATEWNDA*>(lparam);
-        const CREATESTRUCTA* cs = create ? create->lpcs : nullptr;
-        if (cs && !(cs->style & WS_CHILD) && ClassNameOf(HWND(wparam)) == L"#32768")
-          SkinManager->SkinPopupMenu(HWND(wparam));
-        // MDI children are skinned as they are made, before their first activation.
-        if (cs && (cs->dwExStyle & WS_EX_MDICHILD)) SkinManager->SkinWindow(HWND(wparam));
-      } else if (code == HCBT_DESTROYWND) {
-        SkinManager->ReleasePopupMenu(HWND(wparam));
-      } else if (code == HCBT_ACTIVATE) {
-        if (SkinManager->RunState == 0) SkinManager->RunState = 1;
-        SkinManager->SkinWindow(HWND(wparam));
-      }
-    } catch (...) {
-      // The hook runs inside the system's window code: nothing may unwind through it.
-    }
+// The hook's work; the hook runs inside the system's window code.
+void OnCbtHook(int code, WPARAM wparam, LPARAM lparam) {
+  if (code == HCBT_CREATEWND) {
+    auto* create = reinterpret_cast<CBT_CREATEWNDA*>(lparam);
+    const CREATESTRUCTA* cs = create ? create->lpcs : nullptr;
+    if (!cs) return;
+    const HWND wnd = HWND(wparam);
+    // A size grip made after its window was skinned gets its skinner now.
+    if ((cs->style & SBS_SIZEGRIP) && ClassNameOf(wnd) == L"ScrollBar")
+      if (TSkinnedWindow* parent = SkinManager->FindFormSkinner(cs->hwndParent)) parent->SkinChildWindow(wnd);
+    if (!(cs->style & WS_CHILD) && ClassNameOf(wnd) == L"#32768") SkinManager->SkinPopupMenu(wnd);
+    // MDI children are skinned as they are made, before their first activation.
+    if (cs->dwExStyle & WS_EX_MDICHILD) SkinManager->SkinWindow(wnd);
+  } else if (code == HCBT_DESTROYWND) {
+    SkinManager->ReleasePopupMenu(HWND(wparam));
+  } else if (code == HCBT_ACTIVATE) {
+    if (SkinManager->RunState == 0) SkinManager->RunState = 1;
+    SkinManager->SkinWindow(HWND(wparam));
   }
+}
+
+LRESULT CALLBACK CbtHookProc(int code, WPARAM wparam, LPARAM lparam) {
+  if (code >= 0 && !HooksDisabled && SkinManager) GuardCallback("window hook", [=] { OnCbtHook(code, wparam, lparam); });
   return CallNextHookEx(SkinManager ? SkinManager->SkinHook : nullptr, code, wparam, lparam);
 }
 }  // namespace
@@ -50,16 +55,6 @@ std::wstring ClassNameOf(HWND wnd) {
   wchar_t name[101] = {};
   GetClassNameW(wnd, name, 101);
   return name;
-}
-
-bool IsWinNT() {
-  static const bool nt = !(GetVersion() & 0x80000000u);
-  return nt;
-}
-
-bool NotWinVista() {
-  static const bool notVista = LOBYTE(LOWORD(GetVersion())) != 6;
-  return notVista;
 }
 
 DWORD WinVersion() { return HookWinVersion; }
@@ -79,13 +74,13 @@ TSkinManage::~TSkinManage() {
   ActionTimer.SetEnabled(false);
   // Every window goes back to its own procedure before the hook goes.
   while (!FormSkinners.empty()) {
-    TWinSkinForm* skinner = FormSkinners.back();
+    TSkinnedWindow* skinner = FormSkinners.back();
     FormSkinners.pop_back();
     try {
       skinner->DetachOnDestroy();
     } catch (...) {
     }
-    delete skinner;
+    skinner->Release();
   }
   PopupSkinners.clear();  // each gives its window back its procedure
   SkinDataList.clear();
@@ -109,8 +104,8 @@ void TSkinManage::RemoveSkinData(TSkinData* data) {
                                      [data](const std::unique_ptr<TWinSkinPopMenu>& p) { return p->SkinData == data; }),
                       PopupSkinners.end());
   for (size_t i = FormSkinners.size(); i-- > 0;) {
-    if (FormSkinners[i]->SkinData != data) continue;
-    TWinSkinForm* skinner = FormSkinners[i];
+    if (FormSkinners[i]->Skin() != data) continue;
+    TSkinnedWindow* skinner = FormSkinners[i];
     FormSkinners.erase(FormSkinners.begin() + std::ptrdiff_t(i));
     DetachAndFree(skinner);
   }
@@ -135,14 +130,6 @@ void TSkinManage::RequestAction(int action, int delay) {
   ActionTimer.SetEnabled(true);
 }
 
-std::vector<TWinControl*> TSkinManage::ApplicationForms() const {
-  std::vector<TWinControl*> forms;
-  if (!Application) return forms;
-  for (TComponent* c : Application->Components())
-    if (auto* form = dynamic_cast<TForm*>(c)) forms.push_back(form);
-  return forms;
-}
-
 bool TSkinManage::SkinWindow(HWND wnd) {
   if (!SkinningActive) return false;
   PurgeFormSkinners();
@@ -151,7 +138,7 @@ bool TSkinManage::SkinWindow(HWND wnd) {
   if (FindFormSkinner(wnd)) return false;
 
   TWinControl* form = nullptr;
-  for (TWinControl* f : ApplicationForms())
+  for (TForm* f : Screen().Forms())
     if (f->HandleAllocated() && f->Handle() == wnd) form = f;
   if (!form) form = FindControl(wnd);
 
@@ -179,23 +166,8 @@ bool TSkinManage::SkinWindow(HWND wnd) {
   TSkinData* data = FindSkinData(wnd);
   if (!data || data->NoSkinLoaded) return false;
 
-  auto* skinner = new TWinSkinForm(form);
-  skinner->Handle = wnd;
-  skinner->ClassNameForEvents = className;
-  try {
-    if (form)
-      skinner->AttachToForm(data, form);
-    else
-      skinner->Attach(data);
-  } catch (...) {
-    // A skinner that could not attach leaves the window as it was.
-    try {
-      skinner->DetachOnDestroy();
-    } catch (...) {
-    }
-    delete skinner;
-    return false;
-  }
+  TSkinnedWindow* skinner = FormSkinnerFactory ? FormSkinnerFactory(wnd, form, className, data) : nullptr;
+  if (!skinner) return false;
   FormSkinners.push_back(skinner);
   PostMessageA(wnd, WM_SKIN_START, 0, 1000);
   return true;
@@ -213,8 +185,8 @@ bool TSkinManage::AcceptWindowClass(HWND wnd, const std::wstring& className) con
 }
 
 void TSkinManage::RefreshFormSkinners() {
-  for (TWinSkinForm* skinner : FormSkinners)
-    if (skinner->SkinData == PendingSkinData) skinner->FreeCaptionButtons();
+  for (TSkinnedWindow* skinner : FormSkinners)
+    if (skinner->Skin() == PendingSkinData) skinner->FreeCaptionButtons();
 }
 
 TSkinData* TSkinManage::FindSkinData(HWND wnd) const {
@@ -229,16 +201,16 @@ TSkinData* TSkinManage::FindSkinData(HWND wnd) const {
   return SkinDataList.empty() ? nullptr : SkinDataList.front();
 }
 
-TWinSkinForm* TSkinManage::FindFormSkinner(HWND wnd) const {
-  for (TWinSkinForm* skinner : FormSkinners)
-    if (skinner->Handle == wnd) return skinner;
+TSkinnedWindow* TSkinManage::FindFormSkinner(HWND wnd) const {
+  for (TSkinnedWindow* skinner : FormSkinners)
+    if (skinner->WindowHandle() == wnd) return skinner;
   return nullptr;
 }
 
 void TSkinManage::RemoveFormSkinner(HWND wnd) {
   if (RunState == 4) return;
   auto it = std::find_if(FormSkinners.begin(), FormSkinners.end(),
-                         [wnd](TWinSkinForm* s) { return s->Handle == wnd; });
+                         [wnd](TSkinnedWindow* s) { return s->WindowHandle() == wnd; });
   if (it != FormSkinners.end()) FormSkinners.erase(it);
 }
 
@@ -288,18 +260,7 @@ void TSkinManage::SetMDIMaximized(bool value) {
   if (value == MDIMaximized) return;
   MDIMaximized = value;
   if (MainSkinData && MainSkinData->Has(xoMDIChildBorder)) return;
-  for (TWinSkinForm* skinner : FormSkinners) {
-    if (skinner->FormKind != 2) continue;
-    if (value) {
-      skinner->ClearRegion();
-    } else if (skinner->WindowState != 2) {
-      skinner->WindowState = 0;
-      skinner->UpdateRegion();
-      if (!skinner->RegionOwned)
-        SetWindowPos(skinner->Handle, nullptr, 0, 0, 0, 0,
-                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-    }
-  }
+  for (TSkinnedWindow* skinner : FormSkinners) skinner->MDIMaximizedChanged(value);
 }
 
 void TSkinManage::PurgeFormSkinners() {
@@ -307,10 +268,10 @@ void TSkinManage::PurgeFormSkinners() {
   // Every skinner takes itself off this list when freed, so each entry is a
   // live object: only the ones whose window is gone are dropped.
   for (size_t i = FormSkinners.size(); i-- > 0;) {
-    TWinSkinForm* skinner = FormSkinners[i];
-    if (skinner->State != 6) continue;
+    TSkinnedWindow* skinner = FormSkinners[i];
+    if (!skinner->WindowGone()) continue;
     FormSkinners.erase(FormSkinners.begin() + std::ptrdiff_t(i));
-    delete skinner;
+    skinner->Release();
   }
 }
 
@@ -320,8 +281,8 @@ void TSkinManage::SkinForm(TWinControl* form) {
   if (IsWindowVisible(wnd) && !(GetWindowLongPtrW(wnd, GWL_STYLE) & WS_CHILD)) SkinWindow(wnd);
 }
 
-void TSkinManage::DetachAndFree(TWinSkinForm* skinner) {
-  HWND wnd = skinner->Handle;
+void TSkinManage::DetachAndFree(TSkinnedWindow* skinner) {
+  HWND wnd = skinner->WindowHandle();
   try {
     skinner->Detach();
   } catch (...) {
@@ -330,7 +291,7 @@ void TSkinManage::DetachAndFree(TWinSkinForm* skinner) {
     InvalidateRect(wnd, nullptr, TRUE);
     UpdateWindow(wnd);
   }
-  delete skinner;
+  skinner->Release();
 }
 
 void TSkinManage::RunPendingAction() {
@@ -342,7 +303,7 @@ void TSkinManage::RunPendingAction() {
     if (action == saSkin) {
       SkinningActive = true;
       Enumerating = true;
-      const std::vector<TWinControl*> forms = ApplicationForms();
+      const std::vector<TForm*> forms = Screen().Forms();
       for (auto it = forms.rbegin(); it != forms.rend(); ++it)
         if (*it == data->Owner()) {
           SkinForm(*it);
@@ -353,18 +314,17 @@ void TSkinManage::RunPendingAction() {
       SkinningActive = false;
       PurgeFormSkinners();
       for (size_t i = FormSkinners.size(); i-- > 0;) {
-        if (FormSkinners[i]->SkinData != data) continue;
-        TWinSkinForm* skinner = FormSkinners[i];
+        if (FormSkinners[i]->Skin() != data) continue;
+        TSkinnedWindow* skinner = FormSkinners[i];
         FormSkinners.erase(FormSkinners.begin() + std::ptrdiff_t(i));
         DetachAndFree(skinner);
         break;
       }
     } else if (action == saSkinChanged) {
       PurgeFormSkinners();
-      for (TWinSkinForm* skinner : FormSkinners)
-        if (skinner->SkinData == data) {
-          skinner->FreeCaptionButtons();
-          skinner->SetupFrame();
+      for (TSkinnedWindow* skinner : FormSkinners)
+        if (skinner->Skin() == data) {
+          skinner->TakeNewFrame();
           skinner->Reskin();
           break;
         }
@@ -374,30 +334,84 @@ void TSkinManage::RunPendingAction() {
       SkinningActive = true;
       Enumerating = true;
       PurgeFormSkinners();
-      const std::vector<TWinControl*> forms = ApplicationForms();
+      const std::vector<TForm*> forms = Screen().Forms();
       for (auto it = forms.rbegin(); it != forms.rend(); ++it) SkinForm(*it);
       Enumerating = false;
     } else if (action == saUnskin) {
       SkinningActive = false;
       PurgeFormSkinners();
       while (!FormSkinners.empty()) {
-        TWinSkinForm* skinner = FormSkinners.front();
+        TSkinnedWindow* skinner = FormSkinners.front();
         FormSkinners.erase(FormSkinners.begin());
         DetachAndFree(skinner);
       }
     } else if (action == saSkinChanged) {
       PurgeFormSkinners();
       // Every window has its new frame metrics before any is re-skinned.
-      const std::vector<TWinSkinForm*> skinners = FormSkinners;
-      for (TWinSkinForm* skinner : skinners)
-        if (skinner->SkinData == data) {
-          skinner->FreeCaptionButtons();
-          skinner->SetupFrame();
-        }
-      for (TWinSkinForm* skinner : skinners)
-        if (skinner->SkinData == data) skinner->Reskin();
+      const std::vector<TSkinnedWindow*> skinners = FormSkinners;
+      for (TSkinnedWindow* skinner : skinners)
+        if (skinner->Skin() == data) skinner->TakeNewFrame();
+      for (TSkinnedWindow* skinner : skinners)
+        if (skinner->Skin() == data) skinner->Reskin();
     }
   }
   data->SkinChanged();
   PendingSkinData = nullptr;
 }
+
+void SetFormSkinnerFactory(TFormSkinnerFactory factory) { FormSkinnerFactory = std::move(factory); }
+
+namespace {
+// The skin component's requests, as the manager carries them out.
+class TManagerLink final : public TSkinManagerLink {
+public:
+  void SkinDataLoaded(TSkinData& data) override {
+    if (!SkinManager) SkinManager = std::make_unique<TSkinManage>();
+    SkinManager->AddSkinData(&data);
+    if (data.GetSkinFormtype() != sfMainform) {
+      SkinManager->SkinningActive = true;
+      SkinManager->RunState++;
+      auto* form = dynamic_cast<TForm*>(data.Owner());
+      if (form && data.GetActive()) SkinManager->SkinWindow(form->Handle());
+      return;
+    }
+    SkinManager->InstallHook();
+    if (data.GetActive()) SkinManager->RequestAction(saSkin, 250);
+  }
+
+  void SkinDataDestroyed(TSkinData& data) override {
+    if (SkinManager) SkinManager->RemoveSkinData(&data);
+  }
+
+  void ActiveChanged(TSkinData& data) override {
+    const bool active = data.GetActive();
+    if (!SkinManager) return;
+    switch (data.GetSkinFormtype()) {
+      case sfMainform:
+        if (active && data.NoSkinLoaded) return;
+        SkinManager->PendingSkinData = &data;
+        SkinManager->RequestAction(active ? saSkin : saUnskin, 250);
+        if (active) SkinManager->RunState = 1;
+        return;
+      case sfOnlyThisForm:
+        SkinManager->PendingSkinData = &data;
+        if (active && data.NoSkinLoaded) return;
+        SkinManager->RequestAction(active ? saSkin : saUnskin, 250);
+        return;
+      default:
+        return;  // dialog and library components only follow new skins
+    }
+  }
+
+  void SkinReplaced(TSkinData& data) override {
+    if (!SkinManager) data.Loaded();
+    if (!SkinManager) return;
+    SkinManager->PendingSkinData = &data;
+    SkinManager->RefreshFormSkinners();
+    if (SkinManager->RunState == 1) SkinManager->RequestAction(saSkinChanged, 250);
+  }
+};
+TManagerLink ManagerLinkInstance;
+}  // namespace
+
+void InstallSkinManager() { SetSkinManagerLink(&ManagerLinkInstance); }

@@ -3,9 +3,10 @@
 // and the deferred switch-on, switch-off and new-skin actions the skin
 // components request.
 #pragma once
-#include "ExtCtrls.h"
-#include "SkinScratch.h"
-#include "WinSkinPopMenu.h"
+#include "host/ExtCtrls.h"
+#include "skin/draw/SkinScratch.h"
+#include "skin/manager/SkinnedWindow.h"
+#include "skin/manager/WinSkinPopMenu.h"
 #include <memory>
 #include <string>
 #include <vector>
@@ -13,11 +14,7 @@
 
 class TSkinData;
 class TWinControl;
-class TWinSkinForm;
 
-// Platform facts, read once.
-bool IsWinNT();
-bool NotWinVista();
 DWORD WinVersion();  // GetVersion, as read when the hook was installed
 // The program's own module, compared with a window's GWLP_HINSTANCE.
 HINSTANCE ProgramInstance();
@@ -45,7 +42,7 @@ public:
   void RefreshFormSkinners();
   TSkinData* FindSkinData(HWND wnd) const;
 
-  TWinSkinForm* FindFormSkinner(HWND wnd) const;
+  TSkinnedWindow* FindFormSkinner(HWND wnd) const;
   // Drops the skinner from the registry without freeing it.
   void RemoveFormSkinner(HWND wnd);
   // Frees the skinners whose window is gone.
@@ -68,7 +65,7 @@ public:
   TTimer ActionTimer{nullptr};
   // Skinners of foreign windows are owned here; those of class-library forms
   // belong to their form and take themselves off this list when freed.
-  std::vector<TWinSkinForm*> FormSkinners;
+  std::vector<TSkinnedWindow*> FormSkinners;
   std::vector<std::unique_ptr<TWinSkinPopMenu>> PopupSkinners;
   std::vector<TSkinData*> SkinDataList;
   bool SkinningActive = false;
@@ -85,10 +82,11 @@ public:
 
 private:
   void SkinForm(TWinControl* form);
-  // Every application form, in creation order.
-  std::vector<TWinControl*> ApplicationForms() const;
-  void DetachAndFree(TWinSkinForm* skinner);
+  void DetachAndFree(TSkinnedWindow* skinner);
 };
 
 // The manager, made by the first skin component that finishes loading.
 extern std::unique_ptr<TSkinManage> SkinManager;
+
+// Lets skin components reach the manager (see TSkinManagerLink).
+void InstallSkinManager();

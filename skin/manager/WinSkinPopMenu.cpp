@@ -1,22 +1,15 @@
-#include "WinSkinPopMenu.h"
-#include "DataSkinObject.h"
-#include "Handles.h"
-#include "NineSlice.h"
-#include "SkinManage.h"
-#include "SkinMessages.h"
-#include "WinSkinData.h"
-#include "WindowSubclass.h"
+#include "skin/manager/WinSkinPopMenu.h"
+#include "host/Handles.h"
+#include "skin/data/DataSkinObject.h"
+#include "skin/data/WinSkinData.h"
+#include "skin/draw/NineSlice.h"
+#include "skin/manager/SkinManage.h"
+#include "skin/manager/SkinMessages.h"
+#include "skin/manager/WindowSubclass.h"
 
 namespace {
-const TSubclassProps kPopupProps{L"TWinSkinPopMenu.Object", L"TWinSkinPopMenu.OldProc"};
 // The frame is three pixels wide for clipping and bands, whatever the margins.
 constexpr int kBand = 3;
-
-LRESULT CALLBACK PopupStub(HWND wnd, UINT msg, WPARAM wparam, LPARAM lparam) {
-  if (auto* skinner = static_cast<TWinSkinPopMenu*>(GetPropW(wnd, kPopupProps.Object)))
-    return skinner->PopupWndProc(msg, wparam, lparam);
-  return CallLeftProc(wnd, kPopupProps, msg, wparam, lparam);
-}
 
 bool Windows9x() { return WinVersion() & 0x80000000u; }
 }  // namespace
@@ -25,42 +18,35 @@ void TWinSkinPopMenu::Attach(HWND wnd, TSkinData* data, HMENU menu) {
   Handle = wnd;
   SkinData = data;
   MenuHandle = menu;
-  OldWndProc = InstallSubclass(wnd, kPopupProps, this, &PopupStub, false);
-  Subclassed = true;
+  Link.Install(wnd, [this](UINT msg, WPARAM wparam, LPARAM lparam) { return PopupWndProc(msg, wparam, lparam); });
 }
 
 void TWinSkinPopMenu::Detach() {
-  if (!Subclassed) return;
-  Subclassed = false;
-  RemoveSubclass(Handle, kPopupProps, &PopupStub, OldWndProc, false);
+  if (!Link.Installed()) return;
+  Link.Remove();
   FrameBitmap.SetSize(0, 0);
 }
 
 LRESULT TWinSkinPopMenu::CallDefault(UINT msg, WPARAM wparam, LPARAM lparam) {
-  return CallWindowProcA(OldWndProc, Handle, msg, wparam, lparam);
+  return Link.CallOld(msg, wparam, lparam);
 }
 
 LRESULT TWinSkinPopMenu::PopupWndProc(UINT msg, WPARAM wparam, LPARAM lparam) {
   if (msg == WM_SKIN_QUERY) return 1;
   if (!SkinManager || !SkinManager->SkinningActive) return CallDefault(msg, wparam, lparam);
   if (msg == WM_DESTROY) {
-    const WNDPROC old = OldWndProc;
-    const HWND wnd = Handle;
+    const TOldProc old = Link.OldProc();
     Detach();
-    return CallWindowProcA(old, wnd, msg, wparam, lparam);
+    return old(msg, wparam, lparam);
   }
-  try {
-    switch (msg) {
-      case WM_ERASEBKGND:
-        if (Windows9x()) return 0;
-        return Erase(msg, wparam, lparam);
-      case WM_NCPAINT: return FramePaint(msg, wparam, lparam);
-      case WM_PRINT: return Print(msg, wparam, lparam);
-      default: return CallDefault(msg, wparam, lparam);
-    }
-  } catch (...) {
-    // A failed paint leaves the menu to the system.
-    return CallDefault(msg, wparam, lparam);
+  // A paint that throws leaves the menu to the system (the subclass guard).
+  switch (msg) {
+    case WM_ERASEBKGND:
+      if (Windows9x()) return 0;
+      return Erase(msg, wparam, lparam);
+    case WM_NCPAINT: return FramePaint(msg, wparam, lparam);
+    case WM_PRINT: return Print(msg, wparam, lparam);
+    default: return CallDefault(msg, wparam, lparam);
   }
 }
 

@@ -2,7 +2,8 @@
 // frame and background, is painted from the skin's menu background, nine-
 // sliced to the window's size. The items keep the system's drawing.
 #pragma once
-#include "Bitmap.h"
+#include "host/Bitmap.h"
+#include "skin/manager/WindowSubclass.h"
 #include <windows.h>
 
 class TSkinData;
@@ -18,8 +19,7 @@ public:
   void Detach();
   LRESULT PopupWndProc(UINT msg, WPARAM wparam, LPARAM lparam);
 
-  WNDPROC OldWndProc = nullptr;
-  bool Subclassed = false;
+  TWindowSubclass Link;
   HWND Handle = nullptr;
   TSkinData* SkinData = nullptr;
   TBitmap FrameBitmap;  // the last composed picture of the whole window

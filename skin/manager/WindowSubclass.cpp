@@ -1,33 +1,110 @@
-#include "WindowSubclass.h"
+#include "skin/manager/WindowSubclass.h"
+#include "host/CallbackGuard.h"
+#include <string>
+#include <utility>
 
-WNDPROC InstallSubclass(HWND wnd, const TSubclassProps& props, void* object, WNDPROC stub, bool unicode) {
-  SetPropW(wnd, props.Object, object);
-  RemovePropW(wnd, props.OldProc);
-  const LONG_PTR previous = unicode ? SetWindowLongPtrW(wnd, GWLP_WNDPROC, LONG_PTR(stub))
-                                    : SetWindowLongPtrA(wnd, GWLP_WNDPROC, LONG_PTR(stub));
-  return reinterpret_cast<WNDPROC>(previous);
-}
-
-void RemoveSubclass(HWND wnd, const TSubclassProps& props, WNDPROC stub, WNDPROC old, bool unicode) {
-  if (!IsWindow(wnd)) return;
-  RemovePropW(wnd, props.Object);
-  const LONG_PTR current = unicode ? GetWindowLongPtrW(wnd, GWLP_WNDPROC) : GetWindowLongPtrA(wnd, GWLP_WNDPROC);
-  if (reinterpret_cast<WNDPROC>(current) != stub) {
-    SetPropW(wnd, props.OldProc, reinterpret_cast<HANDLE>(old));
-    return;
-  }
-  if (unicode)
-    SetWindowLongPtrW(wnd, GWLP_WNDPROC, LONG_PTR(old));
+LRESULT TOldProc::operator()(UINT msg, WPARAM wparam, LPARAM lparam) const {
+  LRESULT r;
+  if (!Proc)
+    r = Unicode ? DefWindowProcW(Wnd, msg, wparam, lparam) : DefWindowProcA(Wnd, msg, wparam, lparam);
   else
-    SetWindowLongPtrA(wnd, GWLP_WNDPROC, LONG_PTR(old));
+    r = Unicode ? CallWindowProcW(Proc, Wnd, msg, wparam, lparam) : CallWindowProcA(Proc, Wnd, msg, wparam, lparam);
+  TMessageFrame::MarkDefaultDone();
+  return r;
 }
 
-LRESULT CallOldProc(WNDPROC old, HWND wnd, UINT msg, WPARAM wparam, LPARAM lparam) {
-  const bool unicode = IsWindowUnicode(wnd);
-  if (!old) return unicode ? DefWindowProcW(wnd, msg, wparam, lparam) : DefWindowProcA(wnd, msg, wparam, lparam);
-  return unicode ? CallWindowProcW(old, wnd, msg, wparam, lparam) : CallWindowProcA(old, wnd, msg, wparam, lparam);
+struct TWindowSubclass::TLink {
+  HWND Wnd = nullptr;
+  int Slot = 0;
+  WNDPROC Stub = nullptr;
+  TOldProc Old;
+  THandler Handler;      // empty once the owner has left
+  int Depth = 0;         // calls of the stub on the stack
+  bool Owned = true;     // the owner still holds the link
+  bool InChain = true;   // the window may still call the stub
+
+  void FreeIfDone() {
+    if (Depth == 0 && !Owned && !InChain) delete this;
+  }
+};
+
+namespace {
+using TLink = TWindowSubclass::TLink;
+
+std::wstring SlotName(int slot) { return L"SkinSubclass." + std::to_wstring(slot); }
+
+LONG_PTR CurrentProc(HWND wnd, bool unicode) {
+  return unicode ? GetWindowLongPtrW(wnd, GWLP_WNDPROC) : GetWindowLongPtrA(wnd, GWLP_WNDPROC);
+}
+LONG_PTR SetProc(HWND wnd, bool unicode, LONG_PTR proc) {
+  return unicode ? SetWindowLongPtrW(wnd, GWLP_WNDPROC, proc) : SetWindowLongPtrA(wnd, GWLP_WNDPROC, proc);
 }
 
-LRESULT CallLeftProc(HWND wnd, const TSubclassProps& props, UINT msg, WPARAM wparam, LPARAM lparam) {
-  return CallOldProc(reinterpret_cast<WNDPROC>(GetPropW(wnd, props.OldProc)), wnd, msg, wparam, lparam);
+LRESULT Dispatch(int slot, HWND wnd, UINT msg, WPARAM wparam, LPARAM lparam) {
+  auto* link = static_cast<TLink*>(GetPropW(wnd, SlotName(slot).c_str()));
+  if (!link) return IsWindowUnicode(wnd) ? DefWindowProcW(wnd, msg, wparam, lparam) : DefWindowProcA(wnd, msg, wparam, lparam);
+  ++link->Depth;
+  LRESULT result = 0;
+  if (link->Handler)
+    GuardMessage("subclassed window procedure", [&] { result = link->Handler(msg, wparam, lparam); },
+                 [&] { result = link->Old(msg, wparam, lparam); });
+  else
+    result = link->Old(msg, wparam, lparam);
+  --link->Depth;
+  if (msg == WM_NCDESTROY && link->InChain) {
+    RemovePropW(wnd, SlotName(slot).c_str());
+    link->InChain = false;
+  }
+  link->FreeIfDone();
+  return result;
 }
+
+template <int Slot>
+LRESULT CALLBACK Stub(HWND wnd, UINT msg, WPARAM wparam, LPARAM lparam) {
+  return Dispatch(Slot, wnd, msg, wparam, lparam);
+}
+
+template <int... Slots>
+constexpr WNDPROC StubOf(int slot, std::integer_sequence<int, Slots...>) {
+  constexpr WNDPROC stubs[] = {&Stub<Slots>...};
+  return stubs[slot];
+}
+WNDPROC StubOf(int slot) { return StubOf(slot, std::make_integer_sequence<int, kSubclassSlots>{}); }
+}  // namespace
+
+bool TWindowSubclass::Install(HWND wnd, THandler handler) {
+  if (FLink || !IsWindow(wnd)) return false;
+  int slot = 0;
+  while (slot < kSubclassSlots && GetPropW(wnd, SlotName(slot).c_str())) ++slot;
+  if (slot == kSubclassSlots) return false;
+  auto* link = new TLink;
+  link->Wnd = wnd;
+  link->Slot = slot;
+  link->Stub = StubOf(slot);
+  link->Handler = std::move(handler);
+  link->Old.Wnd = wnd;
+  link->Old.Unicode = IsWindowUnicode(wnd);
+  SetPropW(wnd, SlotName(slot).c_str(), link);
+  link->Old.Proc = reinterpret_cast<WNDPROC>(SetProc(wnd, link->Old.Unicode, LONG_PTR(link->Stub)));
+  FLink = link;
+  return true;
+}
+
+void TWindowSubclass::Remove() {
+  TLink* link = std::exchange(FLink, nullptr);
+  if (!link) return;
+  link->Handler = nullptr;
+  link->Owned = false;
+  if (link->InChain && !IsWindow(link->Wnd)) {
+    link->InChain = false;
+  } else if (link->InChain && reinterpret_cast<WNDPROC>(CurrentProc(link->Wnd, link->Old.Unicode)) == link->Stub) {
+    SetProc(link->Wnd, link->Old.Unicode, LONG_PTR(link->Old.Proc));
+    RemovePropW(link->Wnd, SlotName(link->Slot).c_str());
+    link->InChain = false;
+  }
+  link->FreeIfDone();
+}
+
+HWND TWindowSubclass::Window() const { return FLink ? FLink->Wnd : nullptr; }
+
+TOldProc TWindowSubclass::OldProc() const { return FLink ? FLink->Old : TOldProc{}; }

@@ -1,20 +1,49 @@
-// Replacing a window's procedure with a stub that finds its object through
-// a window property. Once the object has left, the stub passes every message
-// to the replaced procedure, kept in a second property: it stays in the
-// chain when another subclasser sat above it and it could not be taken out.
+// Puts an object of the engine in front of a window's procedure. Every link
+// gets a stub of its own (one of a fixed set, chosen by the first slot free
+// on that window) and a window property that leads the stub to the link, so
+// links of ours and of other subclassers may come and go in any order. A
+// link that is no longer the window's procedure when it leaves stays behind
+// as a pass-through until the window is destroyed; one that is, puts the
+// procedure it replaced back. Messages reach the handler through the
+// callback guard.
 #pragma once
+#include <functional>
 #include <windows.h>
 
-struct TSubclassProps {
-  const wchar_t* Object;   // the object the stub routes to
-  const wchar_t* OldProc;  // the replaced procedure, once the object has left
+// A replaced procedure, called the way it was obtained (wide or ANSI);
+// DefWindowProc when there was none.
+struct TOldProc {
+  HWND Wnd = nullptr;
+  WNDPROC Proc = nullptr;
+  bool Unicode = false;
+  LRESULT operator()(UINT msg, WPARAM wparam, LPARAM lparam) const;
 };
 
-// Installs the stub (wide or ANSI as the window is); answers the replaced procedure.
-WNDPROC InstallSubclass(HWND wnd, const TSubclassProps& props, void* object, WNDPROC stub, bool unicode);
-// Puts the replaced procedure back, or leaves the stub passing messages to it.
-void RemoveSubclass(HWND wnd, const TSubclassProps& props, WNDPROC stub, WNDPROC old, bool unicode);
-// The replaced procedure, called as the window is (DefWindowProc when none).
-LRESULT CallOldProc(WNDPROC old, HWND wnd, UINT msg, WPARAM wparam, LPARAM lparam);
-// What a stub does for a window whose object has left.
-LRESULT CallLeftProc(HWND wnd, const TSubclassProps& props, UINT msg, WPARAM wparam, LPARAM lparam);
+class TWindowSubclass {
+public:
+  using THandler = std::function<LRESULT(UINT msg, WPARAM wparam, LPARAM lparam)>;
+
+  TWindowSubclass() = default;
+  ~TWindowSubclass() { Remove(); }
+  TWindowSubclass(const TWindowSubclass&) = delete;
+  TWindowSubclass& operator=(const TWindowSubclass&) = delete;
+
+  // Wide or ANSI as the window is; false when the window is gone, already
+  // has this link, or has no slot free.
+  bool Install(HWND wnd, THandler handler);
+  void Remove();
+  bool Installed() const { return FLink != nullptr; }
+  HWND Window() const;
+  // The procedure this link replaced; it stays callable after Remove, for
+  // a handler that takes its link out and then passes the message on.
+  TOldProc OldProc() const;
+  LRESULT CallOld(UINT msg, WPARAM wparam, LPARAM lparam) const { return OldProc()(msg, wparam, lparam); }
+
+  struct TLink;
+
+private:
+  TLink* FLink = nullptr;  // lives on the window while its stub may be called
+};
+
+// How many of our links one window can carry at once.
+constexpr int kSubclassSlots = 16;

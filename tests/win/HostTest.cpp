@@ -1,7 +1,7 @@
 // The class-library layer: properties by name and the form reader's errors.
-#include "FormReader.h"
-#include "Forms.h"
-#include "StdCtrls.h"
+#include "host/FormReader.h"
+#include "host/Forms.h"
+#include "host/StdCtrls.h"
 #include <gtest/gtest.h>
 
 TEST(PropertiesByName, SetAndGetWhatAClassPublishes) {

@@ -1,4 +1,4 @@
-#include "MainFormFixture.h"
+#include "tests/win/MainFormFixture.h"
 #include <sstream>
 
 namespace {

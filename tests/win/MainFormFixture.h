@@ -1,7 +1,7 @@
 // The main form made from its stored description, with the platform calls
 // recorded instead of carried out.
 #pragma once
-#include "Unit1.h"
+#include "app/Unit1.h"
 #include <functional>
 #include <gtest/gtest.h>
 #include <string>

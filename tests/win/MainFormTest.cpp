@@ -1,6 +1,6 @@
 // The main window as the user meets it: layout from the stored description,
 // keys clicked with button messages, voices asked for, links opened.
-#include "MainFormFixture.h"
+#include "tests/win/MainFormFixture.h"
 #include <commctrl.h>
 
 namespace {

@@ -1,7 +1,7 @@
 // One application object for the whole test program, as in the calculator.
-#include "HostClasses.h"
-#include "Forms.h"
-#include "WinSkinData.h"
+#include "host/Forms.h"
+#include "host/HostClasses.h"
+#include "skin/form/SkinEngine.h"
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@ int main(int argc, char** argv) {
   InitCommonControlsEx(&icc);
   TApplication application;
   RegisterHostClasses();
-  RegisterSkinClasses();
+  InitSkinEngine();
   application.Initialize();
   return RUN_ALL_TESTS();
 }

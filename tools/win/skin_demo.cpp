@@ -10,12 +10,12 @@
 //   close         close the message box or the menu
 //   quit
 // Every command is answered with "done" once its messages have been handled.
-#include "AppSetup.h"
-#include "Menus.h"
-#include "SkinManage.h"
-#include "Unit1.h"
-#include "WideText.h"
-#include "WinSkinData.h"
+#include "app/AppSetup.h"
+#include "app/Unit1.h"
+#include "host/Menus.h"
+#include "host/WideText.h"
+#include "skin/data/WinSkinData.h"
+#include "skin/manager/SkinManage.h"
 #include <cstdio>
 #include <iostream>
 #include <string>

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "CalcEngine.h"
-#include "Keypad.h"
+#include "app/CalcEngine.h"
+#include "tests/native/calc/Keypad.h"
 
 namespace {
 

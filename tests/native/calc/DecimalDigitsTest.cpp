@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "DecimalDigits.h"
+#include "app/DecimalDigits.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "Keypad.h"
+#include "tests/native/calc/Keypad.h"
 
 #include <sstream>
 #include <stdexcept>
 
-#include "VoiceNames.h"
+#include "app/VoiceNames.h"
 
 void TKeypad::PressAll(const std::wstring& keys) {
   std::wistringstream stream(keys);

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "CalcEngine.h"
+#include "app/CalcEngine.h"
 
 // Drives a TCalcEngine the way the main window does: keys named by their
 // captions, and the voice files the window plays for them in order.

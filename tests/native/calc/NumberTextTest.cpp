@@ -5,7 +5,7 @@
 #include <ostream>
 #include <string>
 
-#include "NumberText.h"
+#include "app/NumberText.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "VoiceNames.h"
+#include "app/VoiceNames.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // Only WAV files whose chunks lie inside them are played from memory.
-#include "WaveFile.h"
+#include "app/WaveFile.h"
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>

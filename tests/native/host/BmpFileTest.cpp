@@ -2,10 +2,10 @@
 // the documented layout, and damaged files it must refuse without reading
 // past their last byte. (The Windows tests check the same decoder through the
 // bitmap class; the damaged files there are not repeated here.)
-#include "BmpFile.h"
+#include "host/BmpFile.h"
 
 // Writes files field by field, independently of the decoder.
-#include "../../win/skin/BmpBuilder.h"
+#include "tests/win/skin/BmpBuilder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "FormText.h"
+#include "host/FormText.h"
 
 #include <gtest/gtest.h>
 

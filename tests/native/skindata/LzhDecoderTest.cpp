@@ -3,13 +3,13 @@
 #include <algorithm>
 #include <string>
 
-#include "LzhHuffTree.h"
+#include "skin/data/LzhHuffTree.h"
 
-#include "LZH.h"
-#include "LzhEncoder.h"
-#include "LzhParams.h"
-#include "LzhTestStreams.h"
-#include "TestBytes.h"
+#include "skin/data/LZH.h"
+#include "skin/data/LzhParams.h"
+#include "tests/native/skindata/LzhTestStreams.h"
+#include "tests/native/skindata/TestBytes.h"
+#include "tools/LzhEncoder.h"
 
 namespace {
 

@@ -2,10 +2,10 @@
 
 #include <string>
 
-#include "ByteOrder.h"
-#include "LZH.h"
-#include "LzhEncoder.h"
-#include "TestBytes.h"
+#include "skin/data/ByteOrder.h"
+#include "skin/data/LZH.h"
+#include "tests/native/skindata/TestBytes.h"
+#include "tools/LzhEncoder.h"
 
 namespace {
 

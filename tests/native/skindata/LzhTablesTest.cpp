@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <random>
 
-#include "LzhHuffTree.h"
-#include "LzhParams.h"
-#include "LzhPositionCode.h"
+#include "skin/data/LzhHuffTree.h"
+#include "skin/data/LzhParams.h"
+#include "skin/data/LzhPositionCode.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <functional>
 #include <vector>
 
-#include "ByteOrder.h"
-#include "LzhSymbolWriter.h"
+#include "skin/data/ByteOrder.h"
+#include "tools/LzhSymbolWriter.h"
 
 inline std::vector<uint8_t> CraftStream(uint32_t statedSize,
                                         const std::function<void(TLzhSymbolWriter&)>& symbols) {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "TestBytes.h"
-#include "WinSkinIni.h"
+#include "skin/data/WinSkinIni.h"
+#include "tests/native/skindata/TestBytes.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "ByteOrder.h"
+#include "skin/data/ByteOrder.h"
 
 struct TRawPackage {
   uint32_t Version = 70000;

@@ -3,11 +3,11 @@
 #include <filesystem>
 #include <sstream>
 
-#include "FileBytes.h"
-#include "RawPackage.h"
-#include "LzhEncoder.h"
-#include "SkinPackTool.h"
-#include "TestBytes.h"
+#include "tests/native/skindata/RawPackage.h"
+#include "tests/native/skindata/TestBytes.h"
+#include "tools/FileBytes.h"
+#include "tools/LzhEncoder.h"
+#include "tools/SkinPackTool.h"
 
 namespace fs = std::filesystem;
 

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "SkinPackFormat.h"
-#include "SkinPackWriter.h"
-#include "SkinRead.h"
-#include "TestBytes.h"
+#include "skin/data/SkinPackFormat.h"
+#include "skin/data/SkinRead.h"
+#include "tests/native/skindata/TestBytes.h"
+#include "tools/SkinPackWriter.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "LzhEncoder.h"
-#include "RawPackage.h"
-#include "SkinRead.h"
-#include "TestBytes.h"
+#include "skin/data/SkinRead.h"
+#include "tests/native/skindata/RawPackage.h"
+#include "tests/native/skindata/TestBytes.h"
+#include "tools/LzhEncoder.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 
 #include <climits>
 
-#include "AsciiText.h"
-#include "IntText.h"
-#include "TextLines.h"
+#include "skin/data/AsciiText.h"
+#include "skin/data/IntText.h"
+#include "skin/data/TextLines.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // The host bitmap: pixel formats, scan lines, BMP reading (good and damaged
 // files), masks and the canvas copies the painters rely on.
-#include "BmpBuilder.h"
-#include "PixelFixtures.h"
-#include "Classes.h"
+#include "host/Classes.h"
+#include "tests/win/skin/BmpBuilder.h"
+#include "tests/win/skin/PixelFixtures.h"
 #include <gtest/gtest.h>
 
 namespace {

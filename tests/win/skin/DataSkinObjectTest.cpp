@@ -1,6 +1,6 @@
 // Skin element records: what a new record holds, and that it goes quietly
 // even when its bitmaps were released elsewhere.
-#include "DataSkinObject.h"
+#include "skin/data/DataSkinObject.h"
 #include <gtest/gtest.h>
 #include <functional>
 

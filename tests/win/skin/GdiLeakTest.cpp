@@ -1,9 +1,9 @@
 // No GDI handle outlives a paint: every primitive runs thousands of times and
 // the process's count of GDI objects comes back to where it started.
-#include "HandleCount.h"
-#include "ImgUtil.h"
-#include "PixelFixtures.h"
-#include "SkinPaint.h"
+#include "skin/draw/ImgUtil.h"
+#include "skin/draw/SkinPaint.h"
+#include "tests/win/skin/HandleCount.h"
+#include "tests/win/skin/PixelFixtures.h"
 #include <gtest/gtest.h>
 
 namespace {

@@ -1,7 +1,7 @@
 // Colour arithmetic, cached gradients, key-colour replacement, mirror, flip
 // and quarter turns.
-#include "ImgUtil.h"
-#include "PixelFixtures.h"
+#include "skin/draw/ImgUtil.h"
+#include "tests/win/skin/PixelFixtures.h"
 #include <gtest/gtest.h>
 
 namespace {

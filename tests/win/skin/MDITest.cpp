@@ -1,11 +1,11 @@
 // A skinned MDI parent: its client is subclassed while the parent is
 // skinned, children are skinned as they are made, and maximized children
 // give up their regions.
-#include "SkinnedFormFixture.h"
-#include "SkinManage.h"
-#include "SkinMessages.h"
-#include "WinSkinData.h"
-#include "WinSkinForm.h"
+#include "skin/data/WinSkinData.h"
+#include "skin/form/WinSkinForm.h"
+#include "skin/manager/SkinManage.h"
+#include "skin/manager/SkinMessages.h"
+#include "tests/win/skin/SkinnedFormFixture.h"
 
 namespace {
 HWND Client = nullptr;
@@ -47,7 +47,7 @@ protected:
     ShowWindow(Frame, SW_SHOW);
     SetForegroundWindow(Frame);
     Application->ProcessMessages();
-    Parent = SkinManager->FindFormSkinner(Frame);
+    Parent = FindFormSkinner(Frame);
     ASSERT_NE(Parent, nullptr);
   }
   void TearDown() override {
@@ -86,7 +86,7 @@ TEST_F(MDITest, TheParentHooksItsClientAndChildrenAreSkinnedAsTheyAreMade) {
   EXPECT_NE(GetWindowLongPtrW(Client, GWLP_WNDPROC), NativeClientProc);
   HWND child = NewChild();
   ASSERT_NE(child, nullptr);
-  TWinSkinForm* skinner = SkinManager->FindFormSkinner(child);
+  TWinSkinForm* skinner = FindFormSkinner(child);
   ASSERT_NE(skinner, nullptr);
   EXPECT_EQ(skinner->FormKind, 2);
   EXPECT_EQ(SendMessageA(child, WM_SKIN_QUERY, 0, 0), 1);
@@ -100,7 +100,7 @@ TEST_F(MDITest, TheClientShowsNoScrollBarsInTheSkinnedFrame) {
 
 TEST_F(MDITest, MaximizedChildrenGiveUpTheirRegions) {
   HWND child = NewChild();
-  TWinSkinForm* skinner = SkinManager->FindFormSkinner(child);
+  TWinSkinForm* skinner = FindFormSkinner(child);
   ASSERT_NE(skinner, nullptr);
   ASSERT_TRUE(skinner->RegionOwned);
   ASSERT_TRUE(HasRegion(child));
@@ -128,7 +128,7 @@ TEST_F(MDITest, SwitchingOffGivesTheClientItsProcedureBack) {
 TEST_F(MDITest, AChildMaximizedByItsButtonMaximizesTheOthersWithoutRegions) {
   HWND first = NewChild();
   HWND second = NewChild();
-  TWinSkinForm* skinner = SkinManager->FindFormSkinner(second);
+  TWinSkinForm* skinner = FindFormSkinner(second);
   ASSERT_NE(skinner, nullptr);
   ASSERT_TRUE(HasRegion(first));
   skinner->ToggleMaximize();

@@ -1,13 +1,13 @@
 // Non-client messages of a skinned window: nothing is painted or activated
 // before the skinner's activation, hit testing leaves dragging and sizing to
 // the system, and the caption buttons and title clicks change the window state.
-#include "DataSkinObject.h"
-#include "SkinnedFormFixture.h"
-#include "SkinManage.h"
-#include "SkinMessages.h"
-#include "WinSkinData.h"
-#include "WinSkinForm.h"
-#include "WinSysButton.h"
+#include "skin/data/DataSkinObject.h"
+#include "skin/data/WinSkinData.h"
+#include "skin/form/WinSkinForm.h"
+#include "skin/form/WinSysButton.h"
+#include "skin/manager/SkinManage.h"
+#include "skin/manager/SkinMessages.h"
+#include "tests/win/skin/SkinnedFormFixture.h"
 
 namespace {
 class NonClientTest : public SkinnedFormTest {
@@ -19,7 +19,7 @@ protected:
   void ShowSkinned() {
     Second = ShowSecondForm();
     Wnd = Second->Handle();
-    Skinner = SkinManager->FindFormSkinner(Wnd);
+    Skinner = FindFormSkinner(Wnd);
     ASSERT_NE(Skinner, nullptr);
     SendMessageW(Wnd, WM_NCACTIVATE, TRUE, 0);
   }
@@ -58,7 +58,7 @@ TEST_F(NonClientTest, BeforeActivationTheFrameIsNeitherPaintedNorActivated) {
                         nullptr, ProgramInstance(), nullptr);
   ShowWindow(Wnd, SW_SHOWNOACTIVATE);  // activation would skin it at once
   ASSERT_TRUE(SkinManager->SkinWindow(Wnd));
-  Skinner = SkinManager->FindFormSkinner(Wnd);
+  Skinner = FindFormSkinner(Wnd);
   ASSERT_EQ(Skinner->State, 0);
   HDC dc = GetWindowDC(Wnd);
   SetPixel(dc, 40, 6, RGB(255, 0, 255));

@@ -2,7 +2,7 @@
 // inputs. CoordColour gives each source pixel its own colour, so a painted
 // pixel tells which source pixel it came from.
 #pragma once
-#include "Bitmap.h"
+#include "host/Bitmap.h"
 #include <functional>
 #include <memory>
 

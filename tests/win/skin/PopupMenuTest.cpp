@@ -1,12 +1,12 @@
 // Popup-menu windows under the skin: a context menu gets a skinner while it
 // is open and paints its frame from the skin's menu background; the system
 // menu is skinned only when the skin component allows system menus.
-#include "SkinnedFormFixture.h"
-#include "Menus.h"
-#include "SkinManage.h"
-#include "SkinMessages.h"
-#include "WinSkinData.h"
-#include "WinSkinForm.h"
+#include "host/Menus.h"
+#include "skin/data/WinSkinData.h"
+#include "skin/form/WinSkinForm.h"
+#include "skin/manager/SkinManage.h"
+#include "skin/manager/SkinMessages.h"
+#include "tests/win/skin/SkinnedFormFixture.h"
 
 namespace {
 struct TSeen {
@@ -71,14 +71,14 @@ TEST_F(PopupMenuTest, AContextMenuWearsTheMenuBackgroundWhileOpen) {
 
 TEST_F(PopupMenuTest, TheSystemMenuIsSkinnedOnlyWhenSystemMenusAre) {
   TForm* second = ShowSecondForm();
-  ASSERT_NE(SkinManager->FindFormSkinner(second->Handle()), nullptr);
+  ASSERT_NE(FindFormSkinner(second->Handle()), nullptr);
   WhileOpen([&] { SendMessageW(second->Handle(), WM_SYSCOMMAND, SC_KEYMENU, ' '); });
   ASSERT_TRUE(Seen.Open);
   EXPECT_EQ(Seen.Skinners, 1u);
 
   Seen = {};
   Data->SkinControls &= ~SetOf({xcSystemMenu});
-  SkinManager->FindFormSkinner(second->Handle())->LastClickTime = 0;
+  FindFormSkinner(second->Handle())->LastClickTime = 0;
   WhileOpen([&] { SendMessageW(second->Handle(), WM_SYSCOMMAND, SC_KEYMENU, ' '); });
   ASSERT_TRUE(Seen.Open);
   EXPECT_EQ(Seen.Skinners, 0u);

@@ -1,8 +1,8 @@
 // Window regions from bitmaps: one rectangle per run of non-key pixels,
 // tolerances that widen the key upwards only, and batches of 2,000
 // rectangles that add up to the region built in one go.
-#include "PixelFixtures.h"
-#include "RegionFromBitmap.h"
+#include "skin/draw/RegionFromBitmap.h"
+#include "tests/win/skin/PixelFixtures.h"
 #include <gtest/gtest.h>
 #include <vector>
 

@@ -1,10 +1,10 @@
 // The skin the program ships, as the main window's skin component loads it
 // from the form's stored description.
-#include "SkinnedFormFixture.h"
-#include "SkinManage.h"
-#include "SkinRead.h"
-#include "WinSkinData.h"
-#include "WinSkinIni.h"
+#include "skin/data/SkinRead.h"
+#include "skin/data/WinSkinData.h"
+#include "skin/data/WinSkinIni.h"
+#include "skin/manager/SkinManage.h"
+#include "tests/win/skin/SkinnedFormFixture.h"
 
 namespace {
 class ShippedSkinTest : public SkinnedFormTest {

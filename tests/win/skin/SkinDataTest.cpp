@@ -1,11 +1,11 @@
 // The skin component: its stored skin, Loaded, Active and SkinFile, and the
 // requests it leaves with the skin manager.
-#include "FormReader.h"
-#include "LzhEncoder.h"
-#include "SkinLoad.h"
-#include "SkinManage.h"
-#include "SkinPackWriter.h"
-#include "WinSkinData.h"
+#include "host/FormReader.h"
+#include "skin/data/SkinLoad.h"
+#include "skin/data/WinSkinData.h"
+#include "skin/manager/SkinManage.h"
+#include "tools/LzhEncoder.h"
+#include "tools/SkinPackWriter.h"
 #include <fstream>
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
 // Switching skinning off and on, and painting the frame, over and over: no
 // GDI or USER object is left behind and every window procedure goes back.
-#include "ForeignDialog.h"
-#include "HandleCount.h"
-#include "SkinnedFormFixture.h"
-#include "SkinManage.h"
-#include "SkinMessages.h"
-#include "WinSkinData.h"
-#include "WinSkinForm.h"
+#include "skin/data/WinSkinData.h"
+#include "skin/form/WinSkinForm.h"
+#include "skin/manager/SkinManage.h"
+#include "skin/manager/SkinMessages.h"
+#include "tests/win/skin/ForeignDialog.h"
+#include "tests/win/skin/HandleCount.h"
+#include "tests/win/skin/SkinnedFormFixture.h"
 
 namespace {
 class SkinLeakTest : public SkinnedFormTest {

@@ -1,6 +1,6 @@
 // Caption buttons: which sections make one, in which order, with which frame
 // count and position, and the three MDI buttons cut from MDICONTROLS.
-#include "SkinLoadKit.h"
+#include "tests/win/skin/SkinLoadKit.h"
 
 using namespace skinload;
 

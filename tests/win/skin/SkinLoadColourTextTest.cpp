@@ -1,5 +1,5 @@
 // The skin colour text: three numbers, red, green and blue, any separators.
-#include "SkinColourText.h"
+#include "skin/data/SkinColourText.h"
 #include <gtest/gtest.h>
 
 namespace {

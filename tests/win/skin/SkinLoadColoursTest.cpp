@@ -1,5 +1,5 @@
 // The skin's colour table, its extra colours and its custom colours.
-#include "SkinLoadKit.h"
+#include "tests/win/skin/SkinLoadKit.h"
 
 using namespace skinload;
 

@@ -1,6 +1,6 @@
 // Images composed while loading: the combo strips, ComboxArrow, the toolbar
 // gradient, the title sample colour and the ButtonFace brush.
-#include "SkinLoadKit.h"
+#include "tests/win/skin/SkinLoadKit.h"
 
 using namespace skinload;
 

@@ -1,6 +1,6 @@
 // The element slots: which section fills which slot, the frame count each
 // element has after loading, and what each loader reads.
-#include "SkinLoadKit.h"
+#include "tests/win/skin/SkinLoadKit.h"
 #include <cstring>
 
 using namespace skinload;

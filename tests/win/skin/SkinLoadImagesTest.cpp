@@ -1,6 +1,6 @@
 // Which INI image values name which package entry.
-#include "SkinImages.h"
-#include "SkinLoadKit.h"
+#include "skin/data/SkinImages.h"
+#include "tests/win/skin/SkinLoadKit.h"
 
 using namespace skinload;
 

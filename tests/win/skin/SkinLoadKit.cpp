@@ -1,5 +1,5 @@
-#include "SkinLoadKit.h"
-#include "SkinPackWriter.h"
+#include "tests/win/skin/SkinLoadKit.h"
+#include "tools/SkinPackWriter.h"
 #include <cstdio>
 
 namespace skinload {

@@ -1,8 +1,8 @@
 // Small skin packages for the skin loading tests: BMP files drawn from pixel
 // functions, an INI text, and the package the packer library makes of them.
 #pragma once
-#include "SkinLoad.h"
-#include "WinSkinData.h"
+#include "skin/data/SkinLoad.h"
+#include "skin/data/WinSkinData.h"
 #include <functional>
 #include <gtest/gtest.h>
 #include <string>

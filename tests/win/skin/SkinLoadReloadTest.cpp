@@ -1,7 +1,7 @@
 // Loading a second skin over a first, and a package the reader refuses.
-#include "LzhEncoder.h"
-#include "SkinLoadKit.h"
-#include "SkinPackWriter.h"
+#include "tests/win/skin/SkinLoadKit.h"
+#include "tools/LzhEncoder.h"
+#include "tools/SkinPackWriter.h"
 
 using namespace skinload;
 

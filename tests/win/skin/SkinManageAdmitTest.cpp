@@ -1,11 +1,11 @@
 // Which windows the skin manager gives a form skinner, with the shipped skin
 // loaded by the main form.
-#include "ForeignDialog.h"
-#include "SkinnedFormFixture.h"
-#include "SkinManage.h"
-#include "SkinMessages.h"
-#include "WinSkinData.h"
-#include "WinSkinForm.h"
+#include "skin/data/WinSkinData.h"
+#include "skin/form/WinSkinForm.h"
+#include "skin/manager/SkinManage.h"
+#include "skin/manager/SkinMessages.h"
+#include "tests/win/skin/ForeignDialog.h"
+#include "tests/win/skin/SkinnedFormFixture.h"
 
 namespace {
 LRESULT CALLBACK AnswersQuery(HWND wnd, UINT msg, WPARAM wparam, LPARAM lparam) {
@@ -46,7 +46,7 @@ protected:
 
 TEST_F(SkinManageAdmitTest, TheMainWindowIsSkinnedWhenFirstActivated) {
   HWND main = Form->Handle();
-  TWinSkinForm* skinner = SkinManager->FindFormSkinner(main);
+  TWinSkinForm* skinner = FindFormSkinner(main);
   ASSERT_NE(skinner, nullptr);
   EXPECT_EQ(skinner->Form, Form);
   EXPECT_EQ(skinner->SkinData, Data);
@@ -62,7 +62,7 @@ TEST_F(SkinManageAdmitTest, AWindowThatAnswersTheQueryIsNotSkinned) {
   HWND w = Keep(MakeWindow(L"AnswersSkinQuery", ProgramInstance(), 80, 60, AnswersQuery));
   ASSERT_NE(w, nullptr);
   EXPECT_FALSE(SkinManager->SkinWindow(w));
-  EXPECT_EQ(SkinManager->FindFormSkinner(w), nullptr);
+  EXPECT_EQ(FindFormSkinner(w), nullptr);
 }
 
 TEST_F(SkinManageAdmitTest, AWindowOfTheProgramIsAdmittedButNotWithZeroArea) {
@@ -70,13 +70,13 @@ TEST_F(SkinManageAdmitTest, AWindowOfTheProgramIsAdmittedButNotWithZeroArea) {
   EXPECT_FALSE(SkinManager->SkinWindow(empty));
   HWND sized = Keep(MakeWindow(L"OwnProbe", ProgramInstance(), 80, 60));
   EXPECT_TRUE(SkinManager->SkinWindow(sized));
-  ASSERT_NE(SkinManager->FindFormSkinner(sized), nullptr);
-  EXPECT_EQ(SkinManager->FindFormSkinner(sized)->Form, nullptr);
+  ASSERT_NE(FindFormSkinner(sized), nullptr);
+  EXPECT_EQ(FindFormSkinner(sized)->Form, nullptr);
   EXPECT_EQ(SendMessageA(sized, WM_SKIN_QUERY, 0, 0), 1);
   // The foreign-window skinner is the manager's: destroying the window frees it.
   DestroyWindow(sized);
   SkinManager->PurgeFormSkinners();
-  EXPECT_EQ(SkinManager->FindFormSkinner(sized), nullptr);
+  EXPECT_EQ(FindFormSkinner(sized), nullptr);
 }
 
 TEST_F(SkinManageAdmitTest, AFormWithTag99IsNeverSkinned) {
@@ -86,7 +86,7 @@ TEST_F(SkinManageAdmitTest, AFormWithTag99IsNeverSkinned) {
   form->SetBounds(20, 20, 200, 150);
   form->Show();
   Application->ProcessMessages();
-  EXPECT_EQ(SkinManager->FindFormSkinner(form->Handle()), nullptr);
+  EXPECT_EQ(FindFormSkinner(form->Handle()), nullptr);
   EXPECT_FALSE(SkinManager->SkinWindow(form->Handle()));
   delete form;
 }
@@ -96,7 +96,7 @@ TEST_F(SkinManageAdmitTest, AnotherFormIsSkinnedWhenActivated) {
   form->SetBounds(20, 20, 200, 150);
   form->Show();
   Application->ProcessMessages();
-  TWinSkinForm* skinner = SkinManager->FindFormSkinner(form->Handle());
+  TWinSkinForm* skinner = FindFormSkinner(form->Handle());
   ASSERT_NE(skinner, nullptr);
   EXPECT_EQ(skinner->Owner(), form);
   delete form;  // frees its skinner, which leaves the registry
@@ -108,7 +108,7 @@ TEST_F(SkinManageAdmitTest, ADialogOfAnotherModuleIsAdmittedUnlessItWantsTheFore
   ASSERT_NE(dialog, nullptr);
   ASSERT_NE(HINSTANCE(GetWindowLongPtrW(dialog, GWLP_HINSTANCE)), ProgramInstance());
   EXPECT_TRUE(SkinManager->SkinWindow(dialog));
-  TWinSkinForm* skinner = SkinManager->FindFormSkinner(dialog);
+  TWinSkinForm* skinner = FindFormSkinner(dialog);
   ASSERT_NE(skinner, nullptr);
   EXPECT_TRUE(skinner->IsDialog);
   EXPECT_EQ(skinner->BorderKind, 3);
@@ -194,7 +194,7 @@ TBoxSeen BoxSeen;
 void CALLBACK InspectMessageBox(HWND, UINT, UINT_PTR id, DWORD) {
   HWND box = FindWindowW(L"#32770", L"Box");
   if (!box) return;
-  TWinSkinForm* skinner = SkinManager ? SkinManager->FindFormSkinner(box) : nullptr;
+  TWinSkinForm* skinner = FindFormSkinner(box);
   if (!skinner || !skinner->Activated) return;
   BoxSeen.Skinned = SendMessageA(box, WM_SKIN_QUERY, 0, 0) == 1;
   BoxSeen.Active = skinner->State == 1 && skinner->IsDialog && skinner->BorderKind == 3;

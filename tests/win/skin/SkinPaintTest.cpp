@@ -2,8 +2,8 @@
 // tiles, keyed copies, centred and stretched frames, parent backgrounds.
 // Every source pixel has its own colour (CoordColour), so each painted pixel
 // says where it came from; expectations follow from the frame and margins.
-#include "PixelFixtures.h"
-#include "SkinPaint.h"
+#include "skin/draw/SkinPaint.h"
+#include "tests/win/skin/PixelFixtures.h"
 #include <gtest/gtest.h>
 #include <stdexcept>
 

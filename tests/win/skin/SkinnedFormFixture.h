@@ -1,9 +1,9 @@
 // The main form with the shipped skin loaded by its skin component; the
 // manager the component made goes with each test.
 #pragma once
-#include "MainFormFixture.h"
-#include "SkinManage.h"
-#include "WinSkinData.h"
+#include "skin/data/WinSkinData.h"
+#include "skin/manager/SkinManage.h"
+#include "tests/win/MainFormFixture.h"
 
 class SkinnedFormTest : public MainFormTest {
 protected:

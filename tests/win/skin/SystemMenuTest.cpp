@@ -1,11 +1,11 @@
 // The skinned system menu: built from the window's own system menu, opened by
 // Alt+Space and by a right click on the title, its items posting their
 // commands; two right clicks close the window only over a hot caption button.
-#include "SkinnedFormFixture.h"
-#include "SkinManage.h"
-#include "SkinMessages.h"
-#include "WinSkinForm.h"
-#include "WinSysButton.h"
+#include "skin/form/WinSkinForm.h"
+#include "skin/form/WinSysButton.h"
+#include "skin/manager/SkinManage.h"
+#include "skin/manager/SkinMessages.h"
+#include "tests/win/skin/SkinnedFormFixture.h"
 
 namespace {
 // What a timer saw while the popup menu was open, before it closed it.
@@ -32,7 +32,7 @@ protected:
     SkinnedFormTest::SetUp();
     if (HasFatalFailure()) return;
     Second = ShowSecondForm();
-    Skinner = SkinManager->FindFormSkinner(Second->Handle());
+    Skinner = FindFormSkinner(Second->Handle());
     ASSERT_NE(Skinner, nullptr);
     OpenMenu = {};
   }
@@ -139,7 +139,7 @@ TEST_F(SystemMenuTest, TwoRightClicksOnTheTitleCloseOnlyOverAHotButton) {
 TEST_F(SystemMenuTest, TheCalculatorWithoutBorderIconsOpensNone) {
   HWND calc = Form->Handle();
   ASSERT_FALSE(GetWindowLongPtrW(calc, GWL_STYLE) & WS_SYSMENU);
-  TWinSkinForm* skinner = SkinManager->FindFormSkinner(calc);
+  TWinSkinForm* skinner = FindFormSkinner(calc);
   ASSERT_NE(skinner, nullptr);
   WhileMenuOpens([&] { SendMessageW(calc, WM_SYSCOMMAND, SC_KEYMENU, ' '); });
   EXPECT_FALSE(OpenMenu.Seen);

@@ -1,12 +1,12 @@
 // The main window under its form skinner: frame geometry, frame pixels,
 // outline, caption text and caption buttons, against the shipped skin.
-#include "SkinnedFormFixture.h"
-#include "SkinManage.h"
-#include "SkinMessages.h"
-#include "SkinPaint.h"
-#include "WinSkinData.h"
-#include "WinSkinForm.h"
-#include "WinSysButton.h"
+#include "skin/data/WinSkinData.h"
+#include "skin/draw/SkinPaint.h"
+#include "skin/form/WinSkinForm.h"
+#include "skin/form/WinSysButton.h"
+#include "skin/manager/SkinManage.h"
+#include "skin/manager/SkinMessages.h"
+#include "tests/win/skin/SkinnedFormFixture.h"
 
 namespace {
 class WinSkinFormTest : public SkinnedFormTest {
@@ -14,7 +14,7 @@ protected:
   void SetUp() override {
     SkinnedFormTest::SetUp();
     if (HasFatalFailure()) return;
-    Skinner = SkinManager->FindFormSkinner(Form->Handle());
+    Skinner = FindFormSkinner(Form->Handle());
     ASSERT_NE(Skinner, nullptr);
   }
   void TearDown() override {
@@ -141,7 +141,7 @@ TEST_F(WinSkinFormTest, WithoutBorderIconsOnlyTheIconButtonShows) {
 
 TEST_F(WinSkinFormTest, ASizeableFormShowsCloseMaximizeAndMinimize) {
   TForm* form = ShowSecondForm();
-  TWinSkinForm* skinner = SkinManager->FindFormSkinner(form->Handle());
+  TWinSkinForm* skinner = FindFormSkinner(form->Handle());
   ASSERT_NE(skinner, nullptr);
   EXPECT_EQ(skinner->BorderKind, 0);
   RECT r;
@@ -167,7 +167,7 @@ TEST_F(WinSkinFormTest, ASizeableFormShowsCloseMaximizeAndMinimize) {
 TEST_F(WinSkinFormTest, ReleasingAwayFromThePressedCloseButtonKeepsTheWindow) {
   TForm* form = ShowSecondForm();
   HWND wnd = form->Handle();
-  TWinSkinForm* skinner = SkinManager->FindFormSkinner(wnd);
+  TWinSkinForm* skinner = FindFormSkinner(wnd);
   ASSERT_NE(skinner, nullptr);
   SendMessageW(wnd, WM_NCACTIVATE, TRUE, 0);  // hover needs an active window
   SendMessageW(wnd, WM_NCPAINT, 1, 0);
@@ -200,7 +200,7 @@ TEST_F(WinSkinFormTest, ReleasingAwayFromThePressedCloseButtonKeepsTheWindow) {
 TEST_F(WinSkinFormTest, MouseMovesOnAnInactiveWindowChangeNoButton) {
   TForm* form = ShowSecondForm();
   HWND wnd = form->Handle();
-  TWinSkinForm* skinner = SkinManager->FindFormSkinner(wnd);
+  TWinSkinForm* skinner = FindFormSkinner(wnd);
   ASSERT_NE(skinner, nullptr);
   SendMessageW(wnd, WM_NCPAINT, 1, 0);
   TWinSysButton* button = skinner->CaptionButtons.front().get();

@@ -1,0 +1,22 @@
+#include "host/Platform.h"
+#include <windows.h>
+
+TWindowsVersion WindowsVersion() {
+  static const TWindowsVersion version = [] {
+    const DWORD v = GetVersion();
+    return TWindowsVersion{LOBYTE(LOWORD(v)), HIBYTE(LOWORD(v))};
+  }();
+  return version;
+}
+
+bool VersionAtLeast(int major, int minor) {
+  const TWindowsVersion v = WindowsVersion();
+  return v.Major > major || (v.Major == major && v.Minor >= minor);
+}
+
+bool IsWinNT() {
+  static const bool nt = !(GetVersion() & 0x80000000u);
+  return nt;
+}
+
+bool NotWinVista() { return WindowsVersion().Major != 6; }

@@ -1,0 +1,16 @@
+// Facts about the running Windows, read once.
+#pragma once
+
+struct TWindowsVersion {
+  int Major = 0;
+  int Minor = 0;
+};
+
+// The version GetVersion reports.
+TWindowsVersion WindowsVersion();
+// At least major.minor: the pair is compared, never the major number alone.
+bool VersionAtLeast(int major, int minor);
+// An NT-family system (not the Windows 95 family).
+bool IsWinNT();
+// A major version other than 6.
+bool NotWinVista();
