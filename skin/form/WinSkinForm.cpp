@@ -16,7 +16,14 @@ constexpr UINT CM_MENUCHANGED = 0xB015;
 
 }  // namespace
 
+namespace {
+int LiveSkinners = 0;
+}  // namespace
+
+int TWinSkinForm::Instances() { return LiveSkinners; }
+
 TWinSkinForm::TWinSkinForm(TComponent* AOwner) : TComponent(AOwner) {
+  ++LiveSkinners;
   DoubleClickTime = int(GetDoubleClickTime());
   SmallIconSize = GetSystemMetrics(SM_CXSMICON);
   NONCLIENTMETRICSA metrics{};
@@ -26,6 +33,7 @@ TWinSkinForm::TWinSkinForm(TComponent* AOwner) : TComponent(AOwner) {
 }
 
 TWinSkinForm::~TWinSkinForm() {
+  --LiveSkinners;
   // Never leave the window routed to a freed object.
   try {
     RestoreWindowProcs();

@@ -49,6 +49,8 @@ public:
   void Release() override;
   // Released while one of its calls ran: it only unwinds from now on.
   bool Released() const { return ReleasePending; }
+  // Form skinners alive in the process (for leak checks).
+  static int Instances();
 
   // The MDI client of an MDI parent, subclassed while the parent is skinned.
   void HookMDIClient();

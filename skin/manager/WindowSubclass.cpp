@@ -72,6 +72,32 @@ constexpr WNDPROC StubOf(int slot, std::integer_sequence<int, Slots...>) {
 WNDPROC StubOf(int slot) { return StubOf(slot, std::make_integer_sequence<int, kSubclassSlots>{}); }
 }  // namespace
 
+namespace {
+void TakeOutOfChain(TLink* link) {
+  RemovePropW(link->Wnd, SlotName(link->Slot).c_str());
+  link->InChain = false;
+}
+
+// The link of ours whose stub proc is, on this window, or null.
+TLink* LinkOf(HWND wnd, WNDPROC proc) {
+  for (int slot = 0; slot < kSubclassSlots; ++slot)
+    if (StubOf(slot) == proc) return static_cast<TLink*>(GetPropW(wnd, SlotName(slot).c_str()));
+  return nullptr;
+}
+
+// proc, or, where it is the stub of a link that has left, what that link
+// replaced: such links are dropped from the chain on the way.
+WNDPROC ProcBehindLeftLinks(HWND wnd, WNDPROC proc) {
+  while (TLink* behind = LinkOf(wnd, proc)) {
+    if (behind->Owned) break;
+    proc = behind->Old.Proc;
+    TakeOutOfChain(behind);
+    behind->FreeIfDone();
+  }
+  return proc;
+}
+}  // namespace
+
 bool TWindowSubclass::Install(HWND wnd, THandler handler) {
   if (FLink || !IsWindow(wnd)) return false;
   int slot = 0;
@@ -98,9 +124,8 @@ void TWindowSubclass::Remove() {
   if (link->InChain && !IsWindow(link->Wnd)) {
     link->InChain = false;
   } else if (link->InChain && reinterpret_cast<WNDPROC>(CurrentProc(link->Wnd, link->Old.Unicode)) == link->Stub) {
-    SetProc(link->Wnd, link->Old.Unicode, LONG_PTR(link->Old.Proc));
-    RemovePropW(link->Wnd, SlotName(link->Slot).c_str());
-    link->InChain = false;
+    SetProc(link->Wnd, link->Old.Unicode, LONG_PTR(ProcBehindLeftLinks(link->Wnd, link->Old.Proc)));
+    TakeOutOfChain(link);
   }
   link->FreeIfDone();
 }

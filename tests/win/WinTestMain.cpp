@@ -2,6 +2,7 @@
 #include "host/Forms.h"
 #include "host/HostClasses.h"
 #include "skin/form/SkinEngine.h"
+#include "tests/win/CallbackFailures.h"
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
@@ -13,5 +14,7 @@ int main(int argc, char** argv) {
   RegisterHostClasses();
   InitSkinEngine();
   application.Initialize();
-  return RUN_ALL_TESTS();
+  InstallCallbackFailureCheck();
+  const int result = RUN_ALL_TESTS();
+  return result != 0 ? result : UnexpectedCallbackFailures() != 0;
 }

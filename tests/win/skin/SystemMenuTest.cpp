@@ -146,3 +146,54 @@ TEST_F(SystemMenuTest, TheCalculatorWithoutBorderIconsOpensNone) {
   ASSERT_NE(skinner->SysMenuPopup, nullptr);
   EXPECT_EQ(skinner->SysMenuPopup->Items.Count(), 0);
 }
+
+namespace {
+// Steps run by a timer while the system menu is open: skinning goes off
+// (the manager's own timer then drops the skinner), the skin component is
+// freed, and only then does the menu close.
+struct TWhileOpen {
+  TSkinData* Data = nullptr;
+  HWND Window = nullptr;
+  int Step = 0;
+  int SkinnersWhileOpen = -1;
+};
+TWhileOpen WhileOpen;
+
+void CALLBACK SwitchOffAndFreeWhileOpen(HWND, UINT, UINT_PTR id, DWORD) {
+  HWND menu = FindWindowW(L"#32768", nullptr);
+  if (WhileOpen.Step == 0 && menu && IsWindowVisible(menu)) {
+    WhileOpen.Data->SetActive(false);
+    WhileOpen.Step = 1;
+  } else if (WhileOpen.Step == 1 && !FindFormSkinner(WhileOpen.Window)) {
+    WhileOpen.SkinnersWhileOpen = TWinSkinForm::Instances();
+    delete WhileOpen.Data;
+    WhileOpen.Step = 2;
+  } else if (WhileOpen.Step == 2) {
+    KillTimer(nullptr, id);
+    EndMenu();
+    WhileOpen.Step = 3;
+  }
+}
+}  // namespace
+
+TEST_F(SystemMenuTest, SkinningOffAndTheSkinFreedWhileItIsOpenLeaveNothingBehind) {
+  const HWND wnd = Second->Handle();
+  const LONG_PTR ownProc = GetClassLongPtrW(wnd, GCLP_WNDPROC);
+  ASSERT_NE(GetWindowLongPtrW(wnd, GWLP_WNDPROC), ownProc);
+  const int skinners = TWinSkinForm::Instances();
+  WhileOpen = {Data, wnd, 0};
+  Data = nullptr;  // freed by the timer
+  const UINT_PTR timer = SetTimer(nullptr, 0, 20, SwitchOffAndFreeWhileOpen);
+  SendMessageW(wnd, WM_SYSCOMMAND, SC_KEYMENU, ' ');
+  KillTimer(nullptr, timer);
+  ASSERT_EQ(WhileOpen.Step, 3);
+  Skinner = nullptr;
+  // The main form's skinner went at once; the one whose menu was open lived
+  // on while its call was on the stack.
+  EXPECT_EQ(WhileOpen.SkinnersWhileOpen, skinners - 1);
+  // Then it went too, and every window has its own procedure back.
+  EXPECT_EQ(TWinSkinForm::Instances(), skinners - 2);
+  EXPECT_EQ(GetWindowLongPtrW(wnd, GWLP_WNDPROC), ownProc);
+  EXPECT_EQ(GetWindowLongPtrW(Form->Handle(), GWLP_WNDPROC), GetClassLongPtrW(Form->Handle(), GCLP_WNDPROC));
+  EXPECT_NE(SendMessageW(wnd, WM_SKIN_QUERY, 0, 0), 1);
+}
