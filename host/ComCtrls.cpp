@@ -23,7 +23,10 @@ void TTabSheet::SetText(const std::wstring& text) {
 
 // ---- TPageControl ----
 
-DEFINE_COMPONENT_INFO(TPageControl, TWinControl,
+DEFINE_CLASS_INFO(TCustomTabControl, TWinControl, {})
+DEFINE_CLASS_INFO(TCustomStatusBar, TWinControl, {})
+
+DEFINE_COMPONENT_INFO(TPageControl, TCustomTabControl,
   {TPropInfo{"ActivePage",
              [](TPersistent& o) {
                TTabSheet* p = static_cast<TPageControl&>(o).ActivePage();
@@ -35,7 +38,7 @@ DEFINE_COMPONENT_INFO(TPageControl, TWinControl,
                if (!pc.Loading()) pc.ResolveActivePage();
              }}})
 
-TPageControl::TPageControl(TComponent* AOwner) : TWinControl(AOwner) { FTabStop = true; }
+TPageControl::TPageControl(TComponent* AOwner) : TCustomTabControl(AOwner) { FTabStop = true; }
 
 void TPageControl::CreateParams(TCreateParams& p) {
   TWinControl::CreateParams(p);
@@ -134,11 +137,11 @@ TPersistent* TStatusPanels::AddItem() {
 
 void TStatusPanels::ItemsChanged() { FOwner.UpdatePanels(); }
 
-DEFINE_COMPONENT_INFO(TStatusBar, TWinControl,
+DEFINE_COMPONENT_INFO(TStatusBar, TCustomStatusBar,
   {ObjProp("Panels", &TStatusBar::Panels),
    BoolProp("SimplePanel", &TStatusBar::GetSimplePanel, &TStatusBar::SetSimplePanel)})
 
-TStatusBar::TStatusBar(TComponent* AOwner) : TWinControl(AOwner) {
+TStatusBar::TStatusBar(TComponent* AOwner) : TCustomStatusBar(AOwner) {
   FAlign = alBottom;
   FClickOnMouseUp = true;
 }

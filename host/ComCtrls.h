@@ -5,6 +5,18 @@
 
 class TPageControl;
 
+// The ancestors that tell control kinds apart by class.
+class TCustomTabControl : public TWinControl {
+public:
+  DECLARE_CLASS_INFO
+  using TWinControl::TWinControl;
+};
+class TCustomStatusBar : public TWinControl {
+public:
+  DECLARE_CLASS_INFO
+  using TWinControl::TWinControl;
+};
+
 class TTabSheet : public TWinControl {
 public:
   DECLARE_CLASS_INFO
@@ -20,7 +32,7 @@ private:
   int FImageIndex = -1;
 };
 
-class TPageControl : public TWinControl {
+class TPageControl : public TCustomTabControl {
 public:
   DECLARE_CLASS_INFO
   explicit TPageControl(TComponent* AOwner);
@@ -78,7 +90,7 @@ private:
   std::vector<std::unique_ptr<TStatusPanel>> FItems;
 };
 
-class TStatusBar : public TWinControl {
+class TStatusBar : public TCustomStatusBar {
 public:
   DECLARE_CLASS_INFO
   explicit TStatusBar(TComponent* AOwner);

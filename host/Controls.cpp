@@ -135,11 +135,32 @@ void TControl::Click() {
   if (OnClick) OnClick(this);
 }
 
+void TControl::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  if (OnMouseDown) OnMouseDown(this, Button, Shift, X, Y);
+}
+
+TShiftState KeysToShiftState(WORD keys) {
+  TShiftState s = 0;
+  if (keys & MK_SHIFT) s |= ssShift;
+  if (keys & MK_CONTROL) s |= ssCtrl;
+  if (keys & MK_LBUTTON) s |= ssLeft;
+  if (keys & MK_RBUTTON) s |= ssRight;
+  if (keys & MK_MBUTTON) s |= ssMiddle;
+  if (GetKeyState(VK_MENU) < 0) s |= ssAlt;
+  return s;
+}
+
 void TControl::Invalidate() {}
 
 void TControl::WndProc(TMessage& m) {
+  if (m.Msg == WM_LBUTTONDOWN || m.Msg == WM_LBUTTONDBLCLK || m.Msg == WM_RBUTTONDOWN || m.Msg == WM_MBUTTONDOWN) {
+    DefaultHandler(m);
+    const TMouseButton button = m.Msg == WM_RBUTTONDOWN ? mbRight : m.Msg == WM_MBUTTONDOWN ? mbMiddle : mbLeft;
+    if (FClickOnMouseUp && m.Msg == WM_LBUTTONDOWN) FMouseDown = true;
+    MouseDown(button, KeysToShiftState(LOWORD(m.WParam)), GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam));
+    return;
+  }
   if (FClickOnMouseUp) {
-    if (m.Msg == WM_LBUTTONDOWN) FMouseDown = true;
     if (m.Msg == WM_LBUTTONUP && FMouseDown) {
       FMouseDown = false;
       POINT p{GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)};
@@ -185,6 +206,22 @@ HWND TWinControl::Handle() {
 
 void TWinControl::DestroyHandle() {
   if (FHandle) DestroyWindow(FHandle);
+}
+
+std::vector<TWinControl*> TWinControl::ChildrenInTabOrder() const {
+  std::vector<TWinControl*> children;
+  for (TControl* c : FControls)
+    if (auto* w = dynamic_cast<TWinControl*>(c)) children.push_back(w);
+  std::stable_sort(children.begin(), children.end(),
+                   [](TWinControl* a, TWinControl* b) { return unsigned(a->FTabOrder) < unsigned(b->FTabOrder); });
+  return children;
+}
+
+void TWinControl::GetTabOrderList(std::vector<TWinControl*>& list) const {
+  for (TWinControl* w : ChildrenInTabOrder()) {
+    list.push_back(w);
+    w->GetTabOrderList(list);
+  }
 }
 
 void TWinControl::InsertControl(TControl* c) {
@@ -246,12 +283,7 @@ void TWinControl::CreateHandle() {
   SendMessageW(FHandle, WM_SETFONT, WPARAM(EffectiveFont().Handle()), 0);
   HandleCreated();
   // Children in tab order: the window list then gives the tab sequence.
-  std::vector<TWinControl*> children;
-  for (TControl* c : FControls)
-    if (auto* w = dynamic_cast<TWinControl*>(c)) children.push_back(w);
-  std::stable_sort(children.begin(), children.end(),
-                   [](TWinControl* a, TWinControl* b) { return unsigned(a->FTabOrder) < unsigned(b->FTabOrder); });
-  for (TWinControl* w : children)
+  for (TWinControl* w : ChildrenInTabOrder())
     if (!w->FHandle) w->CreateHandle();
   AlignControls();
 }

@@ -20,6 +20,13 @@ constexpr UINT CN_COMMAND = CN_BASE + WM_COMMAND;
 constexpr UINT CN_NOTIFY = CN_BASE + WM_NOTIFY;
 
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
+enum TMouseButton { mbLeft, mbRight, mbMiddle };
+// Bits of the keys held with a mouse or key event.
+enum TShiftStateBit : unsigned { ssShift = 1, ssAlt = 2, ssCtrl = 4, ssLeft = 8, ssRight = 16, ssMiddle = 32 };
+using TShiftState = unsigned;
+// From the MK_ flags of a mouse message.
+TShiftState KeysToShiftState(WORD keys);
+using TMouseEvent = std::function<void(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
 enum TCursor { crDefault, crHandPoint };
 
 class TWinControl;
@@ -68,7 +75,10 @@ public:
   const TFont& EffectiveFont() const;
 
   TNotifyEvent OnClick;
+  TMouseEvent OnMouseDown;
   virtual void Click();
+  // A mouse button went down on the control.
+  virtual void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
   // The parent's font changed: follow it while ParentFont is set.
   void ParentFontChanged();
   virtual void Invalidate();
@@ -117,6 +127,9 @@ public:
   void InsertControl(TControl* c);
   void RemoveControl(TControl* c);
 
+  std::vector<TWinControl*> ChildrenInTabOrder() const;
+  // Every windowed control below this one, each followed by its own, in tab order.
+  void GetTabOrderList(std::vector<TWinControl*>& list) const;
   int GetTabOrder() const { return FTabOrder; }
   void SetTabOrder(int v) { FTabOrder = v; }
   bool GetTabStop() const { return FTabStop; }

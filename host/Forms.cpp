@@ -7,7 +7,9 @@ TApplication* Application = nullptr;
 
 // ---- TForm ----
 
-DEFINE_CLASS_INFO(TForm, TWinControl,
+DEFINE_CLASS_INFO(TCustomForm, TWinControl, {})
+
+DEFINE_CLASS_INFO(TForm, TCustomForm,
   {IntProp("ClientWidth", &TForm::GetClientWidth, &TForm::SetClientWidth),
    IntProp("ClientHeight", &TForm::GetClientHeight, &TForm::SetClientHeight),
    EnumProp("BorderStyle", &TForm::GetBorderStyle, &TForm::SetBorderStyle,
@@ -22,7 +24,7 @@ TScreen& Screen() {
   return screen;
 }
 
-TForm::TForm(TComponent* AOwner) : TWinControl(AOwner) {
+TForm::TForm(TComponent* AOwner) : TCustomForm(AOwner) {
   FVisible = false;
   Screen().FForms.push_back(this);
 }

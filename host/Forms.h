@@ -9,7 +9,13 @@ enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bs
 enum TBorderIcon { biSystemMenu, biMinimize, biMaximize, biHelp };
 enum TPosition { poDesigned, poDefault, poScreenCenter };
 
-class TForm : public TWinControl {
+class TCustomForm : public TWinControl {
+public:
+  DECLARE_CLASS_INFO
+  using TWinControl::TWinControl;
+};
+
+class TForm : public TCustomForm {
 public:
   DECLARE_CLASS_INFO
   explicit TForm(TComponent* AOwner);

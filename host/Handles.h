@@ -58,6 +58,34 @@ private:
   HDC FDC;
 };
 
+// A DC of the whole window from GetWindowDC, given back with ReleaseDC.
+class TNonClientDC {
+public:
+  explicit TNonClientDC(HWND wnd) : FWnd(wnd), FDC(GetWindowDC(wnd)) {}
+  ~TNonClientDC() { if (FDC) ReleaseDC(FWnd, FDC); }
+  TNonClientDC(const TNonClientDC&) = delete;
+  TNonClientDC& operator=(const TNonClientDC&) = delete;
+  HDC Get() const { return FDC; }
+private:
+  HWND FWnd;
+  HDC FDC;
+};
+
+// The DC of BeginPaint, ended with EndPaint.
+class TPaintDC {
+public:
+  explicit TPaintDC(HWND wnd) : FWnd(wnd), FDC(BeginPaint(wnd, &FPaint)) {}
+  ~TPaintDC() { if (FDC) EndPaint(FWnd, &FPaint); }
+  TPaintDC(const TPaintDC&) = delete;
+  TPaintDC& operator=(const TPaintDC&) = delete;
+  HDC Get() const { return FDC; }
+  const RECT& PaintRect() const { return FPaint.rcPaint; }
+private:
+  HWND FWnd;
+  PAINTSTRUCT FPaint{};
+  HDC FDC;
+};
+
 // Selects a GDI object into a DC for one scope, so it is deselected before
 // anybody deletes it.
 class TSelectObject {

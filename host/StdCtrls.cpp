@@ -23,11 +23,13 @@ void TButton::WndProc(TMessage& m) {
 
 // ---- TEdit ----
 
-DEFINE_COMPONENT_INFO(TEdit, TWinControl,
+DEFINE_CLASS_INFO(TCustomEdit, TWinControl, {})
+
+DEFINE_COMPONENT_INFO(TEdit, TCustomEdit,
   {StrProp("Text", &TEdit::GetText, &TEdit::SetText),
    BoolProp("ReadOnly", &TEdit::GetReadOnly, &TEdit::SetReadOnly)})
 
-TEdit::TEdit(TComponent* AOwner) : TWinControl(AOwner) {
+TEdit::TEdit(TComponent* AOwner) : TCustomEdit(AOwner) {
   FTabStop = true;
   FColor = clWindow;
 }

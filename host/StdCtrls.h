@@ -18,7 +18,13 @@ private:
   std::wstring FBiDiMode = L"bdLeftToRight";
 };
 
-class TEdit : public TWinControl {
+class TCustomEdit : public TWinControl {
+public:
+  DECLARE_CLASS_INFO
+  using TWinControl::TWinControl;
+};
+
+class TEdit : public TCustomEdit {
 public:
   DECLARE_CLASS_INFO
   explicit TEdit(TComponent* AOwner);

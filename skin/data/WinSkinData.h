@@ -33,6 +33,10 @@ constexpr unsigned SetOf(std::initializer_list<E> members) {
 
 using TOnFormSkin = std::function<void(TObject* Sender, const std::wstring& aName, bool& DoSkin)>;
 using TOnSkinForm = std::function<void(TObject* Sender, HWND ahwnd, const std::wstring& aName)>;
+class TSkinData;
+// Lets the application choose a control's skinner: it sets SkinnedControl.
+using TOnSkinControl = std::function<void(TComponent* Sender, TSkinData* SkinData, TComponent* Form, TControl* Control,
+                                          const std::wstring& ControlClass, TComponent*& SkinnedControl)>;
 
 // The skin state loading fills; painters read it directly.
 struct TSkinState {
@@ -90,6 +94,7 @@ public:
   TOnFormSkin OnFormSkin;
   TNotifyEvent OnSkinChanged;
   TOnSkinForm OnBeforeSkinForm, OnAfterSkinForm;
+  TOnSkinControl OnSkinControl;
 
   // The compressed package of the current skin.
   const TMemoryStream& SkinStream() const { return FSkinStream; }

@@ -5,6 +5,7 @@
 #include "host/TypInfo.h"
 #include "skin/data/WinSkinData.h"
 #include "skin/form/WinSysButton.h"
+#include <vector>
 #include "skin/manager/SkinManage.h"
 #include "skin/manager/SkinMessages.h"
 #include <stdexcept>
@@ -41,6 +42,12 @@ TWinSkinForm::~TWinSkinForm() {
   }
   StopHover();
   CaptionButtons.clear();
+  // No control skinner may keep a pointer to this one.
+  while (!ControlSkinners.empty()) {
+    TSkinControl* skinner = ControlSkinners.front();
+    skinner->Release();
+    RemoveControlSkinner(skinner);
+  }
   if (SkinManager) SkinManager->RemoveFormSkinner(Handle);
 }
 
@@ -171,6 +178,7 @@ void TWinSkinForm::Activate() {
   GetWindowRect(Handle, &w);
   NativeFrameSize = {0, 0, (w.right - w.left) - (ClientRect.right - ClientRect.left),
                      (w.bottom - w.top) - (ClientRect.bottom - ClientRect.top)};
+  DiscoverControls();
   if (State == 0 && FrameSkinned) {
     if (FormKind == 2) {
       if (WindowState == 1 && SkinManager && SkinManager->MDIClientHandle)
@@ -233,10 +241,6 @@ void TWinSkinForm::MDIMaximizedChanged(bool maximized) {
   }
 }
 
-void TWinSkinForm::SkinChildWindow(HWND) {
-  // Control discovery of later child windows comes with the control skinners.
-}
-
 TWinSkinForm* FindFormSkinner(HWND wnd) {
   return SkinManager ? dynamic_cast<TWinSkinForm*>(SkinManager->FindFormSkinner(wnd)) : nullptr;
 }
@@ -269,6 +273,8 @@ void TWinSkinForm::Dispatch(TMessage& m) {
     return;
   }
   const bool foreign = Form == nullptr;
+  // A message about one of its controls goes to that control's skinner first.
+  if (TSkinControl* child = SkinnerOfChildIn(m); child && child->Active() && child->ParentMessage(m)) return;
   // 2. First dispatch: every window.
   switch (m.Msg) {
     case WM_ERASEBKGND:
@@ -464,6 +470,7 @@ void TWinSkinForm::StopHover() {
 
 void TWinSkinForm::DetachUnframed() {
   if (HoverTimer) HoverTimer->SetEnabled(false);
+  FreeControlSkinners();
   if (Form && State != 4) Form->SetColor(SavedColor);
   RestoreWindowProcs();
   if (Form && State != 4) Form->Invalidate();
@@ -476,6 +483,7 @@ void TWinSkinForm::DetachOnDestroy() {
   }
   StopHover();
   RestoreWindowProcs();
+  FreeControlSkinners();
 }
 
 void TWinSkinForm::Detach() {
@@ -488,6 +496,7 @@ void TWinSkinForm::Detach() {
   StopHover();
   if (!WindowLink.Installed()) return;
   RestoreWindowProcs();
+  FreeControlSkinners();
   if (Form && State != 4) Form->SetColor(SavedColor);
   if (!IsWindow(Handle)) return;
   // Caption-style switch off: the system's own caption comes back.
@@ -514,6 +523,7 @@ void TWinSkinForm::Reskin() {
     for (TComponent* c : Form->Components())
       if (auto* f = dynamic_cast<TForm*>(c)) f->SetColor(face);
   }
+  for (TSkinControl* skinner : std::vector<TSkinControl*>(ControlSkinners)) skinner->SkinChanged();
   State = 3;
   if (FrameSkinned && Form) {
     ResizeToFrame(true);

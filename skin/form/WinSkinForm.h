@@ -9,6 +9,7 @@
 #include "host/Handles.h"
 #include "host/Menus.h"
 #include "host/WindowProcLink.h"
+#include "skin/controls/SkinControl.h"
 #include "skin/manager/SkinnedWindow.h"
 #include "skin/manager/WindowSubclass.h"
 #include <memory>
@@ -20,7 +21,7 @@ class TSkinData;
 class TNCObject;
 class TWinSysButton;
 
-class TWinSkinForm : public TComponent, public TSkinnedWindow {
+class TWinSkinForm : public TComponent, public TSkinnedWindow, public TSkinnerHost {
 public:
   // Owner: the class-library form (the skinner is freed with it), or null
   // for a foreign window (the manager frees it).
@@ -47,6 +48,24 @@ public:
   void MDIMaximizedChanged(bool maximized) override;
   void SkinChildWindow(HWND child) override;
   void Release() override;
+  // The control skinners of its window; each registers itself when it is
+  // attached and leaves when it is freed, whoever frees it.
+  bool AddControlSkinner(TSkinControl* skinner) override;
+  void RemoveControlSkinner(TSkinControl* skinner) override;
+  HWND FormWindow() const override { return Handle; }
+  bool FormActive() const override { return State == 1; }
+  // Detaches (unless the window is going away) and frees every control skinner.
+  void FreeControlSkinners();
+  void FreeGoneControlSkinners();
+  bool HasControlSkinner(const TSkinControl& skinner) const;
+  TSkinControl* FindControlSkinner(const TControl& control) const;
+  TSkinControl* FindWindowSkinner(HWND wnd) const;
+  // The skinner of the child window a WM_NOTIFY, WM_CTLCOLOR... or
+  // WM_DRAWITEM is about, or null.
+  TSkinControl* SkinnerOfChildIn(const TMessage& m) const;
+  // Gives every control of the window its skinner.
+  void DiscoverControls();
+
   // Released while one of its calls ran: it only unwinds from now on.
   bool Released() const { return ReleasePending; }
   // Form skinners alive in the process (for leak checks).
@@ -133,6 +152,8 @@ public:
   HWND Handle = nullptr;
   TSkinData* SkinData = nullptr;
   std::vector<std::unique_ptr<TWinSysButton>> CaptionButtons;
+  std::vector<TSkinControl*> ControlSkinners;  // not owned
+  TCanvas SkinnerCanvas;  // lent to every control skinner
   TBitmap IconBitmap;
   TBitmap TitleBuffer;
   SIZE PaintSize{};

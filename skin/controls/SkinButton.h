@@ -1,0 +1,42 @@
+// Push buttons painted from the skin's five-frame "Buttons" element. The
+// skinner takes over the mouse: button-down messages never reach the native
+// button, and the skinner raises the click itself.
+#pragma once
+#include "skin/controls/SkinControl.h"
+
+class TDataSkinButton;
+
+// The frames of the "Buttons" strip.
+enum TButtonFrame { bfNormal = 1, bfPressed = 2, bfDisabled = 3, bfHot = 4, bfFocused = 5 };
+constexpr int kButtonFrames = 5;
+
+class TSkinButton : public TSkinControl {
+public:
+  DECLARE_CLASS_INFO
+  using TSkinControl::TSkinControl;
+  void AttachControl(TSkinnerHost* Form, TSkinData* SkinData, bool OwnsColor, TCanvas* Canvas) override;
+  bool BeforeMessage(TMessage& Message) override;
+  void AfterMessage(TMessage& Message) override;
+  void PaintControl(HDC DC, const RECT& Rect) override;
+
+  // The frame a button in this state shows.
+  static int FrameFor(bool pressed, bool hot, bool focusedOrDefault, bool enabled);
+
+protected:
+  // The skin's button element when it has an image, else null.
+  const TDataSkinButton* Element() const;
+  // Reads focus, enabled state and caption; answers the frame to paint.
+  int ReadState();
+  // The buffer sized to Rect with the button's background.
+  void PrepareBuffer(const RECT& Rect);
+  // The caption, centred, with the focus rectangle when focused; the first
+  // "||" breaks the line.
+  void DrawButtonCaption(HDC DC, const RECT& Rect, UINT Alignment);
+  // The text colour the element gives a frame, starting from start.
+  TColor TextColour(int frame, TColor start, bool normalInEveryFrame = true) const;
+  void Click();
+
+  TBitmap FBuffer;
+  bool FTransparent = false;
+  bool FDefault = false;
+};

@@ -1,0 +1,73 @@
+#include "skin/controls/SkinEdit.h"
+#include "host/Handles.h"
+#include "skin/data/WinSkinData.h"
+#include "skin/manager/SkinMessages.h"
+
+DEFINE_CLASS_INFO(TSkinEdit, TSkinControl, {})
+
+namespace {
+constexpr TColor kRing = clWhite;
+
+void FrameWith(HDC dc, const RECT& r, TColor colour) {
+  TBrushHandle brush(CreateSolidBrush(ColorToRGB(colour)));
+  FrameRect(dc, &r, brush.Get());
+}
+
+// True when the edit has no border on one axis: its client area is as
+// wide or as high as the window.
+bool Borderless(HWND wnd, const RECT& whole, int margin) {
+  RECT client;
+  GetClientRect(wnd, &client);
+  return client.right + margin >= whole.right - whole.left || client.bottom + margin >= whole.bottom - whole.top;
+}
+}  // namespace
+
+void TSkinEdit::AfterMessage(TMessage& Message) {
+  switch (Message.Msg) {
+    case WM_PAINT:
+      PaintWindow(HDC(Message.WParam));
+      break;
+    case WM_PRINT:
+      PrintBorder(HDC(Message.WParam));
+      break;
+    case WM_SKIN_PAINTNATIVE:
+      if (Message.LParam != SKIN_MAGIC) break;
+      if (Message.WParam) {
+        TMessage paint{WM_PAINT, Message.WParam, 0, 0};
+        CallDefault(paint);
+      }
+      Message.Result = SKIN_MAGIC;
+      break;
+    default:
+      TSkinControl::AfterMessage(Message);
+      break;
+  }
+}
+
+void TSkinEdit::PaintControl(HDC DC, const RECT& Rect) {
+  if (Borderless(FHandle, Rect, 0)) return;
+  FrameWith(DC, Rect, FSkinData->SkinColours[7]);
+  RECT ring = Rect;
+  for (int i = 0; i < 2; ++i) {
+    InflateRect(&ring, -1, -1);
+    FrameWith(DC, ring, kRing);
+  }
+}
+
+void TSkinEdit::PrintBorder(HDC DC) {
+  RECT r;
+  if (!GetWindowRect(FHandle, &r)) return;
+  FWindowRect = r;
+  const RECT whole{0, 0, r.right - r.left, r.bottom - r.top};
+  std::unique_ptr<TNonClientDC> own;
+  if (!DC) {
+    own = std::make_unique<TNonClientDC>(FHandle);
+    DC = own->Get();
+  }
+  if (!DC || Borderless(FHandle, whole, 2)) return;
+  // The inner line in the DC's own brush, the outer in the skin's shadow.
+  RECT inner = whole;
+  InflateRect(&inner, -1, -1);
+  FrameRect(DC, &inner, HBRUSH(GetCurrentObject(DC, OBJ_BRUSH)));
+  FrameWith(DC, whole, FSkinData->SkinColours[7]);
+}

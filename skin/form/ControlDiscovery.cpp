@@ -1,0 +1,405 @@
+#include "skin/form/ControlDiscovery.h"
+#include "host/WideText.h"
+#include "skin/controls/SkinBox.h"
+#include "skin/controls/SkinButton.h"
+#include "skin/controls/SkinEdit.h"
+#include "skin/data/WinSkinData.h"
+#include "skin/form/WinSkinForm.h"
+#include "skin/manager/SkinManage.h"
+#include "skin/manager/SkinMessages.h"
+#include <algorithm>
+#include <cctype>
+#include <commctrl.h>
+
+namespace {
+std::string Upper(std::string s) {
+  for (char& c : s) c = char(std::toupper(static_cast<unsigned char>(c)));
+  return s;
+}
+std::wstring Lower(std::wstring s) {
+  for (wchar_t& c : s) c = wchar_t(towlower(c));
+  return s;
+}
+bool Named(const std::string& upperName, std::initializer_list<const char*> names) {
+  return std::any_of(names.begin(), names.end(), [&](const char* n) { return upperName == n; });
+}
+bool IsWindowed(const TControl& c) { return dynamic_cast<const TWinControl*>(&c) != nullptr; }
+TWinControl* Windowed(TControl& c) { return dynamic_cast<TWinControl*>(&c); }
+
+constexpr unsigned Need(TSkinControlType t) { return 1u << t; }
+constexpr unsigned kNone = 0;
+
+// Tests of the class table.
+template <const char* Class>
+bool Descends(const TControl& c, const std::string&) { return DescendsFrom(c, Class); }
+
+constexpr char kCustomTabControl[] = "TCustomTabControl", kTabSheet[] = "TTabSheet",
+               kCustomStatusBar[] = "TCustomStatusBar", kCustomPanel[] = "TCustomPanel", kButton[] = "TButton",
+               kCustomEdit[] = "TCustomEdit", kCustomCheckBox[] = "TCustomCheckBox",
+               kRadioButton[] = "TRadioButton", kCustomRadioGroup[] = "TCustomRadioGroup",
+               kCustomGroupBox[] = "TCustomGroupBox", kTrackBar[] = "TTrackBar", kProgressBar[] = "TProgressBar",
+               kHeaderControl[] = "THeaderControl", kToolBar[] = "TToolBar", kCoolBar[] = "TCoolBar",
+               kScrollBox[] = "TScrollBox", kCustomComboBox[] = "TCustomComboBox",
+               kCustomListView[] = "TCustomListView", kBitBtn[] = "TBitBtn", kSpeedButton[] = "TSpeedButton",
+               kCustomListBox[] = "TCustomListBox", kCustomTreeView[] = "TCustomTreeView";
+
+// Actions shared by several rows.
+template <class T>
+void Make(TControlDiscovery& d, TControl& c) { d.Attach<T>(c); }
+template <class T>
+void MakeOwningColour(TControlDiscovery& d, TControl& c) { d.Attach<T>(c, true); }
+void Children(TControlDiscovery& d, TControl& c) {
+  if (TWinControl* w = Windowed(c)) d.DiscoverChildren(*w);
+}
+void PanelBox(TControlDiscovery& d, TControl& c) {
+  Children(d, c);
+  d.Attach<TSkinBox>(c, true);
+}
+void NavigatorBox(TControlDiscovery& d, TControl& c) {
+  d.Attach<TSkinBox>(c, true);
+  if (TWinControl* w = Windowed(c))
+    for (TControl* child : std::vector<TControl*>(w->Controls())) d.SkinControl(*child, nullptr);
+}
+void EmbeddedForm(TControlDiscovery& d, TControl& c) {
+  d.Attach<TSkinBox>(c, true);
+  d.DiscoverComponents(c);
+}
+void DCEdit(TControlDiscovery& d, TControl& c) {
+  const int buttons = ReadIntProp(&c, "NumButtons");
+  if (buttons == 0 && d.Allows(Need(xcEdit), false) && IsWindowed(c))
+    d.AttachWindow<TSkinEdit>(Windowed(c)->Handle());
+  // With one button it is a combo box, whose skinner comes with the combo boxes.
+}
+}  // namespace
+
+bool DescendsFrom(const TControl& control, const char* className) {
+  for (const TClassInfo* c = &control.ClassType(); c; c = c->Parent)
+    if (c->ClassName == className) return true;
+  return false;
+}
+
+// The class table, read from the top. Rows whose Apply is null name kinds
+// of control whose skinner is not built yet: they still end the walk, as
+// they will once it is.
+const std::vector<TClassRule>& ClassRules() {
+  static const std::vector<TClassRule> rules = {
+      {"tab control or page control", Descends<kCustomTabControl>, Need(xcTab), true, nullptr},
+      {"old-style tab set", [](const TControl&, const std::string& n) { return n == "TTABSET"; }, Need(xcTab), true,
+       nullptr},
+      {"tab sheet", Descends<kTabSheet>, Need(xcTab), true, nullptr},
+      {"tabbed notebook", [](const TControl&, const std::string& n) { return n == "TTABBEDNOTEBOOK"; }, Need(xcTab),
+       true, nullptr},
+      {"container of other controls", [](const TControl&, const std::string& n) { return n == "TMVCPANEL"; }, kNone,
+       false, Children},
+      {"up-down or spin button", [](const TControl&, const std::string& n) { return Named(n, {"TUPDOWN", "TSPINBUTTON"}); },
+       Need(xcSpin), false, nullptr},
+      {"media player", [](const TControl&, const std::string& n) { return n == "TMEDIAPLAYER"; }, Need(xcButton),
+       false, nullptr},
+      {"data navigator", [](const TControl&, const std::string& n) { return n == "TDBNAVIGATOR"; }, Need(xcPanel),
+       false, NavigatorBox},
+      {"check box with custom glyphs",
+       [](const TControl&, const std::string& n) { return Named(n, {"TRZDBCHECKBOX", "TRZCHECKBOX"}); },
+       Need(xcCheckBox), false, nullptr},
+      {"radio button with custom glyphs",
+       [](const TControl&, const std::string& n) { return Named(n, {"TRZRADIOBUTTON", "TRZDBRADIOBUTTON"}); },
+       Need(xcRadioButton), false, nullptr},
+      {"check box with a glyph property",
+       [](const TControl&, const std::string& n) { return Named(n, {"TCXDBCHECKBOX", "TCXCHECKBOX"}); },
+       Need(xcCheckBox), false, nullptr},
+      {"status bar", Descends<kCustomStatusBar>, Need(xcStatusBar), false, nullptr},
+      {"wide-text combo box", [](const TControl&, const std::string& n) { return n == "TTNTCOMBOBOX"; },
+       Need(xcCombo), false, nullptr},
+      {"rich edit", [](const TControl&, const std::string& n) { return n == "TRICHEDIT"; }, Need(xcScrollbar), false,
+       nullptr},
+      {"rich edit or memo of data",
+       [](const TControl&, const std::string& n) { return Named(n, {"TWWDBRICHEDIT", "TDXDBMEMO"}); },
+       Need(xcScrollbar), false, nullptr},
+      {"panel", Descends<kCustomPanel>, Need(xcPanel), false, PanelBox},
+      {"tree list or grid",
+       [](const TControl&, const std::string& n) { return Named(n, {"TDXTREELIST", "TDXDBTREELIST", "TDXDBGRID"}); },
+       Need(xcScrollbar), false, nullptr},
+      {"check box", Descends<kCustomCheckBox>, Need(xcCheckBox), false, nullptr},
+      {"radio group", Descends<kCustomRadioGroup>, Need(xcRadioButton), false, nullptr},
+      {"group box", Descends<kCustomGroupBox>, Need(xcPanel), false, nullptr},
+      {"radio button", Descends<kRadioButton>, Need(xcRadioButton), false, nullptr},
+      {"track bar", Descends<kTrackBar>, Need(xcTrackBar), false, nullptr},
+      {"progress bar", Descends<kProgressBar>, Need(xcProgress), false, nullptr},
+      {"header", Descends<kHeaderControl>, Need(xcPanel), false, nullptr},
+      {"tool bar", Descends<kToolBar>, Need(xcToolbar), false, nullptr},
+      {"bar of bands", Descends<kCoolBar>, Need(xcToolbar), false, nullptr},
+      {"scrolling container", Descends<kScrollBox>, Need(xcScrollbar), false, nullptr},
+      {"combo box", Descends<kCustomComboBox>, Need(xcCombo), false, nullptr},
+      {"list view", Descends<kCustomListView>, Need(xcScrollbar), false, nullptr},
+      {"list box", Descends<kCustomListBox>, Need(xcScrollbar), false, nullptr},
+      {"tree view", Descends<kCustomTreeView>, Need(xcScrollbar), false, nullptr},
+      {"bit button", Descends<kBitBtn>, Need(xcBitBtn), false, nullptr},
+      {"speed button", Descends<kSpeedButton>, Need(xcSpeedButton), false, nullptr},
+      {"control with scroll bars",
+       [](const TControl& c, const std::string&) {
+         auto* w = dynamic_cast<const TWinControl*>(&c);
+         return w && w->HandleAllocated() &&
+                (GetWindowLongPtrW(const_cast<TWinControl*>(w)->Handle(), GWL_STYLE) & (WS_VSCROLL | WS_HSCROLL));
+       },
+       Need(xcScrollbar), false, nullptr},
+      {"push button", Descends<kButton>, Need(xcButton), false, Make<TSkinButton>},
+      {"edit", Descends<kCustomEdit>, Need(xcEdit), false, Make<TSkinEdit>},
+      {"form inside a form",
+       [](const TControl& c, const std::string& n) {
+         return !Named(n, {"TDCEDIT", "TDCDBEDIT"}) && DescendsFrom(c, "TCustomForm");
+       },
+       kNone, false, EmbeddedForm},
+      {"edit with buttons", [](const TControl&, const std::string& n) { return Named(n, {"TDCEDIT", "TDCDBEDIT"}); },
+       kNone, false, DCEdit},
+  };
+  return rules;
+}
+
+const std::vector<TSkin3rdKind>& Skin3rdKinds() {
+  static const std::vector<TSkin3rdKind> kinds = {
+      {"combobox", Need(xcCombo), false, nullptr},
+      {"comboboxex", Need(xcCombo), false, nullptr},
+      {"edit", Need(xcEdit), false,
+       [](TControlDiscovery& d, TControl& c) {
+         // Only an edit with a border: its window and client areas differ.
+         TWinControl* w = Windowed(c);
+         if (!w) return;
+         RECT wr, cr;
+         GetWindowRect(w->Handle(), &wr);
+         GetClientRect(w->Handle(), &cr);
+         if (wr.right - wr.left != cr.right || wr.bottom - wr.top != cr.bottom) d.Attach<TSkinEdit>(c);
+       }},
+      {"radiobutton", Need(xcRadioButton), false, nullptr},
+      {"panel", Need(xcPanel), false,
+       [](TControlDiscovery& d, TControl& c) {
+         WriteProp(&c, "Transparent", L"True");
+         d.Attach<TSkinBox>(c, true);
+       }},
+      {"trackbar", Need(xcButton), false, nullptr},
+      {"button", Need(xcButton), false, Make<TSkinButton>},
+      {"datetimepicker", Need(xcCombo), false, nullptr},
+      {"mediaplayer", Need(xcButton), false, nullptr},
+      {"bitbtn", Need(xcButton), false, nullptr},
+      {"pngbitbtn", Need(xcButton), false, nullptr},
+      {"pngspeedbutton", Need(xcButton), false, nullptr},
+      {"menubtn", Need(xcButton), false, nullptr},
+      {"speedbutton", Need(xcSpeedButton), false, nullptr},
+      {"tab", Need(xcTab), true, nullptr},
+      {"progress", Need(xcProgress), false, nullptr},
+      {"scrollbar", Need(xcScrollbar), false, nullptr},
+      {"singlescrollbar", Need(xcScrollbar), false, nullptr},
+      {"embedscrollbar", Need(xcScrollbar), false, nullptr},
+      {"container", kNone, false, Children},
+      {"groupbox", Need(xcGroupBox), false, nullptr},
+      {"advpagecontrol", Need(xcTab), false, nullptr},
+      {"radiogroup", Need(xcGroupBox), false, nullptr},
+      // Without xcPanel a check group is judged as a check box.
+      {"checkgroup", Need(xcPanel), false, nullptr},
+      {"checkbox", Need(xcCheckBox), false, nullptr},
+  };
+  return kinds;
+}
+
+const TClassRule* FindClassRule(const TControl& control) {
+  const std::string upper = Upper(control.ClassName());
+  for (const TClassRule& rule : ClassRules())
+    if (rule.Test(control, upper)) return &rule;
+  return nullptr;
+}
+
+std::wstring Skin3rdKindOf(const std::vector<std::wstring>& rows, const std::string& className) {
+  const std::wstring key = Lower(Utf8ToWide(className)) + L"=";
+  for (const std::wstring& row : rows) {
+    const std::wstring lower = Lower(row);
+    if (lower.compare(0, key.size(), key) == 0) return lower.substr(key.size(), 50);
+  }
+  return L"";
+}
+
+namespace {
+bool IsButton(const std::wstring& n) { return n == L"button"; }
+bool OwnerDrawn(LONG_PTR s) { return (s & BS_OWNERDRAW) == BS_OWNERDRAW; }
+bool CheckStyle(LONG_PTR s) {
+  return (s & BS_AUTOCHECKBOX) == BS_AUTOCHECKBOX || (s & BS_CHECKBOX) || (s & BS_3STATE) == BS_3STATE;
+}
+bool RadioStyle(LONG_PTR s) { return (s & BS_AUTORADIOBUTTON) == BS_AUTORADIOBUTTON || (s & BS_RADIOBUTTON); }
+void StaysNative(TControlDiscovery&, HWND) {}
+void FacePanel(TControlDiscovery& d, HWND wnd) {
+  if (TWinControl* panel = FindControl(wnd)) panel->SetColor(d.Data.SkinColours[3]);
+}
+template <class T>
+void MakeFor(TControlDiscovery& d, HWND wnd) { d.AttachWindow<T>(wnd); }
+}  // namespace
+
+// The rules for the child windows of a foreign window, read from the top.
+const std::vector<TWindowRule>& WindowRules() {
+  static const std::vector<TWindowRule> rules = {
+      {"owner-drawn, group-box or bitmap button",
+       [](const std::wstring& n, LONG_PTR s) {
+         return IsButton(n) && (OwnerDrawn(s) || (s & BS_GROUPBOX) == BS_GROUPBOX || (s & BS_BITMAP));
+       },
+       kNone, false, StaysNative},
+      {"check box", [](const std::wstring& n, LONG_PTR s) { return IsButton(n) && CheckStyle(s); }, Need(xcCheckBox),
+       false, nullptr},
+      {"radio button", [](const std::wstring& n, LONG_PTR s) { return IsButton(n) && RadioStyle(s); },
+       Need(xcRadioButton), false, nullptr},
+      {"push button", [](const std::wstring& n, LONG_PTR) { return IsButton(n); }, Need(xcButton), false,
+       MakeFor<TSkinButton>},
+      {"simple combo box", [](const std::wstring& n, LONG_PTR s) { return n == L"combobox" && (s & 3) == CBS_SIMPLE; },
+       kNone, false, StaysNative},
+      {"combo box", [](const std::wstring& n, LONG_PTR) { return n == L"combobox"; }, Need(xcCombo), false, nullptr},
+      {"extended combo box", [](const std::wstring& n, LONG_PTR) { return n == L"comboboxex32"; }, Need(xcCombo),
+       false, nullptr},
+      {"size grip", [](const std::wstring& n, LONG_PTR s) { return n == L"scrollbar" && !(s & WS_TABSTOP); }, kNone,
+       false, nullptr},
+      {"tree view", [](const std::wstring& n, LONG_PTR) { return n == L"systreeview32"; }, kNone, false, StaysNative},
+      {"dialog page", [](const std::wstring& n, LONG_PTR s) { return n == L"#32770" && !(s & WS_TABSTOP); }, kNone,
+       false, [](TControlDiscovery& d, HWND wnd) { d.DiscoverWindows(wnd); }},
+      {"panel of the class library",
+       [](const std::wstring& n, LONG_PTR) {
+         return n == L"tpanel" || n == L"ttntpanel.unicodeclass" || n == L"ttntsilentpaintpanel.unicodeclass";
+       },
+       kNone, false,
+       [](TControlDiscovery& d, HWND wnd) {
+         d.DiscoverWindows(wnd);
+         FacePanel(d, wnd);
+       }},
+      {"check box of the class library", [](const std::wstring& n, LONG_PTR) { return n == L"tcheckbox"; },
+       Need(xcCheckBox), false, nullptr},
+      {"combo box of the class library", [](const std::wstring& n, LONG_PTR) { return n == L"tcombobox"; },
+       Need(xcCombo), false, nullptr},
+      {"button of the class library", [](const std::wstring& n, LONG_PTR) { return n == L"tbutton"; }, Need(xcButton),
+       false, MakeFor<TSkinButton>},
+      {"progress bar of the class library", [](const std::wstring& n, LONG_PTR) { return n == L"tprogressbar"; },
+       kNone, false, nullptr},
+      {"panel painting nothing", [](const std::wstring& n, LONG_PTR) { return n == L"tsilentpaintpanel"; }, kNone,
+       false, FacePanel},
+      {"tab control",
+       [](const std::wstring& n, LONG_PTR s) { return n == L"systabcontrol32" && !(s & TCS_OWNERDRAWFIXED); },
+       Need(xcTab), true, nullptr},
+      {"tool bar", [](const std::wstring& n, LONG_PTR) { return n == L"toolbarwindow32"; }, kNone, false, nullptr},
+      {"edit", [](const std::wstring& n, LONG_PTR) { return n == L"edit"; }, Need(xcEdit), false, MakeFor<TSkinEdit>},
+  };
+  return rules;
+}
+
+TControlDiscovery::TControlDiscovery(TWinSkinForm& form, TSkinData& data) : Form(form), Data(data) {}
+
+template <class T>
+T* TControlDiscovery::Attach(TControl& control, bool ownsColor) {
+  auto* skinner = new T(&control);
+  AttachSkinner(*skinner, ownsColor);
+  return skinner;
+}
+
+template <class T>
+T* TControlDiscovery::AttachWindow(HWND wnd) {
+  auto* skinner = new T(&Form);
+  AttachWindowSkinner(*skinner, wnd);
+  return skinner;
+}
+
+void TControlDiscovery::AttachSkinner(TSkinControl& skinner, bool ownsColor) {
+  skinner.AttachControl(&Form, &Data, ownsColor, &Form.SkinnerCanvas);
+}
+
+void TControlDiscovery::AttachWindowSkinner(TSkinControl& skinner, HWND wnd) {
+  skinner.AttachWindow(wnd, &Data, &Form, &Form.SkinnerCanvas);
+}
+
+bool TControlDiscovery::Allows(unsigned needs, bool needsTabs) const {
+  if ((Data.SkinControls & needs) != needs) return false;
+  return !needsTabs || (Data.Tabs && Data.Tabs->Image && !Data.Tabs->Image->Empty());
+}
+
+bool TControlDiscovery::IsSkinned(const TControl& control) const {
+  auto* w = dynamic_cast<const TWinControl*>(&control);
+  if (w && w->HandleAllocated() && SendMessageW(const_cast<TWinControl*>(w)->Handle(), WM_SKIN_QUERY, 0, 0) == 1)
+    return true;
+  return Form.FindControlSkinner(control) != nullptr;
+}
+
+void TControlDiscovery::DiscoverForm(TWinControl& form) {
+  Form.FreeGoneControlSkinners();
+  DiscoverComponents(form);
+  std::vector<TWinControl*> tabOrder;
+  form.GetTabOrderList(tabOrder);
+  for (TWinControl* control : tabOrder) {
+    if (!control->HandleAllocated() || control->GetTag() == Data.GetDisableTag()) continue;
+    if (SendMessageW(control->Handle(), WM_SKIN_QUERY, 0, 0) == 1) continue;
+    SkinControl(*control, &form);
+  }
+}
+
+void TControlDiscovery::DiscoverComponents(TComponent& owner) {
+  // A skinner made on the way becomes a component too: walk a copy.
+  for (TComponent* c : std::vector<TComponent*>(owner.Components()))
+    if (auto* control = dynamic_cast<TControl*>(c)) SkinControl(*control, &owner);
+}
+
+void TControlDiscovery::DiscoverChildren(TWinControl& parent) {
+  for (TControl* child : std::vector<TControl*>(parent.Controls())) SkinControl(*child, &parent);
+}
+
+void TControlDiscovery::SkinControl(TControl& control, TComponent* parent) {
+  const std::string upper = Upper(control.ClassName());
+  if (control.GetTag() == Data.GetDisableTag()) {
+    // The buttons of a group left native stay native too.
+    const std::wstring lower = Lower(Utf8ToWide(control.ClassName()));
+    TWinControl* group = Windowed(control);
+    if (group && (lower.find(L"radiogroup") != std::wstring::npos || lower.find(L"checkgroup") != std::wstring::npos))
+      for (TControl* child : group->Controls()) child->SetTag(Data.GetDisableTag());
+    return;
+  }
+  if (!control.Parent() || IsSkinned(control)) return;
+  if (TWinControl* w = Windowed(control)) {
+    try {
+      w->HandleNeeded();
+    } catch (const std::exception&) {
+      return;  // a control whose window cannot be made is skipped
+    }
+  }
+  if (Data.OnSkinControl) {
+    TComponent* chosen = nullptr;
+    Data.OnSkinControl(&Form, &Data, parent, &control, Utf8ToWide(upper), chosen);
+    if (chosen) {
+      auto* skinner = dynamic_cast<TSkinControl*>(chosen);
+      if (skinner && !Form.HasControlSkinner(*skinner)) AttachSkinner(*skinner, skinner->OwnsColor());
+      if (DescendsFrom(control, "TCustomPanel")) Children(*this, control);
+      return;
+    }
+  }
+  if (MapSkin3rd(upper, control)) return;
+  if (Named(upper, {"TDBCOMBOBOXEH", "TFRDESIGNERPAGE", "TFRPBOX"})) return;
+  const TClassRule* rule = FindClassRule(control);
+  if (rule && rule->Apply && Allows(rule->Needs, rule->NeedsTabs)) rule->Apply(*this, control);
+}
+
+bool TControlDiscovery::MapSkin3rd(const std::string& upperName, TControl& control) {
+  const std::wstring kind = Skin3rdKindOf(Data.GetSkin3rd()->Items(), upperName);
+  if (kind.empty()) return false;
+  if (kind == L"nil") return true;
+  for (const TSkin3rdKind& k : Skin3rdKinds())
+    if (kind == Utf8ToWide(k.Kind)) {
+      if (k.Apply && Allows(k.Needs, k.NeedsTabs)) k.Apply(*this, control);
+      break;
+    }
+  return true;
+}
+
+void TControlDiscovery::DiscoverWindows(HWND wnd) {
+  std::vector<HWND> children;
+  for (HWND child = GetTopWindow(wnd); child; child = GetWindow(child, GW_HWNDNEXT))
+    if (GetWindowLongPtrW(child, GWL_STYLE) & WS_CHILD) children.push_back(child);
+  for (HWND child : children) SkinWindowControl(child);
+}
+
+void TControlDiscovery::SkinWindowControl(HWND wnd) {
+  if (!wnd || Form.FindWindowSkinner(wnd)) return;
+  const std::wstring name = Lower(ClassNameOf(wnd));
+  const LONG_PTR style = GetWindowLongPtrW(wnd, GWL_STYLE);
+  for (const TWindowRule& rule : WindowRules())
+    if (rule.Test(name, style)) {
+      if (rule.Apply && Allows(rule.Needs, rule.NeedsTabs)) rule.Apply(*this, wnd);
+      return;
+    }
+}
