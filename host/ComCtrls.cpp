@@ -126,7 +126,13 @@ void TPageControl::WndProc(TMessage& m) {
 
 DEFINE_CLASS_INFO(TStatusPanel, TPersistent,
   {IntProp("Width", &TStatusPanel::GetWidth, &TStatusPanel::SetWidth),
-   StrProp("Text", &TStatusPanel::GetText, &TStatusPanel::SetText)})
+   StrProp("Text", &TStatusPanel::GetText, &TStatusPanel::SetText),
+   EnumProp("Alignment", &TStatusPanel::GetAlignment, &TStatusPanel::SetAlignment,
+            {L"taLeftJustify", L"taRightJustify", L"taCenter"}),
+   EnumProp("Bevel", &TStatusPanel::GetBevel, &TStatusPanel::SetBevel, {L"pbNone", L"pbLowered", L"pbRaised"}),
+   EnumProp("BiDiMode", &TStatusPanel::GetBiDiMode, &TStatusPanel::SetBiDiMode,
+            {L"bdLeftToRight", L"bdRightToLeft", L"bdRightToLeftNoAlign", L"bdRightToLeftReadingOnly"}),
+   EnumProp("Style", &TStatusPanel::GetStyle, &TStatusPanel::SetStyle, {L"psText", L"psOwnerDraw"})})
 
 DEFINE_CLASS_INFO(TStatusPanels, TCollection, {})
 
@@ -139,7 +145,9 @@ void TStatusPanels::ItemsChanged() { FOwner.UpdatePanels(); }
 
 DEFINE_COMPONENT_INFO(TStatusBar, TCustomStatusBar,
   {ObjProp("Panels", &TStatusBar::Panels),
-   BoolProp("SimplePanel", &TStatusBar::GetSimplePanel, &TStatusBar::SetSimplePanel)})
+   BoolProp("SimplePanel", &TStatusBar::GetSimplePanel, &TStatusBar::SetSimplePanel),
+   StrProp("SimpleText", &TStatusBar::GetSimpleText, &TStatusBar::SetSimpleText),
+   BoolProp("SizeGrip", &TStatusBar::GetSizeGrip, &TStatusBar::SetSizeGrip)})
 
 TStatusBar::TStatusBar(TComponent* AOwner) : TCustomStatusBar(AOwner) {
   FAlign = alBottom;
@@ -149,13 +157,31 @@ TStatusBar::TStatusBar(TComponent* AOwner) : TCustomStatusBar(AOwner) {
 void TStatusBar::CreateParams(TCreateParams& p) {
   TWinControl::CreateParams(p);
   p.SysClassName = STATUSCLASSNAMEW;
-  // The form lays the bar out itself; no size grip on a fixed-size window.
-  p.Style |= CCS_NOPARENTALIGN | CCS_NORESIZE;
+  // The form lays the bar out itself.
+  p.Style |= CCS_NOPARENTALIGN | CCS_NORESIZE | (FSizeGrip ? SBARS_SIZEGRIP : 0);
+}
+
+void TStatusBar::WndProc(TMessage& m) {
+  if (m.Msg == CN_DRAWITEM) {
+    const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(m.LParam);
+    if (int(item.itemID) >= 0 && int(item.itemID) < FPanels.Count()) DrawPanel(FPanels[int(item.itemID)], item.hDC, item.rcItem);
+    m.Result = TRUE;
+    return;
+  }
+  TWinControl::WndProc(m);
+}
+
+void TStatusBar::DrawPanel(TStatusPanel& panel, HDC dc, const RECT& rect) {
+  if (!OnDrawPanel) return;
+  FCanvas.SetHandle(dc);
+  OnDrawPanel(this, &panel, rect);
+  FCanvas.SetHandle(nullptr);
 }
 
 void TStatusBar::UpdatePanels() {
   if (!FHandle) return;
   SendMessageW(FHandle, SB_SIMPLE, FSimplePanel, 0);
+  if (FSimplePanel) SendMessageW(FHandle, SB_SETTEXTW, SB_SIMPLEID, LPARAM(FSimpleText.c_str()));
   // Each panel ends where the next begins; the last one runs to the right edge.
   std::vector<int> edges;
   int edge = 0;
@@ -165,6 +191,16 @@ void TStatusBar::UpdatePanels() {
   }
   if (edges.empty()) edges.push_back(-1);
   SendMessageW(FHandle, SB_SETPARTS, edges.size(), LPARAM(edges.data()));
-  for (int i = 0; i < FPanels.Count(); ++i)
-    SendMessageW(FHandle, SB_SETTEXTW, i, LPARAM(FPanels[i].GetText().c_str()));
+  for (int i = 0; i < FPanels.Count(); ++i) {
+    TStatusPanel& panel = FPanels[i];
+    WPARAM how = WPARAM(i);
+    if (panel.GetBevel() == pbNone) how |= SBT_NOBORDERS;
+    if (panel.GetBevel() == pbRaised) how |= SBT_POPOUT;
+    if (panel.GetBiDiMode() != bdLeftToRight) how |= SBT_RTLREADING;
+    // An owner-drawn panel's text is its index, as the drawing asks for it.
+    if (panel.GetStyle() == psOwnerDraw)
+      SendMessageW(FHandle, SB_SETTEXTW, how | SBT_OWNERDRAW, LPARAM(i));
+    else
+      SendMessageW(FHandle, SB_SETTEXTW, how, LPARAM(panel.GetText().c_str()));
+  }
 }

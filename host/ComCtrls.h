@@ -60,6 +60,9 @@ private:
   std::wstring FActivePageName;  // resolved once the description is read
 };
 
+enum TStatusPanelBevel { pbNone, pbLowered, pbRaised };
+enum TStatusPanelStyle { psText, psOwnerDraw };
+
 class TStatusPanel : public TPersistent {
 public:
   DECLARE_CLASS_INFO
@@ -67,13 +70,26 @@ public:
   void SetWidth(int v) { FWidth = v; }
   std::wstring GetText() const { return FText; }
   void SetText(const std::wstring& v) { FText = v; }
+  TAlignment GetAlignment() const { return FAlignment; }
+  void SetAlignment(TAlignment v) { FAlignment = v; }
+  TStatusPanelBevel GetBevel() const { return FBevel; }
+  void SetBevel(TStatusPanelBevel v) { FBevel = v; }
+  TBiDiMode GetBiDiMode() const { return FBiDiMode; }
+  void SetBiDiMode(TBiDiMode v) { FBiDiMode = v; }
+  TStatusPanelStyle GetStyle() const { return FStyle; }
+  void SetStyle(TStatusPanelStyle v) { FStyle = v; }
 
 private:
   int FWidth = 50;
   std::wstring FText;
+  TAlignment FAlignment = taLeftJustify;
+  TStatusPanelBevel FBevel = pbLowered;
+  TBiDiMode FBiDiMode = bdLeftToRight;
+  TStatusPanelStyle FStyle = psText;
 };
 
 class TStatusBar;
+using TDrawPanelEvent = std::function<void(TStatusBar* StatusBar, TStatusPanel* Panel, const RECT& Rect)>;
 
 class TStatusPanels : public TCollection {
 public:
@@ -97,13 +113,27 @@ public:
   TStatusPanels* Panels() const { return const_cast<TStatusPanels*>(&FPanels); }
   bool GetSimplePanel() const { return FSimplePanel; }
   void SetSimplePanel(bool v) { FSimplePanel = v; UpdatePanels(); }
+  std::wstring GetSimpleText() const { return FSimpleText; }
+  void SetSimpleText(const std::wstring& v) { FSimpleText = v; UpdatePanels(); }
+  // A size grip at the right end (before the window is made).
+  bool GetSizeGrip() const { return FSizeGrip; }
+  void SetSizeGrip(bool v) { FSizeGrip = v; }
   void UpdatePanels();
+  // Draws an owner-drawn panel (Style psOwnerDraw) on Canvas.
+  TDrawPanelEvent OnDrawPanel;
+  // The DC an owner-drawn panel is drawn on, while OnDrawPanel runs.
+  TCanvas& Canvas() { return FCanvas; }
+  void DrawPanel(TStatusPanel& panel, HDC dc, const RECT& rect);
 
 protected:
   void CreateParams(TCreateParams& p) override;
   void HandleCreated() override { UpdatePanels(); }
+  void WndProc(TMessage& m) override;
 
 private:
   TStatusPanels FPanels{*this};
   bool FSimplePanel = false;
+  std::wstring FSimpleText;
+  bool FSizeGrip = false;
+  TCanvas FCanvas;
 };

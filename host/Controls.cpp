@@ -53,6 +53,8 @@ DEFINE_CLASS_INFO(TControl, TComponent,
    EnumProp("Align", &TControl::GetAlign, &TControl::SetAlign,
             {L"alNone", L"alTop", L"alBottom", L"alLeft", L"alRight", L"alClient"}),
    EnumProp("Cursor", &TControl::GetCursor, &TControl::SetCursor, {L"crDefault", L"crHandPoint"}),
+   EnumProp("BiDiMode", &TControl::GetBiDiMode, &TControl::SetBiDiMode,
+            {L"bdLeftToRight", L"bdRightToLeft", L"bdRightToLeftNoAlign", L"bdRightToLeftReadingOnly"}),
    TPropInfo{"Color", [](TPersistent& o) { return TValue::Integer(static_cast<TControl&>(o).GetColor()); },
              [](TPersistent& o, const TValue& v) {
                TColor c = TColor(v.Int);
@@ -357,6 +359,11 @@ bool TWinControl::ReflectNotification(TMessage& m) {
   UINT reflected = 0;
   if (m.Msg == WM_COMMAND && m.LParam) { from = HWND(m.LParam); reflected = CN_COMMAND; }
   if (m.Msg == WM_NOTIFY) { from = reinterpret_cast<NMHDR*>(m.LParam)->hwndFrom; reflected = CN_NOTIFY; }
+  // Owner-drawn controls draw themselves; menus draw in their window.
+  if (m.Msg == WM_DRAWITEM && m.LParam && reinterpret_cast<DRAWITEMSTRUCT*>(m.LParam)->CtlType != ODT_MENU) {
+    from = reinterpret_cast<DRAWITEMSTRUCT*>(m.LParam)->hwndItem;
+    reflected = CN_DRAWITEM;
+  }
   TWinControl* child = FindControl(from);
   if (!child || child == this) return false;
   m.Result = child->Perform(reflected, m.WParam, m.LParam);
@@ -373,10 +380,18 @@ void TWinControl::WMPaint(TMessage& m) {
   else
     dc = BeginPaint(FHandle, &ps);
   PaintWindow(dc);
+  PaintControls(dc, ps.rcPaint);
+  if (!m.WParam) EndPaint(FHandle, &ps);
+  m.Result = 0;
+}
+
+void TWinControl::PaintWindow(HDC) {}
+
+void TWinControl::PaintControls(HDC dc, const RECT& area) {
   for (TControl* c : FControls) {
     auto* g = dynamic_cast<TGraphicControl*>(c);
     RECT r = c->BoundsRect(), clip;
-    if (!g || !g->GetVisible() || !IntersectRect(&clip, &r, &ps.rcPaint)) continue;
+    if (!g || !g->GetVisible() || !IntersectRect(&clip, &r, &area)) continue;
     int saved = SaveDC(dc);
     IntersectClipRect(dc, r.left, r.top, r.right, r.bottom);
     OffsetViewportOrgEx(dc, r.left, r.top, nullptr);  // the caller's DC may be offset already
@@ -384,11 +399,7 @@ void TWinControl::WMPaint(TMessage& m) {
     g->Paint(canvas);
     RestoreDC(dc, saved);
   }
-  if (!m.WParam) EndPaint(FHandle, &ps);
-  m.Result = 0;
 }
-
-void TWinControl::PaintWindow(HDC) {}
 
 void TWinControl::FontChanged() {
   if (FHandle) SendMessageW(FHandle, WM_SETFONT, WPARAM(EffectiveFont().Handle()), TRUE);

@@ -18,8 +18,12 @@ using TWndMethod = std::function<void(TMessage&)>;
 constexpr UINT CN_BASE = 0xBC00;
 constexpr UINT CN_COMMAND = CN_BASE + WM_COMMAND;
 constexpr UINT CN_NOTIFY = CN_BASE + WM_NOTIFY;
+constexpr UINT CN_DRAWITEM = CN_BASE + WM_DRAWITEM;
 
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
+enum TAlignment { taLeftJustify, taRightJustify, taCenter };
+// Writing direction; stored and read by painters.
+enum TBiDiMode { bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly };
 enum TMouseButton { mbLeft, mbRight, mbMiddle };
 // Bits of the keys held with a mouse or key event.
 enum TShiftStateBit : unsigned { ssShift = 1, ssAlt = 2, ssCtrl = 4, ssLeft = 8, ssRight = 16, ssMiddle = 32 };
@@ -65,6 +69,8 @@ public:
   void SetAlign(TAlign a);
   TColor GetColor() const { return FColor; }
   void SetColor(TColor c) { FColor = c; Invalidate(); }
+  TBiDiMode GetBiDiMode() const { return FBiDiMode; }
+  void SetBiDiMode(TBiDiMode v) { FBiDiMode = v; Invalidate(); }
   TCursor GetCursor() const { return FCursor; }
   void SetCursor(TCursor c) { FCursor = c; }
 
@@ -96,6 +102,7 @@ protected:
   TAlign FAlign = alNone;
   TColor FColor = clBtnFace;
   TCursor FCursor = crDefault;
+  TBiDiMode FBiDiMode = bdLeftToRight;
   TFont FFont;
   bool FParentFont = true;
   bool FMouseDown = false;
@@ -145,6 +152,8 @@ public:
   virtual RECT ClientRect() const;
   // Lays out the children that have an Align.
   virtual void AlignControls();
+  // Paints the window-less children that meet area onto dc.
+  void PaintControls(HDC dc, const RECT& area);
 
 protected:
   struct TCreateParams {

@@ -2,8 +2,7 @@
 
 // ---- TButton ----
 
-DEFINE_COMPONENT_INFO(TButton, TWinControl,
-  {StrProp("BiDiMode", &TButton::GetBiDiMode, &TButton::SetBiDiMode)})
+DEFINE_COMPONENT_INFO(TButton, TWinControl, {})
 
 TButton::TButton(TComponent* AOwner) : TWinControl(AOwner) { FTabStop = true; }
 

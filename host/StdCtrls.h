@@ -6,16 +6,10 @@ class TButton : public TWinControl {
 public:
   DECLARE_CLASS_INFO
   explicit TButton(TComponent* AOwner);
-  // Writing direction; stored, the button always lays out left to right.
-  std::wstring GetBiDiMode() const { return FBiDiMode; }
-  void SetBiDiMode(const std::wstring& v) { FBiDiMode = v; }
 
 protected:
   void CreateParams(TCreateParams& p) override;
   void WndProc(TMessage& m) override;
-
-private:
-  std::wstring FBiDiMode = L"bdLeftToRight";
 };
 
 class TCustomEdit : public TWinControl {

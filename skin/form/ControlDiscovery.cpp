@@ -3,6 +3,7 @@
 #include "skin/controls/SkinBox.h"
 #include "skin/controls/SkinButton.h"
 #include "skin/controls/SkinEdit.h"
+#include "skin/controls/SkinStatusBar.h"
 #include "skin/data/WinSkinData.h"
 #include "skin/form/WinSkinForm.h"
 #include "skin/manager/SkinManage.h"
@@ -106,7 +107,7 @@ const std::vector<TClassRule>& ClassRules() {
       {"check box with a glyph property",
        [](const TControl&, const std::string& n) { return Named(n, {"TCXDBCHECKBOX", "TCXCHECKBOX"}); },
        Need(xcCheckBox), false, nullptr},
-      {"status bar", Descends<kCustomStatusBar>, Need(xcStatusBar), false, nullptr},
+      {"status bar", Descends<kCustomStatusBar>, Need(xcStatusBar), false, Make<TSkinStatusBar>},
       {"wide-text combo box", [](const TControl&, const std::string& n) { return n == "TTNTCOMBOBOX"; },
        Need(xcCombo), false, nullptr},
       {"rich edit", [](const TControl&, const std::string& n) { return n == "TRICHEDIT"; }, Need(xcScrollbar), false,
