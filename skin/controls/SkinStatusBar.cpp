@@ -17,13 +17,6 @@ int PanelFrame(TStatusPanelBevel bevel) {
   }
 }
 
-UINT PanelAlignment(const TStatusPanel& panel) {
-  TAlignment a = panel.GetAlignment();
-  // Right-to-left panels swap the two justified sides.
-  if (panel.GetBiDiMode() == bdRightToLeft && a != taCenter) a = a == taLeftJustify ? taRightJustify : taLeftJustify;
-  return a == taRightJustify ? DT_RIGHT : a == taCenter ? DT_CENTER : DT_LEFT;
-}
-
 bool PanelRect(HWND bar, int index, RECT& r) { return SendMessageW(bar, SB_GETRECT, WPARAM(index), LPARAM(&r)) != 0; }
 
 RECT InsetX(RECT r, int dx) {
@@ -31,6 +24,12 @@ RECT InsetX(RECT r, int dx) {
   return r;
 }
 }  // namespace
+
+UINT StatusPanelAlignment(const TStatusPanel& panel) {
+  TAlignment a = panel.GetAlignment();
+  if (panel.GetBiDiMode() == bdRightToLeft && a != taCenter) a = a == taLeftJustify ? taRightJustify : taLeftJustify;
+  return a == taRightJustify ? DT_RIGHT : a == taCenter ? DT_CENTER : DT_LEFT;
+}
 
 bool TSkinStatusBar::BeforeMessage(TMessage& Message) {
   switch (Message.Msg) {
@@ -101,7 +100,7 @@ void TSkinStatusBar::PaintPanels(TCanvas& canvas, const RECT& whole) {
     if (panel.GetStyle() != psText) continue;
     std::wstring text = ReadTextProp(&panel, "Text");
     if (text.empty()) text = L" ";
-    DrawCaption(*this, canvas, InsetX(p, 2), PanelAlignment(panel), true, text);
+    DrawCaption(*this, canvas, InsetX(p, 2), StatusPanelAlignment(panel), true, text);
   }
 }
 

@@ -10,6 +10,11 @@ constexpr int kPanelFrames = 3;
 // The frame of "ExtraImages" that is the size grip.
 constexpr int kSizeGripFrame = 5;
 
+class TStatusPanel;
+// The DrawText alignment of a panel's text: right-to-left panels swap the
+// two justified sides.
+UINT StatusPanelAlignment(const TStatusPanel& panel);
+
 class TSkinStatusBar : public TSkinControl {
 public:
   DECLARE_CLASS_INFO
