@@ -1,8 +1,10 @@
 #include "skin/form/ControlDiscovery.h"
 #include "host/WideText.h"
 #include "skin/controls/SkinBox.h"
+#include "skin/controls/SkinBoxH.h"
 #include "skin/controls/SkinButton.h"
 #include "skin/controls/SkinEdit.h"
+#include "skin/controls/SkinSizer.h"
 #include "skin/controls/SkinStatusBar.h"
 #include "skin/data/WinSkinData.h"
 #include "skin/form/WinSkinForm.h"
@@ -251,10 +253,14 @@ const std::vector<TWindowRule>& WindowRules() {
       {"extended combo box", [](const std::wstring& n, LONG_PTR) { return n == L"comboboxex32"; }, Need(xcCombo),
        false, nullptr},
       {"size grip", [](const std::wstring& n, LONG_PTR s) { return n == L"scrollbar" && !(s & WS_TABSTOP); }, kNone,
-       false, nullptr},
+       false, MakeFor<TSkinSizer>},
       {"tree view", [](const std::wstring& n, LONG_PTR) { return n == L"systreeview32"; }, kNone, false, StaysNative},
       {"dialog page", [](const std::wstring& n, LONG_PTR s) { return n == L"#32770" && !(s & WS_TABSTOP); }, kNone,
-       false, [](TControlDiscovery& d, HWND wnd) { d.DiscoverWindows(wnd); }},
+       false,
+       [](TControlDiscovery& d, HWND wnd) {
+         d.DiscoverWindows(wnd);
+         d.AttachWindow<TSkinBoxH>(wnd);
+       }},
       {"panel of the class library",
        [](const std::wstring& n, LONG_PTR) {
          return n == L"tpanel" || n == L"ttntpanel.unicodeclass" || n == L"ttntsilentpaintpanel.unicodeclass";
@@ -277,7 +283,8 @@ const std::vector<TWindowRule>& WindowRules() {
       {"tab control",
        [](const std::wstring& n, LONG_PTR s) { return n == L"systabcontrol32" && !(s & TCS_OWNERDRAWFIXED); },
        Need(xcTab), true, nullptr},
-      {"tool bar", [](const std::wstring& n, LONG_PTR) { return n == L"toolbarwindow32"; }, kNone, false, nullptr},
+      {"tool bar", [](const std::wstring& n, LONG_PTR) { return n == L"toolbarwindow32"; }, kNone, false,
+       MakeFor<TSkinBoxH>},
       {"edit", [](const std::wstring& n, LONG_PTR) { return n == L"edit"; }, Need(xcEdit), false, MakeFor<TSkinEdit>},
   };
   return rules;

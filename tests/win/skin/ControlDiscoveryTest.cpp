@@ -244,9 +244,9 @@ public:
     reinterpret_cast<DLGTEMPLATE*>(FBytes.data())->cdit = WORD(Count() + 1);
     return *this;
   }
-  HWND Create() {
+  HWND Create(HWND parent = nullptr) {
     return CreateDialogIndirectParamW(GetModuleHandleW(L"kernel32.dll"),
-                                      reinterpret_cast<DLGTEMPLATE*>(FBytes.data()), nullptr,
+                                      reinterpret_cast<DLGTEMPLATE*>(FBytes.data()), parent,
                                       PlainDialogProc, 0);
   }
 
@@ -271,6 +271,7 @@ TEST_F(ControlDiscoveryTest, AForeignDialogsChildrenAreJudgedByClassNameAndStyle
                     .Item(0x80, BS_GROUPBOX, 3)
                     .Item(0x81, WS_BORDER, 4)
                     .Item(0x85, CBS_SIMPLE, 5)
+                    .Item(0x84, SBS_SIZEGRIP, 6)
                     .Create();
   ASSERT_NE(dialog, nullptr);
   ShowWindow(dialog, SW_SHOW);
@@ -286,7 +287,31 @@ TEST_F(ControlDiscoveryTest, AForeignDialogsChildrenAreJudgedByClassNameAndStyle
   EXPECT_EQ(skinnerOf(3), "");  // group box
   EXPECT_EQ(skinnerOf(4), "TSkinEdit");
   EXPECT_EQ(skinnerOf(5), "");  // a simple combo box stays native
+  EXPECT_EQ(skinnerOf(6), "TSkinSizer");
   // Its skinner answers for it.
   EXPECT_EQ(SendMessageW(GetDlgItem(dialog, 1), WM_SKIN_QUERY, 0, 0), 1);
+  DestroyWindow(dialog);
+}
+
+TEST_F(ControlDiscoveryTest, ASizeGripMadeAfterItsDialogWasSkinnedGetsItsSkinnerAtOnce) {
+  HWND dialog = TDialogTemplate(WS_POPUP | WS_CAPTION | DS_MODALFRAME).Item(0x80, BS_PUSHBUTTON, 1).Create();
+  ASSERT_NE(dialog, nullptr);
+  ShowWindow(dialog, SW_SHOW);
+  Application->ProcessMessages();
+  TWinSkinForm* skinner = FindFormSkinner(dialog);
+  ASSERT_NE(skinner, nullptr);
+  HWND grip = CreateWindowExW(0, L"ScrollBar", L"", WS_CHILD | WS_VISIBLE | SBS_SIZEGRIP, 0, 0, 16, 16, dialog,
+                              nullptr, GetModuleHandleW(nullptr), nullptr);
+  ASSERT_NE(grip, nullptr);
+  TSkinControl* sizer = skinner->FindWindowSkinner(grip);
+  ASSERT_NE(sizer, nullptr);
+  EXPECT_EQ(sizer->ClassName(), "TSkinSizer");
+  // A dialog page inside it: its children are skinned and it wears the face.
+  HWND page = TDialogTemplate(WS_CHILD | WS_VISIBLE).Item(0x80, BS_PUSHBUTTON, 7).Create(dialog);
+  ASSERT_NE(page, nullptr);
+  TControlDiscovery(*skinner, *Data).SkinWindowControl(page);
+  ASSERT_NE(skinner->FindWindowSkinner(page), nullptr);
+  EXPECT_EQ(skinner->FindWindowSkinner(page)->ClassName(), "TSkinBoxH");
+  ASSERT_NE(skinner->FindWindowSkinner(GetDlgItem(page, 7)), nullptr);
   DestroyWindow(dialog);
 }
