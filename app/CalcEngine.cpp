@@ -1,5 +1,6 @@
 #include "app/CalcEngine.h"
 
+#include <cfloat>
 #include <cmath>
 
 #include "app/NumberText.h"
@@ -27,6 +28,24 @@ bool Calculate(TOperator op, long double x, long double operand,
       break;
   }
   return std::isfinite(result);
+}
+
+// The 64-bit operand of an extended value, or false when it has none.
+// Converting a value beyond double's range is undefined (x87 and SSE raise
+// the overflow exception, which traps where it is unmasked), so the range
+// is decided before converting: from DBL_MAX plus half a unit in its last
+// place on, rounding would give infinity, an overflow; below that, a value
+// past DBL_MAX rounds to DBL_MAX, as the conversion itself would.
+bool ToOperand(long double value, double& operand) {
+  constexpr long double kOverflowFrom = 0x1.fffffffffffff8p+1023L;  // 2^1024 - 2^970
+  const long double magnitude = std::fabs(value);
+  if (!(magnitude < kOverflowFrom)) return false;  // NaN too
+  if (magnitude > DBL_MAX) {
+    operand = value < 0 ? -DBL_MAX : DBL_MAX;
+  } else {
+    operand = static_cast<double>(value);
+  }
+  return true;
 }
 
 }  // namespace
@@ -83,9 +102,8 @@ void TCalcEngine::Backspace(std::wstring& display) {
 
 bool TCalcEngine::Operator(const std::wstring& display, TOperator op) {
   long double value = 0.0L;
-  if (!ParseNumber(display, value)) return false;
-  const double stored = static_cast<double>(value);
-  if (!std::isfinite(stored)) return false;
+  double stored = 0.0;
+  if (!ParseNumber(display, value) || !ToOperand(value, stored)) return false;
   Operand(op) = stored;
   PendingFlag(op) = 1;
   FState.OperatorJustPressed = 1;

@@ -20,7 +20,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const uint32_t stated = ReadLE32(data);
     if (out.size() < stated || out.size() >= uint64_t{stated} + lzh::kMaxMatch) std::abort();
   } catch (const ElzhException&) {
-    // Refused: too short or too large a stated size.
+    // Refused: too short, too large a stated size, or a stream that ends
+    // well before its stated size.
   }
   return 0;
 }

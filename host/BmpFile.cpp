@@ -6,7 +6,10 @@ namespace {
 constexpr size_t kFileHeaderSize = 14;
 constexpr size_t kCoreHeaderSize = 12;
 constexpr size_t kInfoHeaderSize = 40;
-constexpr uint32_t kRgb = 0, kBitFields = 3;
+constexpr uint32_t kRgb = 0, kRle8 = 1, kRle4 = 2, kBitFields = 3;
+// A few bytes of run-length codes can describe any size of image, so its
+// pixels are bounded here rather than by the file: 4096 x 4096 at 8 bits.
+constexpr uint64_t kMaxRlePixelBytes = 16u << 20;
 
 // Little-endian reads from a buffer whose bounds the caller has checked.
 uint16_t U16(const uint8_t* p) { return uint16_t(p[0] | p[1] << 8); }
@@ -46,9 +49,14 @@ bool ReadHeader(const uint8_t* data, size_t size, THeader& h) {
   return true;
 }
 
-bool ReadMasks(const uint8_t* data, size_t size, THeader& h) {
+bool IsRle(const THeader& h) { return h.Compression == kRle8 || h.Compression == kRle4; }
+
+// Checks the compression against the bit count and reads the bit-field masks.
+bool ReadFormat(const uint8_t* data, size_t size, THeader& h) {
   if (h.Compression == kRgb) return h.BitCount == 1 || h.BitCount == 4 || h.BitCount == 8 || h.BitCount == 16 ||
                                     h.BitCount == 24 || h.BitCount == 32;
+  // Run-length files are bottom-up only: a negative height is invalid there.
+  if (IsRle(h)) return h.BitCount == (h.Compression == kRle8 ? 8 : 4) && h.Height > 0;
   if (h.Compression != kBitFields || (h.BitCount != 16 && h.BitCount != 32)) return false;
   // The masks are part of the newer headers, or follow the 40-byte one.
   size_t at = kFileHeaderSize + kInfoHeaderSize;
@@ -99,6 +107,116 @@ void UnpackBitFields(const uint8_t* row, const THeader& h, int width, uint8_t* o
   }
 }
 
+// Where run-length codes put their pixels: positions count rows from the
+// bottom, as the stream does. Pixels outside the image are dropped, so runs
+// and deltas that overshoot it are clipped rather than wrapped.
+class TRleCanvas {
+ public:
+  explicit TRleCanvas(TBmpImage& image)
+      : FImage(image), FStride(BmpStride(image.Width, image.BitCount)) {}
+
+  bool Nibbles() const { return FImage.BitCount == 4; }
+
+  void Put(uint64_t x, uint64_t y, uint8_t index) {
+    if (x >= uint64_t(FImage.Width) || y >= uint64_t(FImage.Height)) return;
+    uint8_t* row = FImage.Pixels.data() + FStride * size_t(uint64_t(FImage.Height) - 1 - y);
+    if (!Nibbles()) {
+      row[x] = index;
+      return;
+    }
+    uint8_t& pair = row[x / 2];
+    pair = x % 2 ? uint8_t((pair & 0xF0) | index) : uint8_t((pair & 0x0F) | index << 4);
+  }
+
+ private:
+  TBmpImage& FImage;
+  size_t FStride;
+};
+
+// Pixel i of a run of 4-bit pixels packed two to a byte, high nibble first.
+uint8_t Nibble(uint8_t pair, unsigned i) { return i % 2 ? pair & 0x0F : pair >> 4; }
+
+struct TRleCursor {
+  uint64_t X = 0, Y = 0;
+};
+
+// Puts count pixels from the cursor on, pixel(i) giving the i-th index.
+template <typename TPixel>
+void PutRun(TRleCanvas& canvas, TRleCursor& at, unsigned count, TPixel pixel) {
+  for (unsigned i = 0; i < count; ++i) canvas.Put(at.X + i, at.Y, pixel(i));
+  at.X += count;
+}
+
+// An absolute run of count pixels at data, whose bytes are padded to a
+// 16-bit word. Returns the bytes it takes, 0 when fewer are left.
+size_t PutAbsoluteRun(const uint8_t* data, size_t left, unsigned count, TRleCanvas& canvas, TRleCursor& at) {
+  const size_t bytes = canvas.Nibbles() ? (count + 1) / 2 : count;
+  const size_t padded = bytes + bytes % 2;
+  if (left < padded) return 0;
+  PutRun(canvas, at, count, [&](unsigned i) { return canvas.Nibbles() ? Nibble(data[i / 2], i) : data[i]; });
+  return padded;
+}
+
+// Decodes a BI_RLE8 or BI_RLE4 stream: pairs of a count and a pixel value
+// (RLE4: two alternating 4-bit values), or 0 and an escape: 0 end of line,
+// 1 end of bitmap, 2 delta (two bytes: right, up), 3 to 255 an absolute
+// run. Returns the bytes used up to the end-of-bitmap code; 0 when the data
+// ends before it (a truncated file). Every code takes at least two bytes,
+// so the work is bounded by the data.
+size_t DecodeRle(const uint8_t* data, size_t size, TRleCanvas& canvas) {
+  TRleCursor at;
+  size_t pos = 0;
+  while (size - pos >= 2) {
+    const uint8_t count = data[pos], value = data[pos + 1];
+    pos += 2;
+    if (count > 0) {
+      PutRun(canvas, at, count, [&](unsigned i) { return canvas.Nibbles() ? Nibble(value, i) : value; });
+    } else if (value == 0) {
+      at = TRleCursor{0, at.Y + 1};
+    } else if (value == 1) {
+      return pos;
+    } else if (value == 2) {
+      if (size - pos < 2) return 0;
+      at = TRleCursor{at.X + data[pos], at.Y + data[pos + 1]};
+      pos += 2;
+    } else {
+      const size_t used = PutAbsoluteRun(data + pos, size - pos, value, canvas, at);
+      if (used == 0) return 0;
+      pos += used;
+    }
+  }
+  return 0;
+}
+
+// Uncompressed rows (bit fields unpacked to 32 bits), turned top-down.
+// Returns the bytes they take, 0 when the data holds fewer.
+size_t ReadRows(const uint8_t* data, size_t size, const THeader& h, TBmpImage& image) {
+  const size_t stride = BmpStride(image.Width, h.BitCount);
+  if (uint64_t(stride) * uint64_t(image.Height) > size) return 0;
+  const size_t outStride = BmpStride(image.Width, image.BitCount);
+  image.Pixels.resize(outStride * size_t(image.Height));
+  for (int y = 0; y < image.Height; ++y) {
+    // Positive heights store the bottom row first.
+    const uint8_t* row = data + stride * size_t(h.Height > 0 ? image.Height - 1 - y : y);
+    uint8_t* out = image.Pixels.data() + outStride * size_t(y);
+    if (h.Compression == kBitFields)
+      UnpackBitFields(row, h, image.Width, out);
+    else
+      std::memcpy(out, row, stride);
+  }
+  return stride * size_t(image.Height);
+}
+
+// Run-length coded pixels. Pixels the stream does not set are index 0.
+// Returns the bytes of the stream, 0 when it is refused.
+size_t ReadRle(const uint8_t* data, size_t size, TBmpImage& image) {
+  const uint64_t bytes = uint64_t(BmpStride(image.Width, image.BitCount)) * uint64_t(image.Height);
+  if (bytes > kMaxRlePixelBytes) return 0;
+  image.Pixels.assign(size_t(bytes), 0);
+  TRleCanvas canvas(image);
+  return DecodeRle(data, size, canvas);
+}
+
 }  // namespace
 
 size_t BmpStride(int width, int bitCount) { return (size_t(width) * size_t(bitCount) + 31) / 32 * 4; }
@@ -106,7 +224,7 @@ size_t BmpStride(int width, int bitCount) { return (size_t(width) * size_t(bitCo
 bool ReadBmp(const uint8_t* data, size_t size, TBmpImage& image) {
   image = TBmpImage();
   THeader h;
-  if (!data || !ReadHeader(data, size, h) || !ReadMasks(data, size, h)) return false;
+  if (!data || !ReadHeader(data, size, h) || !ReadFormat(data, size, h)) return false;
   // Dimensions stay within what a DIB can describe (the height's sign is the
   // row order, so INT_MIN has no positive counterpart).
   int64_t height = h.Height < 0 ? -h.Height : h.Height;
@@ -117,9 +235,8 @@ bool ReadBmp(const uint8_t* data, size_t size, TBmpImage& image) {
   // than the one decoded.
   size_t offset = U32(data + 10);
   if (offset == 0) offset = h.TableOffset + StatedColours(h) * h.PaletteEntry;
-  size_t stride = BmpStride(int(h.Width), h.BitCount);
   // Pixels that start inside the headers or masks would be the headers' bytes.
-  if (offset < h.TableOffset || offset > size || uint64_t(stride) * uint64_t(height) > size - offset) {
+  if (offset < h.TableOffset || offset > size) {
     image = TBmpImage();
     return false;
   }
@@ -127,17 +244,12 @@ bool ReadBmp(const uint8_t* data, size_t size, TBmpImage& image) {
   image.Width = int(h.Width);
   image.Height = int(height);
   image.BitCount = h.Compression == kBitFields ? 32 : h.BitCount;
-  image.FileSize = offset + stride * size_t(height);
-  size_t outStride = BmpStride(image.Width, image.BitCount);
-  image.Pixels.resize(outStride * size_t(height));
-  for (int64_t y = 0; y < height; ++y) {
-    // Positive heights store the bottom row first.
-    const uint8_t* row = data + offset + stride * size_t(h.Height > 0 ? height - 1 - y : y);
-    uint8_t* out = image.Pixels.data() + outStride * size_t(y);
-    if (h.Compression == kBitFields)
-      UnpackBitFields(row, h, image.Width, out);
-    else
-      std::memcpy(out, row, stride);
+  const size_t used = IsRle(h) ? ReadRle(data + offset, size - offset, image)
+                               : ReadRows(data + offset, size - offset, h, image);
+  if (used == 0) {
+    image = TBmpImage();
+    return false;
   }
+  image.FileSize = offset + used;
   return true;
 }

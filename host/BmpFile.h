@@ -14,12 +14,17 @@ struct TBmpImage {
   int Width = 0, Height = 0, BitCount = 0;
   std::vector<uint32_t> Palette;
   std::vector<uint8_t> Pixels;
-  size_t FileSize = 0;  // bytes from the file's start to the end of its pixels
+  size_t FileSize = 0;  // bytes from the file's start to the end of its pixels (RLE: of its end code)
 };
 
 // Bytes in one row of pixels, padded to four bytes.
 size_t BmpStride(int width, int bitCount);
 
 // Decodes an uncompressed BMP (BI_RGB, or BI_BITFIELDS, which is unpacked to
-// 32 bits per pixel). False for anything else, truncated or inconsistent.
+// 32 bits per pixel) or a run-length coded one (BI_RLE8 on 8 bits, BI_RLE4
+// on 4 bits, bottom-up only), which gives 8- or 4-bit indices; pixels its
+// codes leave out are index 0, and runs or deltas past the image's edges
+// are clipped. False for anything else, truncated or inconsistent: a
+// run-length stream must end with its end-of-bitmap code, and its image may
+// hold at most 16 MB of pixels.
 bool ReadBmp(const uint8_t* data, size_t size, TBmpImage& image);

@@ -7,6 +7,8 @@ class TBitWriter {
  public:
   // Appends the low count bits of value (count 0 .. 32).
   void PutBits(uint32_t value, int count);
+  // Bits written so far, before any padding.
+  uint64_t BitCount() const { return FBytes.size() * uint64_t{8} + uint64_t(FPendingCount); }
   // Pads the pending bits to a whole byte and returns everything written.
   std::vector<uint8_t> Finish();
 

@@ -14,6 +14,8 @@ class TLzhSymbolWriter {
   // byte before the write position (0 = the byte just written).
   void PutMatch(int length, int position);
   std::vector<uint8_t> Finish() { return FBits.Finish(); }
+  // Bits written so far: a multiple of 8 means the last code ends a byte.
+  uint64_t BitCount() const { return FBits.BitCount(); }
 
  private:
   void PutSymbol(int symbol);

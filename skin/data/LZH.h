@@ -3,22 +3,10 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
-#include <stdexcept>
-#include <string>
 #include <vector>
 
 #include "skin/data/LzhBitInput.h"
-
-inline constexpr const char* kLzhNoMemoryMessage = "LZH : Cannot get memory for dictionary tables";
-// Kept for callers that match on it: freeing can not fail here, so it is never raised.
-inline constexpr const char* kLzhFreeMessage = "LZH : Error freeing memory for dictionary tables";
-inline constexpr const char* kLzhTooLargeMessage = "LZH : Stated size exceeds the limit";
-inline constexpr const char* kLzhNoSizeMessage = "LZH : Input too short for the size field";
-
-class ElzhException : public std::runtime_error {
- public:
-  explicit ElzhException(const std::string& message) : std::runtime_error(message) {}
-};
+#include "skin/data/LzhError.h"
 
 // Appends count bytes to the output.
 using TLzhWriteProc = std::function<void(const uint8_t* data, size_t count)>;
@@ -42,7 +30,8 @@ class TLZH {
 
   // Decodes symbols until at least size bytes were written. A match is never
   // cut, so up to kMaxMatch - 1 bytes more may be written. Throws
-  // ElzhException when size exceeds MaxSize() or the tables can not be had.
+  // ElzhException when size exceeds MaxSize(), the tables can not be had, or
+  // the input ends clearly before size bytes were decoded (see TLzhBitInput).
   void LZHUnpack(uint32_t size, const TLzhReadProc& read, const TLzhWriteProc& write);
 
   // Expands a compressed package: a little-endian 32-bit size, then the stream.

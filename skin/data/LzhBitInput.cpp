@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "skin/data/LzhError.h"
+
 bool TLzhBitInput::Refill() {
   if (FEnded || !FRead) {
     FEnded = true;
@@ -12,4 +14,9 @@ bool TLzhBitInput::Refill() {
   FChunkPos = 0;
   FEnded = FChunkLen == 0;
   return !FEnded;
+}
+
+unsigned TLzhBitInput::PastEnd() {
+  if (++FPastEnd > kEndSlack) throw ElzhException(kLzhInputEndedMessage);
+  return 0;
 }

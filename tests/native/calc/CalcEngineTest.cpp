@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cfenv>
 #include <cfloat>
+#include <limits>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -176,6 +178,55 @@ TEST_P(CalcOperatorFailure, ChangesNothing) {
 INSTANTIATE_TEST_SUITE_P(Displays, CalcOperatorFailure, ::testing::Values(
     L"", L"-", L"abc", L"1E309", L"-1E309", L"1.7976931348623159E308",
     L"1E5000"));
+
+// The operand is a 64-bit double; the display is read as an 80-bit value.
+// Past double's range the operator key fails. Converting such a value would
+// be undefined and raises the overflow exception (a trap where the host
+// unmasks it), so the range must be decided before any conversion: the
+// overflow flag stays clear whatever the display holds within the extended
+// range.
+struct TOperandCase {
+  const wchar_t* Display;
+  bool Stored;
+  double Operand;  // when stored
+};
+
+void PrintTo(const TOperandCase& c, std::ostream* os) {
+  *os << ::testing::PrintToString(std::wstring(c.Display));
+}
+
+class CalcOperandRange : public ::testing::TestWithParam<TOperandCase> {};
+
+TEST_P(CalcOperandRange, DecidedWithoutOverflow) {
+  const TOperandCase& c = GetParam();
+  TCalcEngine engine;
+  std::feclearexcept(FE_OVERFLOW);
+  const bool stored = engine.Operator(c.Display, TOperator::Add);
+  EXPECT_FALSE(std::fetestexcept(FE_OVERFLOW));
+  EXPECT_EQ(stored, c.Stored);
+  EXPECT_EQ(engine.State().PendingAdd, c.Stored ? 1 : 0);
+  EXPECT_EQ(engine.State().AddOperand, c.Stored ? c.Operand : 0.0);
+}
+
+// Near the top: DBL_MAX is 2^1024 - 2^971; values from 2^1024 - 2^970 (half
+// a unit in the last place above it) on round to infinity, those below it
+// to DBL_MAX. In the extended format the neighbours of 2^1024 - 2^970 are
+// 2^960 apart; the texts below are worked out to land on it and on the
+// value just below it.
+INSTANTIATE_TEST_SUITE_P(Displays, CalcOperandRange, ::testing::Values(
+    TOperandCase{L"1.7976931348623157E308", true, DBL_MAX},
+    TOperandCase{L"1.7976931348623158E308", true, DBL_MAX},
+    TOperandCase{L"-1.7976931348623158E308", true, -DBL_MAX},
+    TOperandCase{L"1.797693134862315807839836574E308", true, DBL_MAX},
+    TOperandCase{L"-1.797693134862315807839836574E308", true, -DBL_MAX},
+    TOperandCase{L"1.7976931348623158079372897E308", false, 0.0},
+    TOperandCase{L"-1.7976931348623158079372897E308", false, 0.0},
+    TOperandCase{L"1E309", false, 0.0},
+    TOperandCase{L"-2.5E4000", false, 0.0},
+    // Underflow is not a failure: the smallest subnormal, then zero.
+    TOperandCase{L"4.9406564584124654E-324", true, std::numeric_limits<double>::denorm_min()},
+    TOperandCase{L"1E-4000", true, 0.0},
+    TOperandCase{L"12.5", true, 12.5}));
 
 TEST(CalcEngine, StartsAllZero) {
   const TCalcEngine engine;

@@ -253,11 +253,135 @@ TEST(BmpDecoding, ZeroOffsetFindsThePixelsAfterAShortPalette) {
   }
 }
 
+// Run-length coded files: each stream written by hand, its picture worked
+// out from the codes by hand. The stream's first row is the bottom one.
+struct RleBmp {
+  const char* What;
+  int BitCount;  // 8: BI_RLE8, 4: BI_RLE4
+  int Width, Height;
+  std::vector<uint8_t> Stream;
+  std::vector<std::vector<uint8_t>> Rows;  // palette indices, top row first
+};
+void PrintTo(const RleBmp& c, std::ostream* os) { *os << c.What; }
+
+TBmpBuilder RleFile(int bitCount, int width, int height, std::vector<uint8_t> stream) {
+  TBmpBuilder b;
+  b.Width = width; b.Height = height; b.BitCount = bitCount;
+  b.Compression = bitCount == 8 ? 1 : 2;
+  b.Palette = Colours(1 << bitCount);
+  b.Encoded = std::move(stream);
+  return b;
+}
+
+TBmpBuilder RleFile(const RleBmp& c) { return RleFile(c.BitCount, c.Width, c.Height, c.Stream); }
+
+// The rows as the decoded image holds them: 4-bit indices two to a byte,
+// high nibble first, each row padded with zeros to four bytes.
+std::vector<uint8_t> PackedRows(const RleBmp& c) {
+  const size_t stride = (size_t(c.Width) * size_t(c.BitCount) + 31) / 32 * 4;
+  std::vector<uint8_t> out(stride * c.Rows.size(), 0);
+  for (size_t y = 0; y < c.Rows.size(); ++y)
+    for (size_t x = 0; x < c.Rows[y].size(); ++x) {
+      if (c.BitCount == 8) out[y * stride + x] = c.Rows[y][x];
+      else out[y * stride + x / 2] |= uint8_t(c.Rows[y][x] << (x % 2 ? 0 : 4));
+    }
+  return out;
+}
+
+std::vector<RleBmp> RleFiles() {
+  return {
+      {"RLE8 runs and an end of line", 8, 4, 2, {3, 0x05, 1, 0x07, 0, 0, 4, 0xAB, 0, 1},
+       {{0xAB, 0xAB, 0xAB, 0xAB}, {5, 5, 5, 7}}},
+      // Three bytes are padded to four, four are not.
+      {"RLE8 absolute runs, the odd one padded", 8, 7, 2,
+       {0, 3, 0x11, 0x22, 0x33, 0, 0, 4, 0x44, 0x55, 0x66, 0x77, 0, 0, 2, 0x99, 0, 1},
+       {{0x99, 0x99, 0, 0, 0, 0, 0}, {0x11, 0x22, 0x33, 0x44, 0x55, 0x66, 0x77}}},
+      // After the pixel at (0, 0) a delta of 2 right, 1 up reaches (3, 1).
+      {"RLE8 delta: skipped pixels are index 0", 8, 4, 3, {1, 0x0A, 0, 2, 2, 1, 1, 0x0B, 0, 1},
+       {{0, 0, 0, 0}, {0, 0, 0, 0x0B}, {0x0A, 0, 0, 0}}},
+      {"RLE8 end of bitmap leaves the rest index 0", 8, 3, 3, {3, 0x0C, 0, 1},
+       {{0, 0, 0}, {0, 0, 0}, {0x0C, 0x0C, 0x0C}}},
+      {"RLE4 runs alternate the byte's two nibbles", 4, 5, 2, {5, 0x12, 0, 0, 2, 0x34, 3, 0x56, 0, 1},
+       {{3, 4, 5, 6, 5}, {1, 2, 1, 2, 1}}},
+      // 3 pixels take 2 bytes; 5 take 3, padded to 4; 4 take 2.
+      {"RLE4 absolute runs, odd byte counts padded", 4, 8, 2,
+       {0, 3, 0x12, 0x30, 0, 5, 0xAB, 0xCD, 0xE0, 0, 0, 0, 0, 4, 0xFE, 0xDC, 0, 1},
+       {{0xF, 0xE, 0xD, 0xC, 0, 0, 0, 0}, {1, 2, 3, 0xA, 0xB, 0xC, 0xD, 0xE}}},
+      {"RLE4 delta", 4, 4, 2, {0, 2, 3, 1, 1, 0x70, 0, 1}, {{0, 0, 0, 7}, {0, 0, 0, 0}}},
+      // Past the image's edges pixels are dropped: never wrapped to the next
+      // row, never written outside.
+      {"RLE8 run past the row end is clipped", 8, 3, 2, {5, 0x01, 0, 0, 1, 0x02, 0, 1}, {{2, 0, 0}, {1, 1, 1}}},
+      {"RLE8 absolute run past the row end is clipped, its padding skipped", 8, 2, 2,
+       {0, 3, 7, 8, 9, 0, 0, 0, 1, 5, 0, 1}, {{5, 0}, {7, 8}}},
+      {"RLE8 deltas past the right edge and the top", 8, 2, 2,
+       {0, 2, 5, 0, 1, 0x0A, 0, 0, 1, 0x0B, 0, 2, 0, 9, 1, 0x0C, 0, 1}, {{0x0B, 0}, {0, 0}}},
+      {"RLE8 rows past the top", 8, 1, 1, {1, 1, 0, 0, 1, 2, 0, 0, 1, 3, 0, 1}, {{1}}},
+      {"RLE4 run past an odd width leaves the row's padding zero", 4, 3, 1, {4, 0x9A, 0, 1}, {{9, 0xA, 9}}},
+  };
+}
+
+class RleDecoding : public testing::TestWithParam<RleBmp> {};
+
+TEST_P(RleDecoding, GivesThePictureOfItsCodes) {
+  const RleBmp& c = GetParam();
+  ASSERT_EQ(c.Rows.size(), size_t(c.Height));
+  const std::vector<uint8_t> bytes = RleFile(c).Bytes();
+  TBmpImage image;
+  ASSERT_TRUE(ReadBmp(bytes.data(), bytes.size(), image)) << c.What;
+  EXPECT_EQ(image.Width, c.Width);
+  EXPECT_EQ(image.Height, c.Height);
+  EXPECT_EQ(image.BitCount, c.BitCount);
+  EXPECT_EQ(image.Pixels, PackedRows(c)) << c.What;
+  EXPECT_EQ(image.Palette, Colours(1 << c.BitCount));
+  EXPECT_EQ(image.FileSize, bytes.size());
+}
+
+INSTANTIATE_TEST_SUITE_P(Host, RleDecoding, testing::ValuesIn(RleFiles()),
+                         [](const testing::TestParamInfo<RleBmp>& i) { return "File" + std::to_string(i.index); });
+
+// The file ends with its end-of-bitmap code, whatever follows it.
+TEST(RleDecoding, FileEndsWithTheEndOfBitmapCode) {
+  const RleBmp c = RleFiles().front();
+  const std::vector<uint8_t> plain = RleFile(c).Bytes();
+  std::vector<uint8_t> followed = plain;
+  followed.insert(followed.end(), {3, 0x44, 0, 1});
+  TBmpImage image;
+  ASSERT_TRUE(ReadBmp(followed.data(), followed.size(), image));
+  EXPECT_EQ(image.FileSize, plain.size());
+  EXPECT_EQ(image.Pixels, PackedRows(c));
+}
+
+// 4096 x 4096 at 8 bits is the most pixels a run-length file may describe.
+TEST(RleDecoding, ImageUpToTheLimitIsRead) {
+  const std::vector<uint8_t> bytes = RleFile(8, 4096, 4096, {2, 0x33, 0, 1}).Bytes();
+  TBmpImage image;
+  ASSERT_TRUE(ReadBmp(bytes.data(), bytes.size(), image));
+  ASSERT_EQ(image.Pixels.size(), size_t(4096) * 4096);
+  const size_t bottom = size_t(4095) * 4096;
+  EXPECT_EQ(image.Pixels[bottom], 0x33);
+  EXPECT_EQ(image.Pixels[bottom + 1], 0x33);
+  EXPECT_EQ(image.Pixels[bottom + 2], 0);
+  EXPECT_EQ(image.Pixels[0], 0);
+}
+
 // Every shorter copy of a good file is refused; each copy is exactly its
 // length, so a read past the end shows under AddressSanitizer.
 TEST(BmpRefusal, EveryTruncationOfEveryKindOfFile) {
   for (const GoodBmp& c : GoodFiles()) {
     const std::vector<uint8_t> full = c.File.Bytes();
+    TBmpImage image;
+    ASSERT_TRUE(ReadBmp(full.data(), full.size(), image)) << c.What;
+    for (size_t size = 0; size < full.size(); ++size) {
+      const std::vector<uint8_t> cut(full.begin(), full.begin() + std::ptrdiff_t(size));
+      EXPECT_FALSE(ReadBmp(cut.data(), cut.size(), image)) << c.What << ", " << size << " bytes";
+    }
+  }
+}
+
+// A cut anywhere, headers or codes, loses the end-of-bitmap code.
+TEST(BmpRefusal, EveryTruncationOfEveryRunLengthFile) {
+  for (const RleBmp& c : RleFiles()) {
+    const std::vector<uint8_t> full = RleFile(c).Bytes();
     TBmpImage image;
     ASSERT_TRUE(ReadBmp(full.data(), full.size(), image)) << c.What;
     for (size_t size = 0; size < full.size(); ++size) {
@@ -292,6 +416,7 @@ struct TBases {
   TBmpBuilder Fields;   // 2 x 2, 32-bit bit fields, masks after the header
   TBmpBuilder Deep;     // 2 x 2, 32 bits, so wide rows need few pixels
   TBmpBuilder Nibbles;  // 2 x 2, 4 bits
+  TBmpBuilder Rle8;     // 3 x 2, run-length coded 8 bits: a run, end of line, a run, end of bitmap
 
   TBases() {
     Small.Width = 3; Small.Height = 2; Small.BitCount = 8; Small.Palette = Colours(4); Small.ColoursUsed = 4;
@@ -299,6 +424,7 @@ struct TBases {
     Fields.BitCount = 32; Fields.Compression = 3; Fields.Masks = {0xFF0000, 0xFF00, 0xFF};
     Deep.BitCount = 32;
     Nibbles.BitCount = 4; Nibbles.Palette = Colours(16);
+    Rle8 = RleFile(8, 3, 2, {3, 1, 0, 0, 3, 2, 0, 1});
   }
 };
 
@@ -309,6 +435,14 @@ std::vector<DamagedBmp> DamagedFiles() {
   const TBmpBuilder& fields = b.Fields;
   const TBmpBuilder& deep = b.Deep;
   const TBmpBuilder& nibbles = b.Nibbles;
+  const TBmpBuilder& rle8 = b.Rle8;
+  const auto rleStream = [&](std::vector<uint8_t> stream) {
+    TBmpBuilder f = rle8;
+    f.Encoded = std::move(stream);
+    return f.Bytes();
+  };
+  TBmpBuilder rleTopDown = rle8;
+  rleTopDown.TopDown = true;
   const size_t smallSize = small.Bytes().size();
   TBmpBuilder shortCore = core;
   shortCore.Palette = Colours(16);
@@ -365,6 +499,22 @@ std::vector<DamagedBmp> DamagedFiles() {
       {"compression 0x80000003", Patched(fields, 30, 0x80000003)},
       {"bit fields on 24 bits", Patched(fields, 28, 24, 2)},
       {"bit fields on 1 bit", Patched(fields, 28, 1, 2)},
+      // Run-length files: only bottom-up, only on their own bit count, and
+      // the codes must reach their end-of-bitmap code inside the file.
+      {"run-length coded, top-down", rleTopDown.Bytes()},
+      {"run-length 8 on 4 bits", Patched(rle8, 28, 4, 2)},
+      {"run-length 4 on 8 bits", Patched(rle8, 30, 2)},
+      {"run-length 8 on 24 bits", Patched(rle8, 28, 24, 2)},
+      {"run-length codes without an end of bitmap", rleStream({3, 1, 0, 0, 3, 2})},
+      {"run-length codes of one byte", rleStream({0})},
+      {"run-length code cut after its count", rleStream({3, 1, 0, 0, 3})},
+      {"run-length delta cut short", rleStream({1, 1, 0, 2, 1})},
+      {"run-length absolute run cut short", rleStream({0, 5, 1, 2, 3})},
+      // The padding byte is taken from the end code, which is then missing.
+      {"run-length absolute run without its padding byte", rleStream({0, 3, 1, 2, 3, 0, 1})},
+      {"run-length pixels start at the end", Patched(rle8, 10, uint32_t(rle8.Bytes().size()))},
+      {"run-length image one row past 16 MB of pixels", RleFile(8, 4096, 4097, {0, 1}).Bytes()},
+      {"run-length image of 2^31 - 1 rows", RleFile(8, 1, 0x7FFFFFFF, {0, 1}).Bytes()},
   };
   return files;
 }
@@ -394,7 +544,7 @@ INSTANTIATE_TEST_SUITE_P(Host, BmpRefusalOf, testing::ValuesIn(DamagedFiles()),
 // The bases themselves are read, so each refusal above is the damage's.
 TEST(BmpRefusal, TheUndamagedBasesAreRead) {
   const TBases b;
-  for (const TBmpBuilder* base : {&b.Small, &b.Core, &b.Fields, &b.Deep, &b.Nibbles}) {
+  for (const TBmpBuilder* base : {&b.Small, &b.Core, &b.Fields, &b.Deep, &b.Nibbles, &b.Rle8}) {
     const std::vector<uint8_t> bytes = base->Bytes();
     TBmpImage image;
     EXPECT_TRUE(ReadBmp(bytes.data(), bytes.size(), image)) << base->BitCount << " bits";

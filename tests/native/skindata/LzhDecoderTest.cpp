@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
+#include <ostream>
 #include <string>
 
 #include "skin/data/LzhHuffTree.h"
@@ -161,39 +163,171 @@ TEST(LzhDecoder, AllZeroBitsDecodeTheLeafOnTheLeftmostPath) {
   EXPECT_EQ(Text(Expand(packed)), "t");
 }
 
-TEST(LzhDecoder, TruncatedStreamStillProducesTheStatedSize) {
-  const std::vector<uint8_t> original = TextLikeBytes(20000, 5);
-  const std::vector<uint8_t> packed = TLzhEncoder::Compress(original);
-  for (size_t keep : {size_t{4}, size_t{5}, packed.size() / 3, packed.size() - 1}) {
-    const std::vector<uint8_t> cut(packed.begin(), packed.begin() + keep);
-    const std::vector<uint8_t> out = Expand(cut);
-    EXPECT_GE(out.size(), original.size()) << "kept " << keep;
-    EXPECT_LT(out.size(), original.size() + lzh::kMaxMatch) << "kept " << keep;
+// What a decode handed to its writer, and its error if it stopped with one.
+struct TUnpacked {
+  std::vector<uint8_t> Written;
+  std::string Error;
+};
+
+TUnpacked Unpack(const std::vector<uint8_t>& packed) {
+  TCountingReader reader;
+  reader.Data.assign(packed.begin() + 4, packed.end());
+  TUnpacked result;
+  TLZH lzh;
+  try {
+    lzh.LZHUnpack(ReadLE32(packed.data()), reader.Proc(),
+                  [&](const uint8_t* p, size_t n) { result.Written.insert(result.Written.end(), p, p + n); });
+  } catch (const ElzhException& e) {
+    result.Error = e.what();
   }
+  return result;
 }
 
-TEST(LzhDecoder, TruncatedStreamKeepsTheIntactPrefix) {
-  // Bits before the cut are the same, so the output starts as the original.
+std::vector<uint8_t> Cut(const std::vector<uint8_t>& packed, size_t keep) {
+  return std::vector<uint8_t>(packed.begin(), packed.begin() + static_cast<std::ptrdiff_t>(keep));
+}
+
+struct TEndedStream {
+  const char* Name;
+  std::function<std::vector<uint8_t>()> Make;
+};
+void PrintTo(const TEndedStream& c, std::ostream* os) { *os << c.Name; }
+
+class LzhInputEndsEarly : public testing::TestWithParam<TEndedStream> {};
+
+TEST_P(LzhInputEndsEarly, IsRefusedAfterAboutItsOwnSize) {
+  const std::vector<uint8_t> packed = GetParam().Make();
+  const TUnpacked result = Unpack(packed);
+  EXPECT_EQ(result.Error, kLzhInputEndedMessage);
+  // Every symbol takes at least one bit, and the reader hands out at most
+  // kEndSlack zero bytes past the end: that bounds the bytes decoded.
+  const size_t bits = (packed.size() - 4 + TLzhBitInput::kEndSlack) * 8;
+  EXPECT_LE(result.Written.size(), bits * lzh::kMaxMatch);
+}
+
+std::vector<uint8_t> CompressedText() { return TLzhEncoder::Compress(TextLikeBytes(20000, 5)); }
+
+INSTANTIATE_TEST_SUITE_P(
+    Streams, LzhInputEndsEarly,
+    testing::Values(
+        // 0x01000000 = 16 MB, within the default limit, from six bytes.
+        TEndedStream{"TenBytesStatingSixteenMegabytes",
+                     [] { return std::vector<uint8_t>{0, 0, 0, 1, 0x12, 0x34, 0x56, 0x78, 0x9A, 0xBC}; }},
+        TEndedStream{"OnlyTheSizeField", [] { return std::vector<uint8_t>{0xA0, 0x86, 0x01, 0}; }},
+        TEndedStream{"CutAfterOneByte", [] { return Cut(CompressedText(), 5); }},
+        TEndedStream{"CutToAThird", [] { return Cut(CompressedText(), CompressedText().size() / 3); }},
+        TEndedStream{"CutInTheMiddleOfALongStream",
+                     [] {
+                       const std::vector<uint8_t> packed = TLzhEncoder::Compress(BitmapLikeBytes(300000, 2));
+                       return Cut(packed, packed.size() / 2);
+                     }}),
+    [](const testing::TestParamInfo<TEndedStream>& info) { return std::string(info.param.Name); });
+
+// A stream whose last code ends exactly at the end of its last byte, so no
+// padding bit is left over: the fillers are written until the bit count is
+// a multiple of 8.
+struct TFullLastByte {
+  const char* Name;
+  std::vector<uint8_t> Literals;
+  bool EndWithMatch;  // fill with matches of the byte just written, else with literals
+};
+void PrintTo(const TFullLastByte& c, std::ostream* os) { *os << c.Name; }
+
+class LzhStreamFillsItsLastByte : public testing::TestWithParam<TFullLastByte> {};
+
+TEST_P(LzhStreamFillsItsLastByte, DecodesCompletely) {
+  const TFullLastByte& c = GetParam();
+  std::vector<uint8_t> expected = c.Literals;
+  TLzhSymbolWriter w;
+  for (uint8_t b : c.Literals) w.PutLiteral(b);
+  // A stream meant to end with a match gets at least one.
+  bool needFiller = c.EndWithMatch;
+  for (int filler = 0; filler < 64 && (needFiller || w.BitCount() % 8 != 0); ++filler) {
+    needFiller = false;
+    if (c.EndWithMatch) {
+      w.PutMatch(3, 0);
+      expected.insert(expected.end(), 3, expected.back());
+    } else {
+      w.PutLiteral('x');
+      expected.push_back('x');
+    }
+  }
+  const uint64_t bits = w.BitCount();
+  ASSERT_EQ(bits % 8, 0u) << "no filler made the stream end on a byte";
+  std::vector<uint8_t> packed;
+  AppendLE32(packed, static_cast<uint32_t>(expected.size()));
+  const std::vector<uint8_t> stream = w.Finish();
+  ASSERT_EQ(stream.size(), bits / 8);
+  packed.insert(packed.end(), stream.begin(), stream.end());
+
+  const TUnpacked result = Unpack(packed);
+  EXPECT_EQ(result.Error, "");
+  EXPECT_EQ(result.Written, expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Streams, LzhStreamFillsItsLastByte,
+    testing::Values(
+        // In the starting tree 't' has the 8-bit code 00000000 (see above).
+        TFullLastByte{"OneEightBitLiteral", Bytes("t"), false},
+        TFullLastByte{"LiteralsEndingWithALiteral", TextLikeBytes(3000, 4), false},
+        TFullLastByte{"LiteralsEndingWithAMatch", TextLikeBytes(3000, 6), true},
+        TFullLastByte{"FewLiteralsEndingWithAMatch", Bytes("ab"), true}),
+    [](const testing::TestParamInfo<TFullLastByte>& info) { return std::string(info.param.Name); });
+
+TEST(LzhDecoder, AFinalByteOfZeroBitsMayBeLeftOff) {
+  // A match at position 0 ends in nine zero bits (the 3-bit upper code 000
+  // and six zero lower bits), so the last byte holds only zeros. An encoder
+  // that leaves it off loses nothing: the reader supplies those zeros.
+  const std::vector<uint8_t> text = TextLikeBytes(500, 3);
+  const auto packed = CraftStream(static_cast<uint32_t>(text.size() + 10), [&](TLzhSymbolWriter& w) {
+    for (uint8_t b : text) w.PutLiteral(b);
+    w.PutMatch(10, 0);
+  });
+  ASSERT_EQ(packed.back(), 0);
+  std::vector<uint8_t> expected = text;
+  expected.insert(expected.end(), 10, text.back());
+  EXPECT_EQ(Expand(packed), expected);
+  EXPECT_EQ(Expand(Cut(packed, packed.size() - 1)), expected);
+}
+
+TEST(LzhDecoder, TruncatedStreamFailsAfterWritingTheIntactPrefix) {
+  // Bits before the cut are the same, so what was handed on before the
+  // error is the start of the original.
   const std::vector<uint8_t> original = TextLikeBytes(20000, 9);
   const std::vector<uint8_t> packed = TLzhEncoder::Compress(original);
-  const std::vector<uint8_t> cut(packed.begin(), packed.begin() + packed.size() / 2);
-  const std::vector<uint8_t> out = Expand(cut);
-  const size_t same = static_cast<size_t>(
-      std::mismatch(out.begin(), out.end(), original.begin()).first - out.begin());
-  EXPECT_GT(same, original.size() / 4);
+  const TUnpacked result = Unpack(Cut(packed, packed.size() / 2));
+  EXPECT_EQ(result.Error, kLzhInputEndedMessage);
+  ASSERT_LE(result.Written.size(), original.size());
+  EXPECT_TRUE(std::equal(result.Written.begin(), result.Written.end(), original.begin()));
+  EXPECT_GT(result.Written.size(), original.size() / 4);
 }
 
 TEST(LzhDecoder, GarbageStreamsStayInsideTheirBuffers) {
+  // Random bits either reach the stated size or run out of input: a few
+  // bytes (as many as the seed) come from every one of these streams of at
+  // least 101 bytes; seed * 997, up to 25 per input byte, mostly do not.
+  // Neither way leaves the buffers.
+  int completed = 0, ended = 0;
   for (uint32_t seed = 1; seed <= 40; ++seed) {
-    std::vector<uint8_t> packed = RandomBytes(64 + seed * 37, seed);
-    const uint32_t stated = seed * 997;
-    packed[0] = static_cast<uint8_t>(stated);
-    packed[1] = static_cast<uint8_t>(stated >> 8);
-    packed[2] = packed[3] = 0;
-    const std::vector<uint8_t> out = Expand(packed);
-    EXPECT_GE(out.size(), stated);
-    EXPECT_LT(out.size(), stated + lzh::kMaxMatch);
+    for (const uint32_t stated : {seed, seed * 997}) {
+      std::vector<uint8_t> packed = RandomBytes(64 + seed * 37, seed);
+      packed[0] = static_cast<uint8_t>(stated);
+      packed[1] = static_cast<uint8_t>(stated >> 8);
+      packed[2] = packed[3] = 0;
+      try {
+        const std::vector<uint8_t> out = Expand(packed);
+        EXPECT_GE(out.size(), stated);
+        EXPECT_LT(out.size(), stated + lzh::kMaxMatch);
+        ++completed;
+      } catch (const ElzhException& e) {
+        EXPECT_STREQ(e.what(), kLzhInputEndedMessage) << "seed " << seed;
+        ++ended;
+      }
+    }
   }
+  EXPECT_GE(completed, 40);
+  EXPECT_GT(ended, 0);
 }
 
 TEST(LzhDecoder, SizeZeroWritesNothingAndReadsNothing) {

@@ -119,6 +119,20 @@ std::vector<GoodBmp> GoodFiles() {
   b.Raw = [](int x, int y) { return uint32_t(x + 2 * y); };
   files.push_back({"old core header, 3-byte palette", b, pf8bit,
                    [](int x, int y) { return Rgb(Greys(256)[size_t(x + 2 * y)]); }});
+  // Run-length codes, bottom row first; pixels they leave out are index 0.
+  b = TBmpBuilder(); b.Width = 4; b.Height = 2; b.BitCount = 8; b.Compression = 1;
+  b.Palette = Greys(16); b.ColoursUsed = 16;
+  b.Encoded = {3, 5, 1, 7, 0, 0, 2, 12, 0, 1};
+  files.push_back({"run-length coded 8 bits", b, pf8bit, [](int x, int y) {
+                     const int index = y == 1 ? (x < 3 ? 5 : 7) : (x < 2 ? 12 : 0);
+                     return Rgb(Greys(16)[size_t(index)]);
+                   }});
+  b = TBmpBuilder(); b.Width = 3; b.Height = 2; b.BitCount = 4; b.Compression = 2; b.Palette = Greys(16);
+  b.Encoded = {3, 0x12, 0, 0, 0, 3, 0xAB, 0xC0, 0, 1};
+  files.push_back({"run-length coded 4 bits", b, pf4bit, [](int x, int y) {
+                     const int index = y == 1 ? (x == 1 ? 2 : 1) : 0xA + x;
+                     return Rgb(Greys(16)[size_t(index)]);
+                   }});
   return files;
 }
 
@@ -188,7 +202,7 @@ INSTANTIATE_TEST_SUITE_P(Host, DamagedBmp, testing::Values(
     BadField{"height beyond the data", 22, 0x00100000, 4},
     BadField{"huge width and height", 18, 0x03FFFFFF, 4},
     BadField{"2 bits per pixel", 28, 2, 2},
-    BadField{"run-length coded", 30, 1, 4},
+    BadField{"run-length coding of 4-bit pixels on 8 bits", 30, 2, 4},
     BadField{"bit fields on 8 bits", 30, 3, 4},
     BadField{"pixels start past the end", 10, 0xFFFFFF00, 4},
     BadField{"pixels start too late for all rows", 10, 14 + 40 + 16 + 2, 4}),

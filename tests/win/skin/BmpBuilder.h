@@ -15,6 +15,7 @@ struct TBmpBuilder {
   std::vector<uint32_t> Palette;  // 0x00RRGGBB
   std::vector<uint32_t> Masks;    // red, green, blue for BI_BITFIELDS
   std::function<uint32_t(int, int)> Raw = [](int, int) { return 0u; };  // value at (x, y), y from the top
+  std::vector<uint8_t> Encoded;   // when not empty, the pixel data instead of Raw's rows (run-length codes)
 
   std::vector<uint8_t> Bytes() const {
     std::vector<uint8_t> b;
@@ -23,8 +24,9 @@ struct TBmpBuilder {
     const size_t entry = Core ? 3 : 4;
     const size_t stride = (size_t(Width) * BitCount + 31) / 32 * 4;
     const size_t offset = 14 + headerSize + Masks.size() * 4 + Palette.size() * entry;
+    const size_t pixelBytes = Encoded.empty() ? stride * Height : Encoded.size();
     put('B' | 'M' << 8, 2);
-    put(uint32_t(offset + stride * Height), 4);
+    put(uint32_t(offset + pixelBytes), 4);
     put(0, 4);
     put(uint32_t(offset), 4);
     put(uint32_t(headerSize), 4);
@@ -39,7 +41,7 @@ struct TBmpBuilder {
       put(1, 2);
       put(uint32_t(BitCount), 2);
       put(Compression, 4);
-      put(uint32_t(stride * Height), 4);
+      put(uint32_t(pixelBytes), 4);
       put(0, 4);
       put(0, 4);
       put(ColoursUsed, 4);
@@ -47,6 +49,10 @@ struct TBmpBuilder {
     }
     for (uint32_t m : Masks) put(m, 4);
     for (uint32_t c : Palette) put(c, int(entry));
+    if (!Encoded.empty()) {
+      b.insert(b.end(), Encoded.begin(), Encoded.end());
+      return b;
+    }
     for (int row = 0; row < Height; ++row) {
       const int y = TopDown ? row : Height - 1 - row;
       std::vector<uint8_t> line(stride, 0);
