@@ -3,6 +3,7 @@
 #include "host/WideText.h"
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 #include <stdexcept>
 #include <windowsx.h>
 
@@ -334,17 +335,21 @@ bool TWinControl::ReflectNotification(TMessage& m) {
 void TWinControl::WMPaint(TMessage& m) {
   // A DC in wParam asks for the picture there (printing, a skinner's
   // off-screen copy); otherwise the window's invalid part is painted.
-  PAINTSTRUCT ps{};
+  std::optional<TPaintDC> paint;
   HDC dc = HDC(m.WParam);
-  if (dc)
-    GetClipBox(dc, &ps.rcPaint);
-  else
-    dc = BeginPaint(FHandle, &ps);
+  RECT dirty{};
+  if (dc) {
+    GetClipBox(dc, &dirty);
+  } else {
+    paint.emplace(FHandle);
+    dc = paint->Get();
+    dirty = paint->PaintRect();
+  }
   PaintWindow(dc);
   for (TControl* c : FControls) {
     auto* g = dynamic_cast<TGraphicControl*>(c);
     RECT r = c->BoundsRect(), clip;
-    if (!g || !g->GetVisible() || !IntersectRect(&clip, &r, &ps.rcPaint)) continue;
+    if (!g || !g->GetVisible() || !IntersectRect(&clip, &r, &dirty)) continue;
     int saved = SaveDC(dc);
     IntersectClipRect(dc, r.left, r.top, r.right, r.bottom);
     OffsetViewportOrgEx(dc, r.left, r.top, nullptr);  // the caller's DC may be offset already
@@ -352,7 +357,6 @@ void TWinControl::WMPaint(TMessage& m) {
     g->Paint(canvas);
     RestoreDC(dc, saved);
   }
-  if (!m.WParam) EndPaint(FHandle, &ps);
   m.Result = 0;
 }
 
