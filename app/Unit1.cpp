@@ -58,7 +58,10 @@ void TForm1::Loaded() {
 
 void TForm1::FormCreate(TObject*) { SetText(GetText() + Version()); }
 
+bool TForm1::Silenced() const { return !HandleAllocated() || (Application && Application->Terminated()); }
+
 void TForm1::PlayVoice(const std::wstring& file) {
+  if (Silenced()) return;
   if (Platform.PlayVoiceFile) Platform.PlayVoiceFile(file);
 }
 
@@ -129,6 +132,8 @@ void TForm1::Button_ReadClick(TObject*) {
   // The readout works on a copy: keys pressed meanwhile change the display, not this.
   for (const std::wstring& file : ReadoutFiles(Display())) {
     Application->ProcessMessages();
+    // A click meanwhile may have closed the window or ended the program.
+    if (Silenced()) return;
     PlayVoice(file);
     Sleep(100);
   }

@@ -63,6 +63,9 @@ public:
   void Label2Click(TObject* Sender);
 
   void PlayVoice(const std::wstring& file);
+  // Once the window is gone or the program is ending, nothing more is
+  // spoken: a handler still running under a nested click plays no sound.
+  bool Silenced() const;
 
 private:
   std::wstring Display() const { return Edit1->GetText(); }

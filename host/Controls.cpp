@@ -3,6 +3,7 @@
 #include "host/WideText.h"
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 #include <stdexcept>
 #include <windowsx.h>
 
@@ -373,15 +374,18 @@ bool TWinControl::ReflectNotification(TMessage& m) {
 void TWinControl::WMPaint(TMessage& m) {
   // A DC in wParam asks for the picture there (printing, a skinner's
   // off-screen copy); otherwise the window's invalid part is painted.
-  PAINTSTRUCT ps{};
+  std::optional<TPaintDC> paint;
   HDC dc = HDC(m.WParam);
-  if (dc)
-    GetClipBox(dc, &ps.rcPaint);
-  else
-    dc = BeginPaint(FHandle, &ps);
+  RECT dirty{};
+  if (dc) {
+    GetClipBox(dc, &dirty);
+  } else {
+    paint.emplace(FHandle);
+    dc = paint->Get();
+    dirty = paint->PaintRect();
+  }
   PaintWindow(dc);
-  PaintControls(dc, ps.rcPaint);
-  if (!m.WParam) EndPaint(FHandle, &ps);
+  PaintControls(dc, dirty);
   m.Result = 0;
 }
 

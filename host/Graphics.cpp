@@ -2,6 +2,11 @@
 #include "host/Bitmap.h"
 #include <cwchar>
 
+namespace {
+// The raster operation that leaves the destination as it is.
+constexpr DWORD kRopDestination = 0x00AA0029;
+}  // namespace
+
 COLORREF ColorToRGB(TColor c) { return c < 0 ? GetSysColor(c & 0xFF) : COLORREF(c); }
 
 bool IdentToColor(const std::wstring& ident, TColor& c) {
@@ -135,5 +140,5 @@ void TCanvas::DrawKeyed(const RECT& dest, TBitmap& image, TColor key) {
   std::unique_ptr<TBitmap> mask = image.CreateMask(key);
   // Mask 1 (a key pixel) keeps the destination, 0 copies the image pixel.
   MaskBlt(FHandle, dest.left, dest.top, dest.right - dest.left, dest.bottom - dest.top, image.Canvas().Handle(), 0,
-          0, mask->Handle(), 0, 0, MAKEROP4(0x00AA0029, SRCCOPY));
+          0, mask->Handle(), 0, 0, MAKEROP4(kRopDestination, SRCCOPY));
 }

@@ -45,33 +45,24 @@ using TMemoryDC = TUniqueHandle<HDC, TMemDCTraits>;
 using TIconHandle = TUniqueHandle<HICON, TIconTraits>;
 using TMenuHandle = TUniqueHandle<HMENU, TMenuTraits>;
 
-// A DC from GetDC, given back with ReleaseDC.
-class TWindowDC {
+// A DC of a window given back with ReleaseDC: GetDC's (the client area) or
+// GetWindowDC's (the whole window, frame included).
+template <HDC(WINAPI* Acquire)(HWND)>
+class TReleasedDC {
 public:
-  explicit TWindowDC(HWND wnd) : FWnd(wnd), FDC(GetDC(wnd)) {}
-  ~TWindowDC() { if (FDC) ReleaseDC(FWnd, FDC); }
-  TWindowDC(const TWindowDC&) = delete;
-  TWindowDC& operator=(const TWindowDC&) = delete;
+  explicit TReleasedDC(HWND wnd) : FWnd(wnd), FDC(Acquire(wnd)) {}
+  ~TReleasedDC() { if (FDC) ReleaseDC(FWnd, FDC); }
+  TReleasedDC(const TReleasedDC&) = delete;
+  TReleasedDC& operator=(const TReleasedDC&) = delete;
   HDC Get() const { return FDC; }
 private:
   HWND FWnd;
   HDC FDC;
 };
+using TWindowDC = TReleasedDC<GetDC>;
+using TWholeWindowDC = TReleasedDC<GetWindowDC>;
 
-// A DC of the whole window from GetWindowDC, given back with ReleaseDC.
-class TNonClientDC {
-public:
-  explicit TNonClientDC(HWND wnd) : FWnd(wnd), FDC(GetWindowDC(wnd)) {}
-  ~TNonClientDC() { if (FDC) ReleaseDC(FWnd, FDC); }
-  TNonClientDC(const TNonClientDC&) = delete;
-  TNonClientDC& operator=(const TNonClientDC&) = delete;
-  HDC Get() const { return FDC; }
-private:
-  HWND FWnd;
-  HDC FDC;
-};
-
-// The DC of BeginPaint, ended with EndPaint.
+// The DC of a WM_PAINT, from BeginPaint, ended with EndPaint.
 class TPaintDC {
 public:
   explicit TPaintDC(HWND wnd) : FWnd(wnd), FDC(BeginPaint(wnd, &FPaint)) {}

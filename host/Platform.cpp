@@ -15,7 +15,7 @@ bool VersionAtLeast(int major, int minor) {
 }
 
 bool IsWinNT() {
-  static const bool nt = !(GetVersion() & 0x80000000u);
+  static const bool nt = !Win9xVersion(GetVersion());
   return nt;
 }
 

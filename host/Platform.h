@@ -1,5 +1,6 @@
 // Facts about the running Windows, read once.
 #pragma once
+#include <windows.h>
 
 struct TWindowsVersion {
   int Major = 0;
@@ -12,5 +13,7 @@ TWindowsVersion WindowsVersion();
 bool VersionAtLeast(int major, int minor);
 // An NT-family system (not the Windows 95 family).
 bool IsWinNT();
+// A GetVersion value of the Windows 95 family (its top bit set).
+inline bool Win9xVersion(DWORD version) { return version & 0x80000000u; }
 // A major version other than 6.
 bool NotWinVista();

@@ -21,10 +21,10 @@ The bitmaps, and the INI sections that use each of them:
   framebot.bmp      Personality Bottom       2 frames stacked
   textback.bmp      Personality TextBack     2 frames stacked, behind the caption text
   menubar.bmp       Personality menuBar      2 frames stacked
-  capclose.bmp      Button0 (close)          6 frames of 21 x 21
-  capmax.bmp        Button1 (maximise)       6 frames of 21 x 21
-  capmin.bmp        Button2 (minimise)       6 frames of 21 x 21
-  caphelp.bmp       Button3 (help)           6 frames of 21 x 21
+  capclose.bmp      Button0 (close)          6 frames (21 x 21 light, 27 x 19 dark)
+  capmax.bmp        Button1 (maximise)       6 frames (21 x 21 light, 27 x 19 dark)
+  capmin.bmp        Button2 (minimise)       6 frames (21 x 21 light, 27 x 19 dark)
+  caphelp.bmp       Button3 (help)           6 frames (21 x 21 light, 27 x 19 dark)
   mdicontrols.bmp   MDICONTROLS              3 buttons x 4 frames of 10 x 10
   buttons.bmp       Buttons Bitmap           5 frames
   checkbox.bmp      Buttons CheckButton      4 frames of 13 x 13
@@ -63,16 +63,35 @@ sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tools"))
 from skin_raster import MAGENTA, Img, darken, lighten, mix  # noqa: E402
 
-# Geometry of the window frame, shared by both skins.
-BORDER_SIDE = 4       # width of the left and right sides
-BORDER_BOTTOM = 4     # height of the bottom side
-TITLE_HEIGHT = 26     # height of the top side: outline, 24 px of title, separator
-RADIUS_TOP = 7        # rounded top corners
-RADIUS_BOTTOM = 5     # rounded bottom corners
-TOP_CAP = 6           # fixed ends of the top and bottom sides (TopHeight/BotHeight)
-SIDE_BOTTOM_CAP = 6   # fixed bottom end of the left and right sides
-CAPTION_BUTTON = 21   # caption buttons are 21 x 21
-CAPTION_BUTTON_Y = 2
+# Geometry of the window frame; each skin has its own, so that switching
+# skins changes the frame a window wears and not only its colours.
+class Geometry:
+    def __init__(self, side, bottom, title, radius_top, radius_bottom, button_w, button_h,
+                 button_y, button_gap, button_margin):
+        self.side = side                    # width of the left and right sides
+        self.bottom = bottom                # height of the bottom side
+        self.title = title                  # height of the top side: outline, title, separator
+        self.radius_top = radius_top        # rounded top corners
+        self.radius_bottom = radius_bottom  # rounded bottom corners
+        self.top_cap = 6                    # fixed ends of the top and bottom sides (TopHeight/BotHeight)
+        self.side_bottom_cap = 6            # fixed bottom end of the left and right sides
+        self.button_w = button_w            # caption buttons, one frame
+        self.button_h = button_h
+        self.button_y = button_y            # their top edge in the title
+        self.button_gap = button_gap        # pixels between two caption buttons
+        self.button_margin = button_margin  # pixels between the close button and the right side
+        self.icon_x = side + 2              # the window icon at the left of the title
+        self.icon_y = (title - 16) // 2
+        self.text_shift = side + 18         # the caption text starts right of the icon
+
+
+# Light: thin sides, a 26-pixel title, square buttons apart from each other.
+GEOMETRY_DEFAULT = Geometry(side=4, bottom=4, title=26, radius_top=7, radius_bottom=5,
+                            button_w=21, button_h=21, button_y=2, button_gap=1, button_margin=2)
+# Dark: wider sides, a taller title, wide flat buttons in one row that
+# touches the right side, centred on the title.
+GEOMETRY_DARK = Geometry(side=6, bottom=6, title=30, radius_top=4, radius_bottom=3,
+                         button_w=27, button_h=19, button_y=5, button_gap=0, button_margin=1)
 
 
 # ----------------------------------------------------------------------------
@@ -291,6 +310,7 @@ def triangle(img, cx, cy, size, direction, c, bg=None):
 def palette_default():
     p = {}
     p["name"] = "Porcelain"
+    p["geo"] = GEOMETRY_DEFAULT
     p["face"] = (232, 238, 246)
     p["face_light"] = (244, 247, 251)
     p["text"] = (28, 38, 56)
@@ -374,6 +394,7 @@ def palette_default():
 def palette_dark():
     p = {}
     p["name"] = "Graphite"
+    p["geo"] = GEOMETRY_DARK
     p["face"] = (48, 51, 58)
     p["face_light"] = (58, 62, 70)
     p["text"] = (232, 234, 238)
@@ -462,9 +483,10 @@ def frame_template(p, active):
     outline = p[pre + "title_outline"]
     sep = p[pre + "title_sep"]
     band, inner = p[pre + "frame_band"], p[pre + "frame_inner"]
-    side, bot, th = BORDER_SIDE, BORDER_BOTTOM, TITLE_HEIGHT
-    tw = side + TOP_CAP + 8 + TOP_CAP + side
-    tht = th + 8 + SIDE_BOTTOM_CAP
+    g = p["geo"]
+    side, bot, th = g.side, g.bottom, g.title
+    tw = side + g.top_cap + 8 + g.top_cap + side
+    tht = th + 8 + g.side_bottom_cap
     img = Img(tw, tht)
     grad = vgrad(1, th - 1, top, bottom)
 
@@ -483,8 +505,8 @@ def frame_template(p, active):
             return inner
         return band
 
-    draw_rrect(img, 0, 0, tw, tht, RADIUS_TOP, body, border=outline,
-               rb=RADIUS_BOTTOM, keyed=True)
+    draw_rrect(img, 0, 0, tw, tht, g.radius_top, body, border=outline,
+               rb=g.radius_bottom, keyed=True)
     return img
 
 
@@ -492,7 +514,8 @@ def frame_sides(p):
     act = frame_template(p, True)
     ina = frame_template(p, False)
     tw, tht = act.w, act.h
-    side, bot, th = BORDER_SIDE, BORDER_BOTTOM, TITLE_HEIGHT
+    g = p["geo"]
+    side, bot, th = g.side, g.bottom, g.title
     left = strip_h([t.crop(0, 0, side, tht) for t in (act, ina)])
     right = strip_h([t.crop(tw - side, 0, tw, tht) for t in (act, ina)])
     top = strip_v([t.crop(side, 0, tw - side, th) for t in (act, ina)])
@@ -504,18 +527,19 @@ def title_colour_at(p, active, y):
     pre = "" if active else "i"
     if y == 1:
         return p[pre + "title_sheen"]
-    return vgrad(1, TITLE_HEIGHT - 1, p[pre + "title_top"], p[pre + "title_bottom"])(0, y)
+    return vgrad(1, p["geo"].title - 1, p[pre + "title_top"], p[pre + "title_bottom"])(0, y)
 
 
 def text_back(p):
     """Behind the caption text: a soft rounded chip, drawn over the title."""
     frames = []
+    th = p["geo"].title
     for active in (True, False):
-        f = Img(24, TITLE_HEIGHT)
+        f = Img(24, th)
         col = p["textback"] if active else p["itextback"]
         for y in range(f.h):
             bg = title_colour_at(p, active, y)
-            test = lambda px, py: in_rrect(px, py, 0, 4, 24, TITLE_HEIGHT - 4, 8, 8)
+            test = lambda px, py: in_rrect(px, py, 0, 4, 24, th - 4, 8, 8)
             for x in range(f.w):
                 a = coverage(test, x, y)
                 if a > 0.05:
@@ -545,15 +569,16 @@ def menu_bar(p):
 
 
 def caption_glyph(f, kind, c, bg):
-    s = CAPTION_BUTTON
-    m = s / 2.0
+    """The glyph centred on the button, whatever its size."""
+    mx, my = f.w / 2.0, f.h / 2.0
+    x0, y0 = int(mx - 4.5), int(my - 4.5)
     if kind == "close":
         d = 4.0
-        draw_line(f, m - d, m - d, m + d, m + d, 1.5, c, bg)
-        draw_line(f, m - d, m + d, m + d, m - d, 1.5, c, bg)
+        draw_line(f, mx - d, my - d, mx + d, my + d, 1.5, c, bg)
+        draw_line(f, mx - d, my + d, mx + d, my - d, 1.5, c, bg)
     elif kind == "max":
         # a square outline, 9 x 9, with a thicker top edge
-        x0, y0, x1, y1 = 6, 6, 15, 15
+        x1, y1 = x0 + 9, y0 + 9
         for x in range(x0, x1):
             f.blend(x, y0, c, 1, bg)
             f.blend(x, y0 + 1, c, 1, bg)
@@ -562,33 +587,34 @@ def caption_glyph(f, kind, c, bg):
             f.blend(x0, y, c, 1, bg)
             f.blend(x1 - 1, y, c, 1, bg)
     elif kind == "min":
-        for x in range(6, 15):
-            f.blend(x, 13, c, 1, bg)
-            f.blend(x, 14, c, 1, bg)
+        for x in range(x0, x0 + 9):
+            f.blend(x, y0 + 7, c, 1, bg)
+            f.blend(x, y0 + 8, c, 1, bg)
     elif kind == "help":
         # a question mark: an arc, a short stem and a dot
         steps = 24
         pts = []
         for i in range(steps + 1):
             a = math.pi * (1.05 + 1.35 * i / steps)
-            pts.append((m + 3.0 * math.cos(a), 8.2 + 3.0 * math.sin(a)))
+            pts.append((mx + 3.0 * math.cos(a), my - 2.3 + 3.0 * math.sin(a)))
         for i in range(steps):
             draw_line(f, pts[i][0], pts[i][1], pts[i + 1][0], pts[i + 1][1], 1.5, c, bg)
         ex, ey = pts[-1]
-        draw_line(f, ex, ey, m, 12.6, 1.5, c, bg)
-        fill_circle(f, m, 15.6, 1.1, c, bg)
+        draw_line(f, ex, ey, mx, my + 2.1, 1.5, c, bg)
+        fill_circle(f, mx, my + 5.1, 1.1, c, bg)
 
 
 def caption_button(p, kind):
     """Six frames: 1 normal, 2 pressed, 3 hot, 4 inactive or disabled;
     5 and 6 repeat the hot and the normal look."""
-    s = CAPTION_BUTTON
+    g = p["geo"]
+    w, h = g.button_w, g.button_h
     frames = []
-    y_mid = CAPTION_BUTTON_Y + s // 2
+    y_mid = g.button_y + h // 2
     title_bg = title_colour_at(p, True, y_mid)
     ititle_bg = title_colour_at(p, False, y_mid)
     for state in ("normal", "pressed", "hot", "inactive"):
-        f = Img(s, s)
+        f = Img(w, h)
         glyph = p["cap_glyph"]
         bg = title_bg
         if state in ("hot", "pressed"):
@@ -599,7 +625,7 @@ def caption_button(p, kind):
                 back = p["cap_hot"] if state == "hot" else p["cap_pressed"]
                 if state == "pressed" and sum(back) > 500:
                     glyph = (30, 30, 30)
-            draw_rrect(f, 1, 1, s - 1, s - 1, 4, solid(back), keyed=True)
+            draw_rrect(f, 1, 1, w - 1, h - 1, 4, solid(back), keyed=True)
             bg = back
         elif state == "inactive":
             glyph = p["cap_glyph_inactive"]
@@ -1077,8 +1103,9 @@ def menu_item(p):
 
 
 def ini_text(p):
-    btn_close_x = BORDER_SIDE + 2 + CAPTION_BUTTON
-    step = CAPTION_BUTTON + 1
+    g = p["geo"]
+    btn_close_x = g.side + g.button_margin + g.button_w
+    step = g.button_w + g.button_gap
     L = []
     add = L.append
     add("; %s skin of the talking calculator" % p["name"])
@@ -1093,10 +1120,10 @@ def ini_text(p):
     add("; left and right sides TopHeight/BotHeight are the fixed ends along")
     add("; the side, for the top and bottom sides they are the fixed left and")
     add("; right ends.  Magenta corners give the window its rounded outline.")
-    for side, name, th, bh in (("Left", "framel.bmp", TITLE_HEIGHT, SIDE_BOTTOM_CAP),
-                               ("Right", "framer.bmp", TITLE_HEIGHT, SIDE_BOTTOM_CAP),
-                               ("Top", "frametop.bmp", TOP_CAP, TOP_CAP),
-                               ("Bottom", "framebot.bmp", TOP_CAP - 2, TOP_CAP - 2)):
+    for side, name, th, bh in (("Left", "framel.bmp", g.title, g.side_bottom_cap),
+                               ("Right", "framer.bmp", g.title, g.side_bottom_cap),
+                               ("Top", "frametop.bmp", g.top_cap, g.top_cap),
+                               ("Bottom", "framebot.bmp", g.top_cap - 2, g.top_cap - 2)):
         add("%s=%s" % (side, name))
         add("%sFrame=2" % side)
         add("%sTopHeight=%d" % (side, th))
@@ -1106,7 +1133,7 @@ def ini_text(p):
     add("; caption text: a chip behind it, white on the title colour")
     add("TextBack=textback.bmp")
     add("TextAlignment=0")
-    add("TextShift=22")
+    add("TextShift=%d" % g.text_shift)
     add("TextShiftVert=2")
     add("TextRightClip=%d" % (btn_close_x + 2 * step + 4))
     add("Textbackground=1")
@@ -1141,7 +1168,7 @@ def ini_text(p):
     for i, c in enumerate(p["custom"]):
         add("Color%d=%s" % (i, rgb_text(c)))
     add("")
-    add("; caption buttons: 6 frames of 21 x 21 (normal, pressed, hot,")
+    add("; caption buttons: 6 frames of %d x %d (normal, pressed, hot," % (g.button_w, g.button_h))
     add("; inactive, hot, normal), placed Xcoord pixels from the right edge")
     add("[Button0]")
     add("; close")
@@ -1149,7 +1176,7 @@ def ini_text(p):
     add("Action=0")
     add("Align=1")
     add("Xcoord=%d" % btn_close_x)
-    add("Ycoord=%d" % CAPTION_BUTTON_Y)
+    add("Ycoord=%d" % g.button_y)
     add("Visibility=0")
     add("")
     add("[Button1]")
@@ -1159,7 +1186,7 @@ def ini_text(p):
     add("Action=1")
     add("Align=1")
     add("Xcoord=%d" % (btn_close_x + step))
-    add("Ycoord=%d" % CAPTION_BUTTON_Y)
+    add("Ycoord=%d" % g.button_y)
     add("Visibility=0")
     add("Visibility1=6")
     add("")
@@ -1169,7 +1196,7 @@ def ini_text(p):
     add("Action=2")
     add("Align=1")
     add("Xcoord=%d" % (btn_close_x + 2 * step))
-    add("Ycoord=%d" % CAPTION_BUTTON_Y)
+    add("Ycoord=%d" % g.button_y)
     add("Visibility=8")
     add("")
     add("[Button3]")
@@ -1180,7 +1207,7 @@ def ini_text(p):
     add("Action=4")
     add("Align=1")
     add("Xcoord=%d" % (btn_close_x + step))
-    add("Ycoord=%d" % CAPTION_BUTTON_Y)
+    add("Ycoord=%d" % g.button_y)
     add("Visibility=10")
     add("Visibility1=10")
     add("")
@@ -1188,8 +1215,8 @@ def ini_text(p):
     add("; the window icon and system menu, at the left of the title")
     add("Action=3")
     add("Align=0")
-    add("Xcoord=6")
-    add("Ycoord=5")
+    add("Xcoord=%d" % g.icon_x)
+    add("Ycoord=%d" % g.icon_y)
     add("Visibility=0")
     add("")
     add("[MDICONTROLS]")

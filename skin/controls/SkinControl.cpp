@@ -171,7 +171,7 @@ void TSkinControl::PaintWindow(HDC DC) {
     PaintControl(DC, whole);
     return;
   }
-  TNonClientDC windowDC(FHandle);
+  TWholeWindowDC windowDC(FHandle);
   if (windowDC.Get()) PaintControl(windowDC.Get(), whole);
 }
 

@@ -59,9 +59,9 @@ void TSkinEdit::PrintBorder(HDC DC) {
   if (!GetWindowRect(FHandle, &r)) return;
   FWindowRect = r;
   const RECT whole{0, 0, r.right - r.left, r.bottom - r.top};
-  std::unique_ptr<TNonClientDC> own;
+  std::unique_ptr<TWholeWindowDC> own;
   if (!DC) {
-    own = std::make_unique<TNonClientDC>(FHandle);
+    own = std::make_unique<TWholeWindowDC>(FHandle);
     DC = own->Get();
   }
   if (!DC || Borderless(FHandle, whole, 2)) return;

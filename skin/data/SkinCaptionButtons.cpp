@@ -16,7 +16,8 @@ std::vector<std::string> CaptionButtonSections(const TSkinSource& source) {
   std::vector<std::string> kept;
   for (const std::string& name : source.Sections()) {
     if (!IsCaptionButtonSection(UpperAscii(name))) continue;
-    if (source.Int(name, "Action", 0) == -1 && source.Int(name, "Visibility", -1) != 0) continue;
+    if (source.Int(name, "Action", caClose) == caHidden && source.Int(name, "Visibility", bvUndefined) != bvAlways)
+      continue;
     kept.push_back(name);
   }
   return kept;
@@ -34,21 +35,22 @@ void DeriveFrameCount(TDataSkinSysButton& button) {
     button.FrameCount = int64_t(image.Width()) * 5 <= int64_t(image.Height()) * 19 ? 3 : 6;
     if (button.Action < 0) button.FrameCount = 6;
   }
-  if (button.Action == 3 || button.Action == 11) button.Image->SetSize(0, 0);
+  if (button.Action == caSystemMenu || button.Action == caIcon) button.Image->SetSize(0, 0);
 }
 
 std::unique_ptr<TDataSkinSysButton> LoadCaptionButton(const TSkinSource& s, const std::string& section,
                                                       std::optional<POINT>& restorePosition) {
   auto button = std::make_unique<TDataSkinSysButton>(ElementName(UpperAscii(section)));
-  button->Action = s.Int(section, "Action", 0);
-  button->Align = s.Int(section, "Align", 0);
+  button->Action = s.Int(section, "Action", caClose);
+  button->Align = s.Int(section, "Align", baLeft);
   button->Xcoord = s.Int(section, "Xcoord", 0);
   button->Ycoord = s.Int(section, "Ycoord", 0);
-  button->Visibility = s.Int(section, "Visibility", 0);
-  button->Visibility1 = s.Int(section, "Visibility1", button->Action == -1 ? -1 : 0);
-  if (button->Action == 1 && button->Visibility == 2) restorePosition = POINT{button->Xcoord, button->Ycoord};
+  button->Visibility = s.Int(section, "Visibility", bvAlways);
+  button->Visibility1 = s.Int(section, "Visibility1", button->Action == caHidden ? bvUndefined : bvAlways);
+  if (button->Action == caMaximize && button->Visibility == bvNotMaximized)
+    restorePosition = POINT{button->Xcoord, button->Ycoord};
   // An Action 4 button before any Action 1 / Visibility 2 one keeps its own position.
-  if (button->Action == 4 && restorePosition) {
+  if (button->Action == caHelp && restorePosition) {
     button->Xcoord = restorePosition->x;
     button->Ycoord = restorePosition->y;
   }
@@ -66,8 +68,9 @@ void AppendMdiButtons(TSkinState& skin, const TSkinSource& source, const std::ws
   const int cell = controls.Width() / 12;
   for (int i = 0; i < 3; ++i) {
     auto button = std::make_unique<TDataSkinSysButton>(name);
-    button->Action = 7 + i;
-    button->Align = button->Visibility = button->Visibility1 = 100;
+    button->Action = caMDIMinimize + i;
+    button->Align = baMDIMenuBar;
+    button->Visibility = button->Visibility1 = bvMDIChildMaximized;
     button->FrameCount = 4;
     if (!controls.Empty()) {
       CutBitmap(*button->Image, controls, RECT{4 * cell * i, 0, 4 * cell * (i + 1), controls.Height()});

@@ -22,36 +22,37 @@ POINT MessagePoint(LPARAM lparam) { return {GET_X_LPARAM(lparam), GET_Y_LPARAM(l
 bool TWinSkinForm::IsButtonVisible(int index) {
   TWinSysButton& b = *CaptionButtons.at(size_t(index));
   const TDataSkinSysButton& e = *b.Element;
-  const bool maxBox = BorderIcons & 1, minBox = BorderIcons & 2, help = BorderIcons & 4, sysMenu = BorderIcons & 8;
+  const bool maxBox = BorderIcons & ciMaximizeBox, minBox = BorderIcons & ciMinimizeBox;
+  const bool help = BorderIcons & ciContextHelp, sysMenu = BorderIcons & ciSystemMenu;
   auto test = [&](int code, bool first) -> bool {
     switch (code) {
-      case -1: return false;
-      case 0: return true;
-      case 1: return WindowState == 1;
-      case 2: return WindowState != 1;
-      case 3: return Active;
-      case 4: return !Active;
-      case 5: return false;
-      case 6: return first ? (minBox || maxBox) && sysMenu : minBox || maxBox;
-      case 7: return !maxBox;
-      case 8: return first ? (minBox || maxBox) && sysMenu : (minBox ? true : maxBox);
-      case 9: return !minBox;
-      case 10: return first ? help && !minBox && !maxBox : help;
-      case 100: return false;  // no skinned menu bar carries the MDI buttons
-      case 200: return BorderKind == 3 && !IsDialog;
+      case bvUndefined: return false;
+      case bvAlways: return true;
+      case bvMaximized: return WindowState == wsMaximized;
+      case bvNotMaximized: return WindowState != wsMaximized;
+      case bvActive: return Active;
+      case bvInactive: return !Active;
+      case bvNever: return false;
+      case bvMinMaxBoxAndMenu: return first ? (minBox || maxBox) && sysMenu : minBox || maxBox;
+      case bvNoMaximizeBox: return !maxBox;
+      case bvMinOrMaxBoxAndMenu: return first ? (minBox || maxBox) && sysMenu : (minBox ? true : maxBox);
+      case bvNoMinimizeBox: return !minBox;
+      case bvHelpOnly: return first ? help && !minBox && !maxBox : help;
+      case bvMDIChildMaximized: return false;  // no skinned menu bar carries the MDI buttons
+      case bvDialogFrame: return BorderKind == bkDialog && !IsDialog;
       default:
-        if (code >= 201 && code <= 999) return true;
-        if (code >= 1000 && code <= 2000)
+        if (code >= bvShownFirst && code <= bvShownLast) return true;
+        if (code >= bvAskWindowFirst && code <= bvAskWindowLast)
           return first ? SendMessageA(Handle, WM_SKIN_BUTTONVISIBLE, WPARAM(code), LPARAM(e.Action)) > 0 : true;
         return false;
     }
   };
   bool visible = test(e.Visibility, true) && test(e.Visibility1, false);
   switch (e.Action) {
-    case 0: if (!sysMenu) visible = false; break;
-    case 1: b.Enabled = maxBox && sysMenu; break;
-    case 2: b.Enabled = minBox && sysMenu; break;
-    case 3: case 11: case 12: if (BorderKind == 3) visible = false; break;
+    case caClose: if (!sysMenu) visible = false; break;
+    case caMaximize: b.Enabled = maxBox && sysMenu; break;
+    case caMinimize: b.Enabled = minBox && sysMenu; break;
+    case caSystemMenu: case caIcon: case caSystemMenuToo: if (BorderKind == bkDialog) visible = false; break;
   }
   b.Visible = visible;
   return visible;
@@ -59,13 +60,13 @@ bool TWinSkinForm::IsButtonVisible(int index) {
 
 TNCObject* TWinSkinForm::ObjectAt(POINT p) {
   for (auto& b : CaptionButtons)
-    if (b->Visible && b->Element->Action >= 0 && PtInRect(&b->Bounds, p)) return b.get();
+    if (b->Visible && b->Element->Action >= caClose && PtInRect(&b->Bounds, p)) return b.get();
   return nullptr;
 }
 
 POINT TWinSkinForm::ToWindowPoint(POINT p) const {
   ScreenToClient(Handle, &p);
-  if (!(FormKind == 2 && WindowState == 2)) {
+  if (!(FormKind == fkMDIChild && WindowState == wsMinimized)) {
     p.x += BorderLeft;
     p.y += BorderTop + MenuBarHeight;
   }
@@ -112,7 +113,7 @@ void TWinSkinForm::WMNCLButtonDown(TMessage& m) {
     return;
   }
   // A maximized window cannot be dragged by its title.
-  if (WindowState == 1 && Active && m.WParam == HTCAPTION) m.WParam = HTMENU;
+  if (WindowState == wsMaximized && Active && m.WParam == HTCAPTION) m.WParam = HTMENU;
   CallDefault(m);
 }
 
@@ -134,16 +135,16 @@ void TWinSkinForm::WMNCLButtonUp(TMessage& m) {
 void TWinSkinForm::WMNCLButtonDblClk(TMessage& m) {
   if (TNCObject* object = ObjectAt(ToWindowPoint(MessagePoint(m.LParam)))) {
     auto* button = dynamic_cast<TWinSysButton*>(object);
-    if (button && (button->Element->Action == 3 || button->Element->Action == 11)) {
+    if (button && (button->Element->Action == caSystemMenu || button->Element->Action == caIcon)) {
       HoverTimer->SetEnabled(false);
       PostMessageW(Handle, WM_SYSCOMMAND, SC_CLOSE, 0);
     }
     m.Result = 0;
     return;
   }
-  if (WindowState == 1 || WindowState == 2)
+  if (WindowState == wsMaximized || WindowState == wsMinimized)
     Restore();
-  else if (BorderIcons & 1)
+  else if (BorderIcons & ciMaximizeBox)
     ToggleMaximize();
   else
     CallDefault(m);
@@ -151,7 +152,7 @@ void TWinSkinForm::WMNCLButtonDblClk(TMessage& m) {
 
 void TWinSkinForm::WMNCRButtonDown(TMessage& m) {
   HideHint();
-  if (m.WParam == HTCAPTION && FormKind != 2) {
+  if (m.WParam == HTCAPTION && FormKind != fkMDIChild) {
     POINT p;
     GetCursorPos(&p);
     ShowSystemMenu(p);
@@ -162,7 +163,7 @@ void TWinSkinForm::WMNCRButtonDown(TMessage& m) {
 }
 
 bool TWinSkinForm::WMSysCommand(TMessage& m) {
-  if ((m.WParam & 0xFFF0) != SC_KEYMENU) return false;
+  if (SysCommand(m.WParam) != SC_KEYMENU) return false;
   const LPARAM key = m.LParam;
   if (key == ' ') {
     // Alt+Space: the system menu at the top-left of the client area; the
@@ -184,27 +185,27 @@ bool TWinSkinForm::WMSysCommand(TMessage& m) {
 void TWinSkinForm::RunAction(TWinSysButton& button, POINT screen) {
   const int action = button.Element->Action;
   switch (action) {
-    case 0:
+    case caClose:
       if (SystemMenu && GetMenuState(SystemMenu, SC_CLOSE, MF_BYCOMMAND) != UINT(-1)) {
         HoverTimer->SetEnabled(false);
         PostMessageW(Handle, WM_SYSCOMMAND, SC_CLOSE, 0);
       }
       break;
-    case 1: case 22:
+    case caMaximize: case caMaximizeToo:
       if (button.Enabled) ToggleMaximize();
       break;
-    case 2: case 23:
+    case caMinimize: case caMinimizeToo:
       if (button.Enabled) ToggleMinimize();
       break;
-    case 3: case 11: case 12:
+    case caSystemMenu: case caIcon: case caSystemMenuToo:
       ShowSystemMenu({screen.x + 1, screen.y + 1});
       break;
-    case 4:
+    case caHelp:
       PostMessageW(Handle, WM_SYSCOMMAND, SC_CONTEXTHELP, 0);
       break;
-    case 7: case 60: SendToActiveMDIChild(SC_MINIMIZE); break;
-    case 8: case 61: SendToActiveMDIChild(SC_RESTORE); break;
-    case 9: case 62: SendToActiveMDIChild(SC_CLOSE); break;
+    case caMDIMinimize: case caMDIMinimizeToo: SendToActiveMDIChild(SC_MINIMIZE); break;
+    case caMDIRestore: case caMDIRestoreToo: SendToActiveMDIChild(SC_RESTORE); break;
+    case caMDIClose: case caMDICloseToo: SendToActiveMDIChild(SC_CLOSE); break;
     default:
       PostMessageW(Handle, WM_SKIN_BUTTONACTION, WPARAM(action), 0);
       break;
@@ -212,33 +213,33 @@ void TWinSkinForm::RunAction(TWinSysButton& button, POINT screen) {
 }
 
 void TWinSkinForm::SendToActiveMDIChild(WPARAM command) {
-  if (FormKind != 1 || !MDIClientWindow) return;
+  if (FormKind != fkMDIParent || !MDIClientWindow) return;
   if (HWND active = HWND(SendMessageW(MDIClientWindow, WM_MDIGETACTIVE, 0, 0)))
     SendMessageW(active, WM_SYSCOMMAND, command, 0);
 }
 
 void TWinSkinForm::ToggleMaximize() {
-  if (WindowState == 1) {
+  if (WindowState == wsMaximized) {
     Restore();
     return;
   }
-  if (FormKind == 2 && SkinManager) SkinManager->SetMDIMaximized(true);
-  WindowState = 1;
+  if (FormKind == fkMDIChild && SkinManager) SkinManager->SetMDIMaximized(true);
+  WindowState = wsMaximized;
   PostMessageW(Handle, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
   HotObject = nullptr;
 }
 
 void TWinSkinForm::Restore() {
-  WindowState = 0;
+  WindowState = wsNormal;
   PostMessageW(Handle, WM_SYSCOMMAND, SC_RESTORE, 0);
 }
 
 void TWinSkinForm::ToggleMinimize() {
-  if (WindowState == 2) {
+  if (WindowState == wsMinimized) {
     Restore();
     return;
   }
-  WindowState = 2;
+  WindowState = wsMinimized;
   CaptionStyle(false);
   PostMessageW(Handle, WM_SYSCOMMAND, SC_MINIMIZE, 0);
 }

@@ -48,7 +48,7 @@ TSkinControl* TWinSkinForm::SkinnerOfChildIn(const TMessage& m) const {
 void TWinSkinForm::FreeControlSkinners() {
   while (!ControlSkinners.empty()) {
     TSkinControl* skinner = ControlSkinners.front();
-    if (State != 4 && skinner->Status() != ssWindowGone) skinner->Detach();
+    if (State != skDestroying && skinner->Status() != ssWindowGone) skinner->Detach();
     skinner->Release();  // leaves the list as it goes
     RemoveControlSkinner(skinner);
   }

@@ -9,17 +9,32 @@
 #include "skin/form/WinSysButton.h"
 #include "skin/manager/SkinManage.h"
 #include <algorithm>
+#include <optional>
 
 namespace {
+// Caption text alignment of the title element.
+enum TTitleAlign { taStart = 0, taCentre = 1, taEnd = 2 };
+// How far a dialog's caption text moves left, into the room of the icon it lacks.
+constexpr int kDialogIconRoom = 16;
+
 int FrameCountOf(const TDataSkinObject& e) { return e.FrameCount < 1 ? 1 : e.FrameCount; }
 bool HasImage(const TDataSkinObject* e) { return e && e->Image && !e->Image->Empty(); }
 int ImageWidth(const TDataSkinObject* e) { return HasImage(e) ? e->Image->Width() : 0; }
 int ImageHeight(const TDataSkinObject* e) { return HasImage(e) ? e->Image->Height() : 0; }
 }  // namespace
 
+bool TWinSkinForm::WantsSkinFrame() const {
+  const TSkinData& s = *SkinData;
+  // A skin with no frame image at all leaves the system's frame.
+  const bool frameImages = HasImage(s.FrameSideLeft.get()) || HasImage(s.FrameSideTop.get()) ||
+                           HasImage(s.FrameSideRight.get()) || HasImage(s.FrameSideBottom.get());
+  if (!s.Has(xcMainMenu) || !frameImages) return false;
+  return !(FormKind == fkMDIChild && s.Has(xoMDIChildBorder));
+}
+
 void TWinSkinForm::SetupFrame() {
   if (SkinData->NoSkinLoaded) return;
-  if (BorderKind == 2) {
+  if (BorderKind == bkNoCaption) {
     BorderLeft = BorderTop = BorderRight = BorderBottom = MenuBarHeight = 0;
   } else {
     const TSkinData& s = *SkinData;
@@ -71,7 +86,7 @@ void TWinSkinForm::CalcClientArea(TMessage& m) {
     m.Result = 0;
     return;
   }
-  if ((FormKind == 2 && WindowState != 0) || BorderKind == 2) {
+  if ((FormKind == fkMDIChild && WindowState != wsNormal) || BorderKind == bkNoCaption) {
     p->rgrc[1] = p->rgrc[0];
     m.Result = WVR_VALIDRECTS;
     return;
@@ -88,8 +103,8 @@ void TWinSkinForm::CalcClientArea(TMessage& m) {
 }
 
 void TWinSkinForm::ResizeToFrame(bool fromWindowRect) {
-  if (WindowState == 1) {
-    SetWindowPos(Handle, nullptr, 0, 0, 0, 0, 0x37);
+  if (WindowState == wsMaximized) {
+    RecalcFrame();
     return;
   }
   RECT client{};
@@ -98,7 +113,7 @@ void TWinSkinForm::ResizeToFrame(bool fromWindowRect) {
   auto* form = dynamic_cast<TForm*>(Form);
   if (!fromWindowRect && form && form->GetClientWidth() > 0 && form->GetClientHeight() > 0) {
     clientWidth = form->GetClientWidth();
-    clientHeight = form->GetClientHeight() - (FormKind == 2 ? 0 : MenuBarHeight);
+    clientHeight = form->GetClientHeight() - (FormKind == fkMDIChild ? 0 : MenuBarHeight);
   }
   int width = clientWidth + BorderLeft + BorderRight;
   const int height = clientHeight + BorderTop + BorderBottom + MenuBarHeight;
@@ -106,14 +121,13 @@ void TWinSkinForm::ResizeToFrame(bool fromWindowRect) {
     // The caption must fit: widen the dialog and move its controls to the middle.
     std::wstring text(size_t(GetWindowTextLengthW(Handle)) + 1, L'\0');
     text.resize(size_t(GetWindowTextW(Handle, text.data(), int(text.size()))));
-    HDC dc = GetDC(Handle);
     {
-      TSelectObject font(dc, CaptionFont.Get());
+      TWindowDC dc(Handle);
+      TSelectObject font(dc.Get(), CaptionFont.Get());
       SIZE size{};
-      GetTextExtentPoint32W(dc, text.c_str(), int(text.size()), &size);
+      GetTextExtentPoint32W(dc.Get(), text.c_str(), int(text.size()), &size);
       CaptionTextWidth = size.cx;
     }
-    ReleaseDC(Handle, dc);
     const int needed = SkinData->Title->LeftWidth + CaptionTextWidth + SkinData->Title->RightWidth;
     if (width < needed) {
       const int shift = (needed - width) / 2;
@@ -134,7 +148,7 @@ void TWinSkinForm::ResizeToFrame(bool fromWindowRect) {
 void TWinSkinForm::WMNCPaint(TMessage& m) {
   CaptionStyle(true);
   if (SkinData->FramePaintEnabled) {
-    if (IsMaximizedMDIChild() || BorderKind == 2) {
+    if (IsMaximizedMDIChild() || BorderKind == bkNoCaption) {
       CallDefault(m);
       return;
     }
@@ -150,28 +164,33 @@ void TWinSkinForm::WMNCActivate(TMessage& m) {
     HideHint();
     HoverTime = 0;
   }
-  if (FormKind == 2) CallDefault(m);
+  if (FormKind == fkMDIChild) CallDefault(m);
   if (!IsMaximizedMDIChild()) PaintFrame(nullptr);
   m.Result = 1;
 }
 
 void TWinSkinForm::PaintFrame(HDC dc) {
-  if (!SkinScratchBitmap() || (State != 1 && State != 3) || BorderKind == 2 || IsMaximizedMDIChild()) return;
-  HDC own = nullptr;
-  if (!dc) dc = own = GetWindowDC(Handle);
+  if (!FrameSkinned || !SkinScratchBitmap() || (State != skActive && State != skReskinning) ||
+      BorderKind == bkNoCaption || IsMaximizedMDIChild())
+    return;
+  std::optional<TWholeWindowDC> own;
+  if (!dc) {
+    own.emplace(Handle);
+    dc = own->Get();
+  }
   if (!dc) return;
   try {
     GetWindowRect(Handle, &WindowRect);
     const int W = WindowRect.right - WindowRect.left, H = WindowRect.bottom - WindowRect.top;
     PaintSize = {W, H};
     HotObject = nullptr;
-    for (auto& b : CaptionButtons) b->ButtonState = 1;
-    if (WindowState == 2) {
+    for (auto& b : CaptionButtons) b->ButtonState = nsNormal;
+    if (WindowState == wsMinimized) {
       PaintTitle(dc);
     } else {
-      PaintBorderPiece(1, {0, 0, BorderLeft, H}, dc);
-      PaintBorderPiece(2, {W - BorderRight, 0, W, H}, dc);
-      PaintBorderPiece(4, {BorderLeft, H - BorderBottom, W - BorderRight, H}, dc);
+      PaintBorderPiece(bpLeft, {0, 0, BorderLeft, H}, dc);
+      PaintBorderPiece(bpRight, {W - BorderRight, 0, W, H}, dc);
+      PaintBorderPiece(bpBottom, {BorderLeft, H - BorderBottom, W - BorderRight, H}, dc);
       PaintTitle(dc);
       if (MenuBarHeight > 0) {
         RECT strip{BorderLeft, BorderTop, W - BorderRight, BorderTop + MenuBarHeight};
@@ -182,20 +201,19 @@ void TWinSkinForm::PaintFrame(HDC dc) {
     // The frame keeps its last picture.
   }
   HotObject = nullptr;
-  if (own) ReleaseDC(Handle, own);
 }
 
-void TWinSkinForm::PaintBorderPiece(int index, const RECT& r, HDC dc) {
+void TWinSkinForm::PaintBorderPiece(TBorderPiece index, const RECT& r, HDC dc) {
   if (r.right < 0 || r.bottom < 0) return;
-  TDataSkinObject* element = index == 1   ? SkinData->FrameSideLeft.get()
-                             : index == 2 ? SkinData->FrameSideRight.get()
-                             : index == 3 ? SkinData->FrameSideTop.get()
-                                          : SkinData->FrameSideBottom.get();
+  TDataSkinObject* element = index == bpLeft    ? SkinData->FrameSideLeft.get()
+                             : index == bpRight ? SkinData->FrameSideRight.get()
+                             : index == bpTop   ? SkinData->FrameSideTop.get()
+                                                : SkinData->FrameSideBottom.get();
   if (!HasImage(element)) return;
   const int frames = FrameCountOf(*element);
   const int frame = Active || frames == 1 ? 1 : 2;
   std::unique_ptr<TBitmap> piece =
-      ComposeNineSlice(r, *element->Image, SkinMargins(*element), index > 2, element->Tile != 1, frames, frame);
+      ComposeNineSlice(r, *element->Image, SkinMargins(*element), index >= bpTop, element->Tile != 1, frames, frame);
   if (!piece || piece->Empty()) return;
   BitBlt(dc, r.left, r.top, piece->Width(), piece->Height(), piece->Canvas().Handle(), 0, 0, SRCCOPY);
 }
@@ -203,11 +221,11 @@ void TWinSkinForm::PaintBorderPiece(int index, const RECT& r, HDC dc) {
 void TWinSkinForm::PaintTitle(HDC dc) {
   const int W = WindowRect.right - WindowRect.left, H = WindowRect.bottom - WindowRect.top;
   RECT title;
-  const int bufferHeight = WindowState == 2 ? H : BorderTop;
+  const int bufferHeight = WindowState == wsMinimized ? H : BorderTop;
   if (W <= 0 || bufferHeight <= 0) return;
   if (TitleBuffer.Width() != W || TitleBuffer.Height() != bufferHeight) TitleBuffer.SetSize(W, bufferHeight);
   HDC buffer = TitleBuffer.Canvas().Handle();
-  if (WindowState == 2) {
+  if (WindowState == wsMinimized) {
     TitleBuffer.Canvas().BrushColor = SkinData->SkinColours[3];
     TitleBuffer.Canvas().FillRect({0, 0, W, H});
     title = {0, 0, W, BorderTop};
@@ -215,7 +233,7 @@ void TWinSkinForm::PaintTitle(HDC dc) {
     BitBlt(buffer, 0, 0, W, BorderTop, dc, 0, 0, SRCCOPY);
     title = {BorderLeft, 0, W - BorderRight, BorderTop};
   }
-  PaintBorderPiece(3, title, buffer);
+  PaintBorderPiece(bpTop, title, buffer);
   PaintCaptionText(TitleBuffer.Canvas(), title);
   LayoutCaptionButtons();
   PaintCaptionButtons(buffer);
@@ -240,7 +258,7 @@ void TWinSkinForm::PaintCaptionText(TCanvas& canvas, const RECT& T) {
 
   int reserve = 0;
   for (auto& b : CaptionButtons)
-    if (b->Element->Align == 1 && b->HasPicture() && b->Visible) reserve = std::max(reserve, b->Element->Xcoord);
+    if (b->Element->Align == baRight && b->HasPicture() && b->Visible) reserve = std::max(reserve, b->Element->Xcoord);
 
   TSelectObject font(dc, CaptionFont.Get());
   const int oldMode = SetBkMode(dc, TRANSPARENT);
@@ -254,13 +272,13 @@ void TWinSkinForm::PaintCaptionText(TCanvas& canvas, const RECT& T) {
   const int TL = T.left, TR = T.right;
   int dx = 0;
   if (!RightToLeft) {
-    if (title.TextAlignment == 0) dx = title.LeftWidth;
-    else if (title.TextAlignment == 1) dx = (TR - TL - w) / 2;
-    else if (title.TextAlignment == 2) dx = TR - title.RightWidth - TL - w;
+    if (title.TextAlignment == taStart) dx = title.LeftWidth;
+    else if (title.TextAlignment == taCentre) dx = (TR - TL - w) / 2;
+    else if (title.TextAlignment == taEnd) dx = TR - title.RightWidth - TL - w;
   } else {
-    if (title.TextAlignment == 0) dx = TR - reserve - TL - w;
-    else if (title.TextAlignment == 1) dx = (TR - reserve - TL - w) / 2;
-    else if (title.TextAlignment == 2) dx = title.LeftWidth;
+    if (title.TextAlignment == taStart) dx = TR - reserve - TL - w;
+    else if (title.TextAlignment == taCentre) dx = (TR - reserve - TL - w) / 2;
+    else if (title.TextAlignment == taEnd) dx = title.LeftWidth;
   }
   const int dy = ((T.bottom - T.top) - textHeight) / 2 + title.TopHeight / 2;
   OffsetRect(&B, dx, dy);
@@ -272,7 +290,8 @@ void TWinSkinForm::PaintCaptionText(TCanvas& canvas, const RECT& T) {
   } else {
     B.right = std::min<LONG>(B.right, TR - title.RightWidth);
   }
-  if (BorderKind == 3 && title.TextAlignment == 0) B.left -= 16;
+  // Dialogs have no icon.
+  if (BorderKind == bkDialog && title.TextAlignment == taStart) B.left -= kDialogIconRoom;
   TitleTextArea = B;
 
   if (HasImage(&title))
@@ -280,7 +299,8 @@ void TWinSkinForm::PaintCaptionText(TCanvas& canvas, const RECT& T) {
                         {title.TXTBackleft, 0, title.TXTBackRight, 0}, true, true, 2, Active ? 1 : 2);
   B.left += title.TXTBackleft;
   B.right -= title.TXTBackRight;
-  DrawTextWide(dc, text, &B, RightToLeft ? 0x28822 : 0x8820);
+  const UINT format = DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS;
+  DrawTextWide(dc, text, &B, RightToLeft ? format | DT_RIGHT | DT_RTLREADING : format);
   TextRect = B;
   SetBkMode(dc, oldMode);
 }
@@ -295,11 +315,11 @@ void TWinSkinForm::LayoutCaptionButtons() {
     const int bw = b.Picture()->Width() / b.Frames(), bh = b.Picture()->Height();
     POINT at{0, 0};
     switch (e.Align) {
-      case 0: at = {e.Xcoord, e.Ycoord}; break;
-      case 1: at = {W - e.Xcoord, e.Ycoord}; break;
-      case 2: case 8: at = {TitleTextArea.left - bw - e.Xcoord, e.Ycoord}; break;
-      case 3: case 9: at = {TitleTextArea.right + e.Xcoord, e.Ycoord}; break;
-      case 100: at = {W - e.Xcoord - BorderRight, BorderTop + (MenuBarHeight - bh) / 2}; break;
+      case baLeft: at = {e.Xcoord, e.Ycoord}; break;
+      case baRight: at = {W - e.Xcoord, e.Ycoord}; break;
+      case baBeforeText: case baBeforeTextToo: at = {TitleTextArea.left - bw - e.Xcoord, e.Ycoord}; break;
+      case baAfterText: case baAfterTextToo: at = {TitleTextArea.right + e.Xcoord, e.Ycoord}; break;
+      case baMDIMenuBar: at = {W - e.Xcoord - BorderRight, BorderTop + (MenuBarHeight - bh) / 2}; break;
       default: break;
     }
     b.Bounds = {at.x, at.y, at.x + bw, at.y + bh};
@@ -309,12 +329,12 @@ void TWinSkinForm::LayoutCaptionButtons() {
 void TWinSkinForm::PaintCaptionButtons(HDC dc) {
   for (auto& bp : CaptionButtons) {
     TWinSysButton& b = *bp;
-    if (!b.Visible || !b.HasPicture() || b.Element->Align == 100) continue;
+    if (!b.Visible || !b.HasPicture() || b.Element->Align == baMDIMenuBar) continue;
     if (b.IsIcon()) {
       PaintCaptionIcon(dc, b.Bounds);
       continue;
     }
-    const int frame = b.Frames() < 4 || (Active && b.Enabled) ? 1 : 4;
+    const int frame = b.Frames() < nsDisabled || (Active && b.Enabled) ? nsNormal : nsDisabled;
     DrawFrameStretched(dc, b.Bounds, *b.Picture(), true, b.Frames(), frame);
   }
 }
@@ -338,12 +358,12 @@ void TWinSkinForm::PaintCaptionIcon(HDC dc, const RECT& bounds) {
 }
 
 void TWinSkinForm::UpdateRegion() {
-  if (State == 6 || !FrameSkinned) return;
+  if (State == skGone || !FrameSkinned) return;
   RECT wr{};
   GetWindowRect(Handle, &wr);
   const int W = wr.right - wr.left, H = wr.bottom - wr.top;
-  if (W <= 0 || H <= 0 || (FormKind == 2 && WindowState != 0)) return;
-  if (W == RegionSize.cx && H == RegionSize.cy && FormKind != 2 && State != 3) return;
+  if (W <= 0 || H <= 0 || (FormKind == fkMDIChild && WindowState != wsNormal)) return;
+  if (W == RegionSize.cx && H == RegionSize.cy && FormKind != fkMDIChild && State != skReskinning) return;
   const TSkinData& s = *SkinData;
   auto trans = [](const std::unique_ptr<TDataSkinBorder>& e) { return e ? e->Trans : 0; };
   if (!trans(s.FrameSideLeft) && !trans(s.FrameSideRight) && !trans(s.FrameSideTop) && !trans(s.FrameSideBottom)) {
@@ -357,9 +377,9 @@ void TWinSkinForm::UpdateRegion() {
   }
   RegionSize = {W, H};
   TRegionHandle region(CreateRectRgn(BorderLeft, BorderTop, W - BorderRight, H - BorderBottom));
-  if (BorderKind != 2) {
+  if (BorderKind != bkNoCaption) {
     TBitmap scratch;
-    auto shaped = [&](int index, int w, int h, int x, int y) {
+    auto shaped = [&](TBorderPiece index, int w, int h, int x, int y) {
       scratch.SetSize(w, h);
       scratch.Canvas().BrushColor = kSkinKeyColour;
       scratch.Canvas().FillRect({0, 0, w, h});
@@ -367,17 +387,17 @@ void TWinSkinForm::UpdateRegion() {
       return RegionFromBitmap(scratch, x, y, kSkinKeyColour, 1, 1, 1);
     };
     TRegionHandle left = s.FrameSideLeft && s.FrameSideLeft->Trans == 1 && H > 1 && BorderLeft > 0
-                             ? shaped(1, BorderLeft, H, 0, 0)
+                             ? shaped(bpLeft, BorderLeft, H, 0, 0)
                              : TRegionHandle(CreateRectRgn(0, 0, BorderLeft, H));
     TRegionHandle right = s.FrameSideRight && s.FrameSideRight->Trans == 1 && H > 1 && BorderRight > 0
-                              ? shaped(2, BorderRight, H, W - BorderRight, 0)
+                              ? shaped(bpRight, BorderRight, H, W - BorderRight, 0)
                               : TRegionHandle(CreateRectRgn(W - BorderRight, 0, W, H));
     const int midWidth = W - BorderLeft - BorderRight;
     TRegionHandle bottom = s.FrameSideBottom && s.FrameSideBottom->Trans == 1 && BorderBottom >= 2 && midWidth > 0
-                               ? shaped(4, midWidth, BorderBottom, BorderLeft, H - BorderBottom)
+                               ? shaped(bpBottom, midWidth, BorderBottom, BorderLeft, H - BorderBottom)
                                : TRegionHandle(CreateRectRgn(BorderLeft, H - BorderBottom, W - BorderRight, H));
     TRegionHandle top = s.FrameSideTop && s.FrameSideTop->Trans == 1 && BorderTop > 1 && midWidth > 0
-                            ? shaped(3, midWidth, BorderTop, BorderLeft, 0)
+                            ? shaped(bpTop, midWidth, BorderTop, BorderLeft, 0)
                             : TRegionHandle(CreateRectRgn(BorderLeft, 0, W - BorderRight, BorderTop));
     HRGN parts[] = {left.Get(), right.Get(), top.Get(), bottom.Get()};
     for (HRGN part : parts)
@@ -392,7 +412,7 @@ void TWinSkinForm::UpdateRegion() {
 void TWinSkinForm::ClearRegion() {
   if (!RegionOwned) return;
   // The system frees the region it owned.
-  SetWindowRgn(Handle, nullptr, FormKind == 2);
+  SetWindowRgn(Handle, nullptr, FormKind == fkMDIChild);
   RegionOwned = false;
   RegionSize = {};
 }

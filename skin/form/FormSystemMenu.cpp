@@ -22,7 +22,7 @@ bool FixedSystemMenu() {
 void TWinSkinForm::ShowSystemMenu(POINT screen) {
   const DWORD now = GetTickCount();
   if (DoubleClickTime < 0 || now - LastClickTime > DWORD(DoubleClickTime)) {
-    if (SkinManager) SkinManager->MenuKind = 2;
+    if (SkinManager) SkinManager->MenuKind = mkSystemMenu;
     LastClickTime = now;
     BuildSystemMenu();
     // A window without a system menu shows none.
@@ -46,7 +46,7 @@ void TWinSkinForm::BuildSystemMenu() {
   if (!Application) SysMenuPopup->Window = Handle;
   TMenuItem& items = SysMenuPopup->Items;
   items.Clear();
-  const bool maxBox = BorderIcons & 1, minBox = BorderIcons & 2;
+  const bool maxBox = BorderIcons & ciMaximizeBox, minBox = BorderIcons & ciMinimizeBox;
 
   if (FixedSystemMenu()) {
     auto add = [&](const wchar_t* caption, int tag, std::function<void()> run) {
@@ -87,21 +87,21 @@ void TWinSkinForm::BuildSystemMenu() {
     item->ShortCutText = AnsiToWide(shortcut);
     const WPARAM command = info.wID;
     item->OnClick = [this, command](TObject*) { PostMessageW(Handle, WM_SYSCOMMAND, command, 0); };
-    switch (info.wID & 0xFFF0) {
+    switch (SysCommand(info.wID)) {
       case SC_SIZE:
-      case SC_MOVE: item->Enabled = WindowState != 1; break;
+      case SC_MOVE: item->Enabled = WindowState != wsMaximized; break;
       case SC_MINIMIZE:
         item->ImageIndex = kMinimizeImage;
-        item->Enabled = WindowState != 2 && minBox;
+        item->Enabled = WindowState != wsMinimized && minBox;
         break;
       case SC_MAXIMIZE:
         item->ImageIndex = kMaximizeImage;
-        item->Enabled = WindowState != 1 && maxBox;
+        item->Enabled = WindowState != wsMaximized && maxBox;
         break;
       case SC_CLOSE: item->ImageIndex = kCloseImage; break;
       case SC_RESTORE:
         item->ImageIndex = kRestoreImage;
-        item->Enabled = WindowState != 0;
+        item->Enabled = WindowState != wsNormal;
         break;
       default: break;
     }

@@ -60,23 +60,24 @@ void TWinSkinForm::AttachToForm(TSkinData* data, TWinControl* form) {
   if (data->OnBeforeSkinForm) data->OnBeforeSkinForm(form, Handle, ClassNameForEvents);
   if (data->Has(xcMenuItem)) SetPropValue(form, "AutoScroll", TValue::Bool(false));
   Attach(data);
-  if (FrameSkinned) {
-    FormLink.Install(*form, [this](TMessage& m) { ControlWndProc(m); });
-  }
+  if (FrameSkinned) HookForm();
   SavedColor = form->GetColor();
   form->SetColor(data->SkinColours[3]);
 }
 
+void TWinSkinForm::HookForm() {
+  if (Form && !FormLink.Installed()) FormLink.Install(*Form, [this](TMessage& m) { ControlWndProc(m); });
+}
+
 void TWinSkinForm::Attach(TSkinData* data) {
   if (WindowLink.Installed()) return;
-  if (SkinManager) SkinManager->RunState = 1;
+  if (SkinManager) SkinManager->RunState = rsRunning;
   SkinData = data;
   HoverTimer = std::make_unique<TTimer>(nullptr);
   HoverTimer->SetEnabled(false);
   HoverTimer->SetInterval(250);
   HoverTimer->OnTimer = [this](TObject*) { HoverTick(); };
 
-  FrameSkinned = data->Has(xcMainMenu);
   WindowStyle = GetWindowLongPtrW(Handle, GWL_STYLE);
   const LONG_PTR exStyle = GetWindowLongPtrW(Handle, GWL_EXSTYLE);
   RightToLeft = exStyle & WS_EX_LEFTSCROLLBAR;
@@ -85,52 +86,52 @@ void TWinSkinForm::Attach(TSkinData* data) {
   OwnerWindow = GetWindow(Handle, GW_OWNER);
 
   BorderIcons = 0;
-  if ((WindowStyle & WS_SYSMENU) || SystemMenu) BorderIcons |= 8;
-  if (WindowStyle & WS_MINIMIZEBOX) BorderIcons |= 2;
-  if (WindowStyle & WS_MAXIMIZEBOX) BorderIcons |= 1;
-  if (exStyle & WS_EX_CONTEXTHELP) BorderIcons |= 4;
+  if ((WindowStyle & WS_SYSMENU) || SystemMenu) BorderIcons |= ciSystemMenu;
+  if (WindowStyle & WS_MINIMIZEBOX) BorderIcons |= ciMinimizeBox;
+  if (WindowStyle & WS_MAXIMIZEBOX) BorderIcons |= ciMaximizeBox;
+  if (exStyle & WS_EX_CONTEXTHELP) BorderIcons |= ciContextHelp;
 
   ReadWindowState();
   Sizeable = WindowStyle & WS_THICKFRAME;
 
-  FormKind = 0;
+  FormKind = fkOrdinary;
   for (HWND child = GetTopWindow(Handle); child; child = GetWindow(child, GW_HWNDNEXT))
     if (ClassNameOf(child) == L"MDIClient") {
-      FormKind = 1;
+      FormKind = fkMDIParent;
       MDIClientWindow = child;
       if (SkinManager) {
         SkinManager->MDIClientHandle = child;
         SkinManager->MDIParentForm = Form;
       }
     }
-  if (exStyle & WS_EX_MDICHILD) {
-    FormKind = 2;
-    if (data->Has(xoMDIChildBorder)) FrameSkinned = false;
-  }
+  if (exStyle & WS_EX_MDICHILD) FormKind = fkMDIChild;
+  FrameSkinned = WantsSkinFrame();
 
-  BorderKind = 1;
+  BorderKind = bkSingle;
   if ((WindowStyle & WS_CAPTION) != WS_CAPTION)
-    BorderKind = 2;
+    BorderKind = bkNoCaption;
   else if (WindowStyle & WS_THICKFRAME)
-    BorderKind = 0;
+    BorderKind = bkSizeable;
   else if (WindowStyle & DS_MODALFRAME)
-    BorderKind = 3;
-  if (exStyle & WS_EX_DLGMODALFRAME) BorderKind = 3;
+    BorderKind = bkDialog;
+  if (exStyle & WS_EX_DLGMODALFRAME) BorderKind = bkDialog;
   if (WindowClassName == L"#32770" || WindowClassName == L"TMessageForm") {
-    BorderKind = 3;
+    BorderKind = bkDialog;
     IsDialog = true;
   }
 
   const DWORD version = GetVersion();
   const int major = LOBYTE(LOWORD(version)), minor = HIBYTE(LOWORD(version));
   if (major > 4 && minor == 0 &&
-      (((exStyle & WS_EX_APPWINDOW) && IsWinNT()) || (!OwnerWindow && FormKind != 2)))
-    BorderIcons |= 16;
+      (((exStyle & WS_EX_APPWINDOW) && IsWinNT()) || (!OwnerWindow && FormKind != fkMDIChild)))
+    BorderIcons |= ciKeepCaptionStyle;
 
   UnicodeWindow = IsWindowUnicode(Handle);
-  if (version & 0x80000000u) data->SkinControls &= ~SetOf({xcSystemMenu});
+  // Skinning may be switched off before activation: the size to give back is known from now on.
+  ReadNativeFrame();
+  if (Win9xVersion(version)) data->SkinControls &= ~SetOf({xcSystemMenu});
 
-  if (FormKind == 1) {
+  if (FormKind == fkMDIParent) {
     MenuUpdateCopy = data->MenuUpdate;
     HookMDIClient();
   }
@@ -146,62 +147,68 @@ void TWinSkinForm::Attach(TSkinData* data) {
     MenuBarHeight = 0;
     SetupFrame();
   } else {
-    State = 1;
+    State = skActive;
   }
-  if (FormKind == 2) {
+  if (FormKind == fkMDIChild) {
     // A thin skin title leaves the rest of the native caption height as a band.
     const int caption = GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CXFRAME);
     if (FrameSkinned && BorderTop < caption) MenuBarHeight = caption - BorderTop;
-    if (WindowState == 1 && SkinManager && !SkinManager->MDIMaximized) SkinManager->SetMDIMaximized(true);
+    if (WindowState == wsMaximized && SkinManager && !SkinManager->MDIMaximized) SkinManager->SetMDIMaximized(true);
   }
+}
+
+void TWinSkinForm::ReadNativeFrame() {
+  RECT w{}, client{};
+  GetWindowRect(Handle, &w);
+  GetClientRect(Handle, &client);
+  NativeFrameSize = {0, 0, (w.right - w.left) - client.right, (w.bottom - w.top) - client.bottom};
 }
 
 void TWinSkinForm::ReadWindowState() {
   WINDOWPLACEMENT placement{sizeof placement};
-  WindowState = 0;
+  WindowState = wsNormal;
   if (!GetWindowPlacement(Handle, &placement)) return;
-  if (placement.showCmd == 2 || placement.showCmd == 6 || placement.showCmd == 7)
-    WindowState = 2;
-  else if (placement.showCmd == 3)
-    WindowState = 1;
-  if (IsIconic(Handle)) WindowState = 2;
-  else if (IsZoomed(Handle)) WindowState = 1;
+  if (placement.showCmd == SW_SHOWMINIMIZED || placement.showCmd == SW_MINIMIZE ||
+      placement.showCmd == SW_SHOWMINNOACTIVE)
+    WindowState = wsMinimized;
+  else if (placement.showCmd == SW_SHOWMAXIMIZED)
+    WindowState = wsMaximized;
+  if (IsIconic(Handle)) WindowState = wsMinimized;
+  else if (IsZoomed(Handle)) WindowState = wsMaximized;
 }
 
 void TWinSkinForm::Activate() {
   Activated = true;
   SystemMenu = GetSystemMenu(Handle, FALSE);
-  if (SystemMenu) BorderIcons |= 8;
+  if (SystemMenu) BorderIcons |= ciSystemMenu;
   BuildIconBitmap();
   GetClientRect(Handle, &ClientRect);
-  RECT w{};
-  GetWindowRect(Handle, &w);
-  NativeFrameSize = {0, 0, (w.right - w.left) - (ClientRect.right - ClientRect.left),
-                     (w.bottom - w.top) - (ClientRect.bottom - ClientRect.top)};
+  // Until now the window wore the system's frame.
+  if (State == skAttached) ReadNativeFrame();
   DiscoverControls();
-  if (State == 0 && FrameSkinned) {
-    if (FormKind == 2) {
-      if (WindowState == 1 && SkinManager && SkinManager->MDIClientHandle)
+  if (State == skAttached && FrameSkinned) {
+    if (FormKind == fkMDIChild) {
+      if (WindowState == wsMaximized && SkinManager && SkinManager->MDIClientHandle)
         PostMessageW(SkinManager->MDIClientHandle, WM_SKIN_MDIREDRAW, WPARAM(Handle), 0);
-      if (WindowState == 0) {
-        State = 5;
+      if (WindowState == wsNormal) {
+        State = skResizing;
         ResizeToFrame(false);
-        State = 1;
+        State = skActive;
         UpdateRegion();
       }
-    } else if (!IsChild && BorderKind != 2 && WindowState != 2) {
-      State = 5;
+    } else if (!IsChild && BorderKind != bkNoCaption && WindowState != wsMinimized) {
+      State = skResizing;
       ResizeToFrame(false);
-      State = 1;
-      if (WindowState == 1)
-        SetWindowPos(Handle, nullptr, 0, 0, 0, 0, 0x37);
+      State = skActive;
+      if (WindowState == wsMaximized)
+        RecalcFrame();
       else
         UpdateRegion();
     }
   }
   SendMessageW(Handle, WM_SKIN_SKINNED, 0, SKIN_MAGIC);
   if (SkinData->OnAfterSkinForm) SkinData->OnAfterSkinForm(Form, Handle, ClassNameForEvents);
-  State = 1;
+  State = skActive;
   if (FrameSkinned) RedrawWindow(Handle, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
   HoverTimer->SetEnabled(true);
 }
@@ -229,16 +236,18 @@ void TWinSkinForm::TakeNewFrame() {
 }
 
 void TWinSkinForm::MDIMaximizedChanged(bool maximized) {
-  if (FormKind != 2) return;
+  if (FormKind != fkMDIChild) return;
   if (maximized) {
     ClearRegion();
-  } else if (WindowState != 2) {
-    WindowState = 0;
+  } else if (WindowState != wsMinimized) {
+    WindowState = wsNormal;
     UpdateRegion();
-    if (!RegionOwned)
-      SetWindowPos(Handle, nullptr, 0, 0, 0, 0,
-                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    if (!RegionOwned) RecalcFrame();
   }
+}
+
+void TWinSkinForm::RecalcFrame() {
+  SetWindowPos(Handle, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
 TWinSkinForm* FindFormSkinner(HWND wnd) {
@@ -268,7 +277,7 @@ TSkinnedWindow* MakeFormSkinner(HWND wnd, TWinControl* form, const std::wstring&
 
 void TWinSkinForm::Dispatch(TMessage& m) {
   // 1. Nothing of the frame is painted before activation.
-  if (State == 0 && m.Msg == WM_NCPAINT) {
+  if (State == skAttached && m.Msg == WM_NCPAINT) {
     m.Result = 0;
     return;
   }
@@ -288,15 +297,15 @@ void TWinSkinForm::Dispatch(TMessage& m) {
       }
       return;
     case WM_NCDESTROY: {
-      State = 4;
+      State = skDestroying;
       const TOldProc old = WindowLink.OldProc();
       DetachOnDestroy();
       m.Result = old(m.Msg, m.WParam, m.LParam);
-      State = 6;
+      State = skGone;
       return;
     }
     case WM_NCACTIVATE:
-      if (State == 0 && FormKind != 2) {
+      if (State == skAttached && FormKind != fkMDIChild) {
         m.Result = 0;
         return;
       }
@@ -305,7 +314,8 @@ void TWinSkinForm::Dispatch(TMessage& m) {
       m.Result = 0;
       return;
     case WM_INITMENUPOPUP:
-      if (SkinManager) SkinManager->MenuKind = HMENU(m.WParam) == SystemMenu && SystemMenu ? 2 : 1;
+      if (SkinManager)
+        SkinManager->MenuKind = HMENU(m.WParam) == SystemMenu && SystemMenu ? mkSystemMenu : mkMenuBar;
       CallDefault(m);
       return;
     case WM_CTLCOLORBTN:
@@ -334,7 +344,7 @@ void TWinSkinForm::Dispatch(TMessage& m) {
     return;
   }
   // 3. Plain child windows keep the native behaviour.
-  if (FormKind != 2 && (GetWindowLongPtrW(Handle, GWL_STYLE) & WS_CHILD)) {
+  if (FormKind != fkMDIChild && (GetWindowLongPtrW(Handle, GWL_STYLE) & WS_CHILD)) {
     CallDefault(m);
     return;
   }
@@ -342,9 +352,10 @@ void TWinSkinForm::Dispatch(TMessage& m) {
   switch (m.Msg) {
     case WM_SIZE:
       CallDefault(m);
-      WindowState = m.WParam == SIZE_MINIMIZED ? 2 : m.WParam == SIZE_MAXIMIZED ? 1 : 0;
-      if (WindowState != 2 && !(FormKind == 2 && (WindowState != 0 || (SkinManager && SkinManager->MDIMaximized))) &&
-          (State == 1 || State == 3))
+      WindowState = m.WParam == SIZE_MINIMIZED ? wsMinimized : m.WParam == SIZE_MAXIMIZED ? wsMaximized : wsNormal;
+      if (WindowState != wsMinimized &&
+          !(FormKind == fkMDIChild && (WindowState != wsNormal || (SkinManager && SkinManager->MDIMaximized))) &&
+          (State == skActive || State == skReskinning))
         UpdateRegion();
       return;
     case WM_ACTIVATE:
@@ -375,12 +386,12 @@ void TWinSkinForm::Dispatch(TMessage& m) {
       return;
     case WM_SYSCOMMAND:
       if (WMSysCommand(m)) return;
-      switch (m.WParam & 0xFFF0) {
-        case SC_MINIMIZE: WindowState = 2; break;
-        case SC_MAXIMIZE: WindowState = 1; break;
+      switch (SysCommand(m.WParam)) {
+        case SC_MINIMIZE: WindowState = wsMinimized; break;
+        case SC_MAXIMIZE: WindowState = wsMaximized; break;
         case SC_RESTORE:
-          WindowState = 0;
-          if (FormKind == 2 && SkinManager) SkinManager->MDIMaximized = false;
+          WindowState = wsNormal;
+          if (FormKind == fkMDIChild && SkinManager) SkinManager->MDIMaximized = false;
           break;
       }
       CallDefault(m);
@@ -402,7 +413,7 @@ void TWinSkinForm::Dispatch(TMessage& m) {
       break;
   }
   // 5. Before activation, and for a maximized MDI child, the system keeps the frame.
-  if (State == 0 || IsMaximizedMDIChild()) {
+  if (State == skAttached || IsMaximizedMDIChild()) {
     CallDefault(m);
     return;
   }
@@ -430,13 +441,12 @@ void TWinSkinForm::ControlWndProc(TMessage& m) {
         const HWND mdiClient = SkinManager ? SkinManager->MDIClientHandle : nullptr;
         // A maximized MDI child's title is drawn by its parent. Without an
         // MDI client a maximized window repaints its own frame.
-        if (WindowState == 1 && mdiClient)
+        if (WindowState == wsMaximized && mdiClient)
           PostMessageW(mdiClient, WM_SKIN_MDIREDRAW, WPARAM(Handle), 0);
-        else if (WindowState == 2)
+        else if (WindowState == wsMinimized)
           PaintFrame(nullptr);
         else
-          SetWindowPos(Handle, nullptr, 0, 0, 0, 0,
-                       SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+          RecalcFrame();
       }
       return;
     case WM_SKIN_RESKIN:
@@ -471,9 +481,9 @@ void TWinSkinForm::StopHover() {
 void TWinSkinForm::DetachUnframed() {
   if (HoverTimer) HoverTimer->SetEnabled(false);
   FreeControlSkinners();
-  if (Form && State != 4) Form->SetColor(SavedColor);
+  if (Form && State != skDestroying) Form->SetColor(SavedColor);
   RestoreWindowProcs();
-  if (Form && State != 4) Form->Invalidate();
+  if (Form && State != skDestroying) Form->Invalidate();
 }
 
 void TWinSkinForm::DetachOnDestroy() {
@@ -497,23 +507,43 @@ void TWinSkinForm::Detach() {
   if (!WindowLink.Installed()) return;
   RestoreWindowProcs();
   FreeControlSkinners();
-  if (Form && State != 4) Form->SetColor(SavedColor);
-  if (!IsWindow(Handle)) return;
+  if (Form && State != skDestroying) Form->SetColor(SavedColor);
+  if (IsWindow(Handle)) GiveNativeFrameBack();
+}
+
+void TWinSkinForm::GiveNativeFrameBack() {
   // Caption-style switch off: the system's own caption comes back.
   if (SystemMenu) SetWindowLongPtrW(Handle, GWL_STYLE, GetWindowLongPtrW(Handle, GWL_STYLE) | WS_SYSMENU);
-  if (State != 4 && (FormKind == 2 || !(GetWindowLongPtrW(Handle, GWL_STYLE) & WS_CHILD))) {
-    // Keep the client area: native frame in, skin frame out.
-    RECT r{};
+  if (State != skDestroying && !IsIconic(Handle) &&
+      (FormKind == fkMDIChild || !(GetWindowLongPtrW(Handle, GWL_STYLE) & WS_CHILD))) {
+    // Keep the client area under the native frame, whatever frame the window
+    // wears now: the skin's, or still the system's before activation.
+    RECT r{}, client{};
     GetWindowRect(Handle, &r);
+    GetClientRect(Handle, &client);
     POINT at{r.left, r.top};
-    if (FormKind == 2 && GetParent(Handle)) ScreenToClient(GetParent(Handle), &at);
-    const int width = (r.right - r.left) + NativeFrameSize.right - BorderLeft - BorderRight;
-    const int height = (r.bottom - r.top) + NativeFrameSize.bottom - BorderTop - BorderBottom - MenuBarHeight;
-    SetWindowPos(Handle, nullptr, at.x, at.y, width, height, SWP_FRAMECHANGED | SWP_NOACTIVATE | SWP_NOZORDER);
+    if (FormKind == fkMDIChild && GetParent(Handle)) ScreenToClient(GetParent(Handle), &at);
+    SetWindowPos(Handle, nullptr, at.x, at.y, client.right + NativeFrameSize.right,
+                 client.bottom + NativeFrameSize.bottom, SWP_FRAMECHANGED | SWP_NOACTIVATE | SWP_NOZORDER);
   }
   SetWindowRgn(Handle, nullptr, TRUE);
   RegionOwned = false;
   RegionSize = {};
+}
+
+void TWinSkinForm::FollowSkinFrame() {
+  const bool wanted = WantsSkinFrame();
+  if (wanted == FrameSkinned) return;
+  if (!wanted) {
+    StopHover();
+    FrameSkinned = false;
+    GiveNativeFrameBack();
+    return;
+  }
+  // The window still wears the system's frame: remember it for the way back.
+  ReadNativeFrame();
+  FrameSkinned = true;
+  HookForm();
 }
 
 void TWinSkinForm::Reskin() {
@@ -524,9 +554,12 @@ void TWinSkinForm::Reskin() {
       if (auto* f = dynamic_cast<TForm*>(c)) f->SetColor(face);
   }
   for (TSkinControl* skinner : std::vector<TSkinControl*>(ControlSkinners)) skinner->SkinChanged();
-  State = 3;
-  if (FrameSkinned && Form) {
+  State = skReskinning;
+  FollowSkinFrame();
+  // A foreign window is framed again too, or it would keep the old widths' client area.
+  if (FrameSkinned && (Form || (!IsChild && BorderKind != bkNoCaption && WindowState != wsMinimized)))
     ResizeToFrame(true);
+  if (FrameSkinned && Form) {
     Form->SetHeight(Form->GetHeight() + 1);
     Form->SetHeight(Form->GetHeight() - 1);
   }
@@ -538,11 +571,11 @@ void TWinSkinForm::Reskin() {
   }
   SendMessageW(Handle, WM_SKIN_SKINNED, 0, SKIN_MAGIC);
   if (SkinData->OnAfterSkinForm) SkinData->OnAfterSkinForm(Form, Handle, ClassNameForEvents);
-  State = 1;
+  State = skActive;
 }
 
 void TWinSkinForm::CaptionStyle(bool on) {
-  if (BorderIcons & 16) return;
+  if (BorderIcons & ciKeepCaptionStyle) return;
   WindowStyle = GetWindowLongPtrW(Handle, GWL_STYLE);
   LONG_PTR style = WindowStyle;
   if (on)

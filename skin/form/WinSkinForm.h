@@ -21,6 +21,34 @@ class TSkinData;
 class TNCObject;
 class TWinSysButton;
 
+// Where a form skinner is in its life.
+enum TSkinnerState {
+  skAttached = 0,    // attached, not yet activated: the frame is not painted
+  skActive = 1,
+  skReskinning = 3,  // applying a new skin
+  skDestroying = 4,  // the window is being destroyed
+  skResizing = 5,    // resizing the window to the skin frame at activation
+  skGone = 6,        // the window is gone; the manager frees the skinner
+};
+
+enum TFormKind { fkOrdinary = 0, fkMDIParent = 1, fkMDIChild = 2 };
+
+enum TBorderKind { bkSizeable = 0, bkSingle = 1, bkNoCaption = 2, bkDialog = 3 };
+
+enum TWindowState { wsNormal = 0, wsMaximized = 1, wsMinimized = 2 };
+
+// The four sides of the frame, as the frame paint numbers them.
+enum TBorderPiece { bpLeft = 1, bpRight = 2, bpTop = 3, bpBottom = 4 };
+
+// Bits of a form skinner's BorderIcons.
+enum TCaptionIcon : unsigned {
+  ciMaximizeBox = 1,
+  ciMinimizeBox = 2,
+  ciContextHelp = 4,
+  ciSystemMenu = 8,
+  ciKeepCaptionStyle = 16,  // the caption-style switch is never applied
+};
+
 class TWinSkinForm : public TComponent, public TSkinnedWindow, public TSkinnerHost {
 public:
   // Owner: the class-library form (the skinner is freed with it), or null
@@ -44,7 +72,7 @@ public:
   // As the manager sees it.
   HWND WindowHandle() const override { return Handle; }
   TSkinData* Skin() const override { return SkinData; }
-  bool WindowGone() const override { return State == 6; }
+  bool WindowGone() const override { return State == skGone; }
   void MDIMaximizedChanged(bool maximized) override;
   void SkinChildWindow(HWND child) override;
   void Release() override;
@@ -53,7 +81,7 @@ public:
   bool AddControlSkinner(TSkinControl* skinner) override;
   void RemoveControlSkinner(TSkinControl* skinner) override;
   HWND FormWindow() const override { return Handle; }
-  bool FormActive() const override { return State == 1; }
+  bool FormActive() const override { return State == skActive; }
   // Detaches (unless the window is going away) and frees every control skinner.
   void FreeControlSkinners();
   void FreeGoneControlSkinners();
@@ -86,7 +114,7 @@ public:
   void PaintCaptionText(TCanvas& canvas, const RECT& title);
   void LayoutCaptionButtons();
   void PaintCaptionButtons(HDC dc);
-  void PaintBorderPiece(int index, const RECT& r, HDC dc);
+  void PaintBorderPiece(TBorderPiece index, const RECT& r, HDC dc);
   void PaintCaptionIcon(HDC dc, const RECT& bounds);
   void UpdateRegion();
   void ClearRegion();
@@ -109,8 +137,6 @@ public:
   void StopHover();
   void HoverTick();
 
-  // State (see the skinner's lifecycle: 0 attached, 1 active, 3 reskinning,
-  // 4 window being destroyed, 5 resizing at activation, 6 window gone).
   // The form's WindowProc, the window's procedure and the MDI client's.
   TWindowProcLink FormLink;
   TWindowSubclass WindowLink;
@@ -159,11 +185,11 @@ public:
   SIZE PaintSize{};
   SIZE RegionSize{};
   bool Active = true;
-  int FormKind = 0;    // 0 ordinary, 1 MDI parent, 2 MDI child
-  int BorderKind = 1;  // 0 sizeable, 1 single, 2 no caption, 3 dialog
-  unsigned BorderIcons = 0;  // 1 maximize, 2 minimize, 4 help, 8 system menu, 16 caption-style quirk
-  int WindowState = 0;       // 0 normal, 1 maximized, 2 minimized
-  int State = 0;
+  TFormKind FormKind = fkOrdinary;
+  TBorderKind BorderKind = bkSingle;
+  unsigned BorderIcons = 0;  // TCaptionIcon bits
+  TWindowState WindowState = wsNormal;
+  TSkinnerState State = skAttached;
   std::wstring ClassNameForEvents;
   int HoverTime = 0;  // ms the cursor has rested on the hot caption button
 
@@ -177,7 +203,21 @@ private:
   void Activate();
   void RestoreWindowProcs();
   void ReadWindowState();
-  bool IsMaximizedMDIChild() const { return FormKind == 2 && WindowState == 1; }
+  // The system's frame size, while the window wears it.
+  void ReadNativeFrame();
+  // Back to the system's frame around the same client area, without region.
+  void GiveNativeFrameBack();
+  // Whether the skin frames this window: it has frame images and the
+  // component skins frames (MDI children may keep theirs).
+  bool WantsSkinFrame() const;
+  // A new skin with or without frame images frames the window or gives it
+  // the system's frame back.
+  void FollowSkinFrame();
+  // The form's WindowProc through ControlWndProc.
+  void HookForm();
+  // SetWindowPos that only has the frame calculated again.
+  void RecalcFrame();
+  bool IsMaximizedMDIChild() const { return FormKind == fkMDIChild && WindowState == wsMaximized; }
   void WMNCPaint(TMessage& m);
   void WMNCActivate(TMessage& m);
   void WMNCHitTest(TMessage& m);
@@ -190,6 +230,9 @@ private:
   void RunAction(TWinSysButton& button, POINT screen);
   void SendToActiveMDIChild(WPARAM command);
 };
+
+// The command of a WM_SYSCOMMAND's wParam; the low four bits are the system's own.
+inline WPARAM SysCommand(WPARAM wparam) { return wparam & 0xFFF0; }
 
 // The form skinner of a window, or null.
 TWinSkinForm* FindFormSkinner(HWND wnd);

@@ -1,9 +1,10 @@
 #include "skin/form/WinSysButton.h"
+#include "host/Handles.h"
 #include "skin/data/DataSkinObject.h"
 #include "skin/draw/FramePaint.h"
 #include "skin/form/WinSkinForm.h"
 
-void TNCObject::TakeMouse(int state) {
+void TNCObject::TakeMouse(TNCButtonState state) {
   if (Owner->HotObject && Owner->HotObject != this) Owner->HotObject->MouseLeave();
   if (!Visible) return;
   Owner->HotObject = this;
@@ -11,27 +12,27 @@ void TNCObject::TakeMouse(int state) {
   Paint();
 }
 
-void TNCObject::MouseDown() { TakeMouse(2); }
+void TNCObject::MouseDown() { TakeMouse(nsPressed); }
 
 void TNCObject::MouseUp() {
   if (!Visible) return;
-  ButtonState = 3;
+  ButtonState = nsHot;
   Paint();
 }
 
 void TNCObject::MouseEnter() {
-  if (Owner->HotObject != this) TakeMouse(3);
+  if (Owner->HotObject != this) TakeMouse(nsHot);
 }
 
 void TNCObject::MouseLeave() {
   if (!Visible) return;
   Owner->HotObject = nullptr;
-  ButtonState = 1;
+  ButtonState = nsNormal;
   Paint();
   Owner->HideHint();
 }
 
-bool TWinSysButton::IsIcon() const { return Element->Action == 3 || Element->Action == 11; }
+bool TWinSysButton::IsIcon() const { return Element->Action == caSystemMenu || Element->Action == caIcon; }
 
 int TWinSysButton::Frames() const {
   if (IconImage) return 1;
@@ -44,14 +45,15 @@ bool TWinSysButton::HasPicture() const { return Picture() && !Picture()->Empty()
 
 int TWinSysButton::PaintFrameIndex() const {
   int frame = ButtonState;
-  if (!Enabled) frame = Frames() > 3 ? 4 : 1;
-  if (Element->Visibility == 100 && ButtonState == 3) frame = 4;
+  if (!Enabled) frame = Frames() >= nsDisabled ? nsDisabled : nsNormal;
+  if (Element->Visibility == bvMDIChildMaximized && ButtonState == nsHot) frame = nsDisabled;
   return frame > Frames() ? 1 : frame;
 }
 
 void TWinSysButton::Paint() {
   if (!Visible || !HasPicture() || !Owner->Handle) return;
-  HDC dc = GetWindowDC(Owner->Handle);
+  TWholeWindowDC window(Owner->Handle);
+  const HDC dc = window.Get();
   if (!dc) return;
   try {
     if (IsIcon())
@@ -61,15 +63,14 @@ void TWinSysButton::Paint() {
   } catch (...) {
     // A failed paint leaves the last picture of the button.
   }
-  ReleaseDC(Owner->Handle, dc);
 }
 
 const wchar_t* CaptionButtonHint(int action) {
   switch (action) {
-    case 0: case 9: case 62: return L"Close";
-    case 1: case 22: return L"Maximize";
-    case 2: case 23: case 7: case 60: return L"Minimize";
-    case 8: case 61: return L"Restore";
+    case caClose: case caMDIClose: case caMDICloseToo: return L"Close";
+    case caMaximize: case caMaximizeToo: return L"Maximize";
+    case caMinimize: case caMinimizeToo: case caMDIMinimize: case caMDIMinimizeToo: return L"Minimize";
+    case caMDIRestore: case caMDIRestoreToo: return L"Restore";
     default: return L"";
   }
 }

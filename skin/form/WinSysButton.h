@@ -8,6 +8,9 @@
 class TWinSkinForm;
 class TDataSkinSysButton;
 
+// The state of a non-client object, which is also the frame painted for it.
+enum TNCButtonState { nsNormal = 1, nsPressed = 2, nsHot = 3, nsDisabled = 4 };
+
 class TNCObject {
 public:
   explicit TNCObject(TWinSkinForm* owner) : Owner(owner) {}
@@ -24,12 +27,12 @@ public:
   TWinSkinForm* Owner;
   RECT Bounds{};  // window coordinates
   bool Visible = false;
-  int ButtonState = 1;  // 1 normal, 2 pressed, 3 hot, 4 disabled or inactive
+  TNCButtonState ButtonState = nsNormal;  // nsDisabled also stands for inactive
   bool Enabled = true;
 
 protected:
   // Becomes the skinner's hot object in the given state; the old one leaves first.
-  void TakeMouse(int state);
+  void TakeMouse(TNCButtonState state);
 };
 
 class TWinSysButton : public TNCObject {

@@ -19,6 +19,9 @@ bool HooksDisabled = false;
 DWORD HookWinVersion = 0;
 TFormSkinnerFactory FormSkinnerFactory;
 
+// A form with this tag is never skinned, whatever the skin component's DisableTag says.
+constexpr int kNeverSkinnedTag = 99;
+
 std::wstring Lower(std::wstring s) {
   for (wchar_t& c : s) c = wchar_t(towlower(c));
   return s;
@@ -40,7 +43,7 @@ void OnCbtHook(int code, WPARAM wparam, LPARAM lparam) {
   } else if (code == HCBT_DESTROYWND) {
     SkinManager->ReleasePopupMenu(HWND(wparam));
   } else if (code == HCBT_ACTIVATE) {
-    if (SkinManager->RunState == 0) SkinManager->RunState = 1;
+    if (SkinManager->RunState == rsIdle) SkinManager->RunState = rsRunning;
     SkinManager->SkinWindow(HWND(wparam));
   }
 }
@@ -69,7 +72,7 @@ TSkinManage::TSkinManage() {
 }
 
 TSkinManage::~TSkinManage() {
-  RunState = 4;
+  RunState = rsDestroying;
   SkinningActive = false;
   ActionTimer.SetEnabled(false);
   // Every window goes back to its own procedure before the hook goes.
@@ -119,10 +122,10 @@ void TSkinManage::InstallHook() {
   if (previous && SkinHook) UnhookWindowsHookEx(previous);
 }
 
-void TSkinManage::RequestAction(int action, int delay) {
+void TSkinManage::RequestAction(TSkinAction action, int delay) {
   PendingAction = action;
   ActionTimer.SetInterval(delay);
-  if (RunState == 0) {
+  if (RunState == rsIdle) {
     if (action == saSkin) SkinningActive = true;
     if (action == saUnskin) SkinningActive = false;
     return;
@@ -156,8 +159,7 @@ bool TSkinManage::SkinWindow(HWND wnd) {
   GetWindowRect(wnd, &r);
   if ((r.right - r.left) * (r.bottom - r.top) == 0 && !(exStyle & WS_EX_MDICHILD)) return false;
 
-  // Tag 99 is fixed here, whatever the skin component's DisableTag says.
-  if (form && form->GetTag() == 99) return false;
+  if (form && form->GetTag() == kNeverSkinnedTag) return false;
   if (className.find(L"TcxPopupEditPopupWindow") != std::wstring::npos ||
       className.find(L"TTERenderWindow") != std::wstring::npos || className == L"TApplication")
     return false;
@@ -169,7 +171,7 @@ bool TSkinManage::SkinWindow(HWND wnd) {
   TSkinnedWindow* skinner = FormSkinnerFactory ? FormSkinnerFactory(wnd, form, className, data) : nullptr;
   if (!skinner) return false;
   FormSkinners.push_back(skinner);
-  PostMessageA(wnd, WM_SKIN_START, 0, 1000);
+  PostMessageA(wnd, WM_SKIN_START, 0, SKIN_START_PARAM);
   return true;
 }
 
@@ -208,7 +210,7 @@ TSkinnedWindow* TSkinManage::FindFormSkinner(HWND wnd) const {
 }
 
 void TSkinManage::RemoveFormSkinner(HWND wnd) {
-  if (RunState == 4) return;
+  if (RunState == rsDestroying) return;
   auto it = std::find_if(FormSkinners.begin(), FormSkinners.end(),
                          [wnd](TSkinnedWindow* s) { return s->WindowHandle() == wnd; });
   if (it != FormSkinners.end()) FormSkinners.erase(it);
@@ -220,10 +222,10 @@ void TSkinManage::SkinPopupMenu(HWND wnd) {
     if (p->Handle == wnd) return;
   TSkinData* data = FindSkinData(wnd);
   if (!data || data->NoSkinLoaded) return;
-  const bool allowed = MenuKind == 0   ? data->Has(xcPopupMenu)
-                       : MenuKind == 1 ? data->Has(xcMainMenu) || data->Has(xcMenuItem)
-                       : MenuKind == 2 ? data->Has(xcSystemMenu)
-                                       : true;
+  const bool allowed = MenuKind == mkContextMenu  ? data->Has(xcPopupMenu)
+                       : MenuKind == mkMenuBar    ? data->Has(xcMainMenu) || data->Has(xcMenuItem)
+                       : MenuKind == mkSystemMenu ? data->Has(xcSystemMenu)
+                                                  : true;
   if (!allowed) return;
   auto skinner = std::make_unique<TWinSkinPopMenu>();
   skinner->Attach(wnd, data, nullptr);
@@ -238,7 +240,7 @@ bool TSkinManage::ReleasePopupMenu(HWND wnd) {
       released = true;
       break;
     }
-  if (PopupSkinners.empty()) MenuKind = 0;
+  if (PopupSkinners.empty()) MenuKind = mkContextMenu;
   return released;
 }
 
@@ -264,7 +266,7 @@ void TSkinManage::SetMDIMaximized(bool value) {
 }
 
 void TSkinManage::PurgeFormSkinners() {
-  if (RunState == 4) return;
+  if (RunState == rsDestroying) return;
   // Every skinner takes itself off this list when freed, so each entry is a
   // live object: only the ones whose window is gone are dropped.
   for (size_t i = FormSkinners.size(); i-- > 0;) {
@@ -298,7 +300,7 @@ void TSkinManage::RunPendingAction() {
   ActionTimer.SetEnabled(false);
   TSkinData* data = PendingSkinData;
   if (!data) return;
-  const int action = PendingAction;
+  const TSkinAction action = PendingAction;
   if (data->GetSkinFormtype() == sfOnlyThisForm) {
     if (action == saSkin) {
       SkinningActive = true;
@@ -370,7 +372,8 @@ public:
     SkinManager->AddSkinData(&data);
     if (data.GetSkinFormtype() != sfMainform) {
       SkinManager->SkinningActive = true;
-      SkinManager->RunState++;
+      // Counting components up would reach "being destroyed" with the fourth.
+      if (SkinManager->RunState == rsIdle) SkinManager->RunState = rsRunning;
       auto* form = dynamic_cast<TForm*>(data.Owner());
       if (form && data.GetActive()) SkinManager->SkinWindow(form->Handle());
       return;
@@ -391,7 +394,7 @@ public:
         if (active && data.NoSkinLoaded) return;
         SkinManager->PendingSkinData = &data;
         SkinManager->RequestAction(active ? saSkin : saUnskin, 250);
-        if (active) SkinManager->RunState = 1;
+        if (active) SkinManager->RunState = rsRunning;
         return;
       case sfOnlyThisForm:
         SkinManager->PendingSkinData = &data;
@@ -408,7 +411,7 @@ public:
     if (!SkinManager) return;
     SkinManager->PendingSkinData = &data;
     SkinManager->RefreshFormSkinners();
-    if (SkinManager->RunState == 1) SkinManager->RequestAction(saSkinChanged, 250);
+    if (SkinManager->RunState == rsRunning) SkinManager->RequestAction(saSkinChanged, 250);
   }
 };
 TManagerLink ManagerLinkInstance;

@@ -23,6 +23,15 @@ std::wstring ClassNameOf(HWND wnd);
 
 enum TSkinAction { saNone = 0, saSkin = 1, saUnskin = 2, saSkinChanged = 3 };
 
+enum TRunState {
+  rsIdle = 0,        // no window activated or skinned yet
+  rsRunning = 1,
+  rsDestroying = 4,  // the manager is being destroyed
+};
+
+// The kind of popup menu expected next.
+enum TMenuKind { mkContextMenu = 0, mkMenuBar = 1, mkSystemMenu = 2 };
+
 class TSkinManage {
 public:
   TSkinManage();
@@ -35,7 +44,7 @@ public:
   void InstallHook();
   // Runs action (1 skin, 2 unskin, 3 skin changed) delay ms later; before the
   // first window is active, 1 and 2 only switch skinning on or off.
-  void RequestAction(int action, int delay);
+  void RequestAction(TSkinAction action, int delay);
   // Gives the window a form skinner if every admission rule holds.
   bool SkinWindow(HWND wnd);
   bool AcceptWindowClass(HWND wnd, const std::wstring& className) const;
@@ -70,12 +79,12 @@ public:
   std::vector<TSkinData*> SkinDataList;
   bool SkinningActive = false;
   bool Enumerating = false;
-  int RunState = 0;  // 0 nothing active yet, 1 running, 4 being destroyed
-  int MenuKind = 0;
+  TRunState RunState = rsIdle;
+  TMenuKind MenuKind = mkContextMenu;
   bool MDIMaximized = false;
   HWND MDIClientHandle = nullptr;
   TWinControl* MDIParentForm = nullptr;
-  int PendingAction = saNone;
+  TSkinAction PendingAction = saNone;
   TSkinData* PendingSkinData = nullptr;
   TSkinData* MainSkinData = nullptr;
   HHOOK SkinHook = nullptr;

@@ -20,3 +20,5 @@ constexpr UINT WM_SKIN_SKINNED = 0xBC4E;
 
 // The parameter and answer that mark a message as the engine's own.
 constexpr LPARAM SKIN_MAGIC = 0x41A2;
+// The lParam of WM_SKIN_START as the manager posts it.
+constexpr LPARAM SKIN_START_PARAM = 1000;

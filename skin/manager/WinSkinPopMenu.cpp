@@ -1,5 +1,6 @@
 #include "skin/manager/WinSkinPopMenu.h"
 #include "host/Handles.h"
+#include "host/Platform.h"
 #include "skin/data/DataSkinObject.h"
 #include "skin/data/WinSkinData.h"
 #include "skin/draw/NineSlice.h"
@@ -11,7 +12,7 @@ namespace {
 // The frame is three pixels wide for clipping and bands, whatever the margins.
 constexpr int kBand = 3;
 
-bool Windows9x() { return WinVersion() & 0x80000000u; }
+bool Windows9x() { return Win9xVersion(WinVersion()); }
 }  // namespace
 
 void TWinSkinPopMenu::Attach(HWND wnd, TSkinData* data, HMENU menu) {
@@ -70,7 +71,8 @@ LRESULT TWinSkinPopMenu::FramePaint(UINT msg, WPARAM wparam, LPARAM lparam) {
   // Only a paint of the whole window; a real update region is the system's.
   if (!CanPaint() || wparam != 1) return CallDefault(msg, wparam, lparam);
   // The whole window: a window DC, since "region 1" is no region to intersect with.
-  HDC dc = GetWindowDC(Handle);
+  TWholeWindowDC window(Handle);
+  const HDC dc = window.Get();
   if (!dc) return CallDefault(msg, wparam, lparam);
   RECT r{};
   GetWindowRect(Handle, &r);
@@ -85,7 +87,6 @@ LRESULT TWinSkinPopMenu::FramePaint(UINT msg, WPARAM wparam, LPARAM lparam) {
     BitBlt(dc, w - kBand, kBand, kBand, h - 2 * kBand, src, w - kBand, kBand, SRCCOPY);
     BitBlt(dc, 0, 0, w, h, src, 0, 0, SRCCOPY);
   }
-  ReleaseDC(Handle, dc);
   return 0;
 }
 

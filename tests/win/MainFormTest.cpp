@@ -2,6 +2,7 @@
 // keys clicked with button messages, voices asked for, links opened.
 #include "tests/win/MainFormFixture.h"
 #include <commctrl.h>
+#include <sstream>
 
 namespace {
 RECT RectInParent(HWND wnd) {
@@ -141,6 +142,39 @@ TEST_F(MainFormTest, KeyClickedDuringTheReadoutRunsAtOnceAndTheReadoutGoesOn) {
   EXPECT_EQ(Played, Voices(L"6 乘 2 等于 1 归零 2"));
   EXPECT_EQ(Display(), L"0");
 }
+
+struct CloseCase {
+  const wchar_t* Keys;         // pressed after "6" was typed
+  const wchar_t* ClosedWhile;  // the voice during which "退出" is clicked ...
+  const wchar_t* Queued;       // ... after these keys were clicked too, still queued
+  const wchar_t* Voices;       // everything spoken
+};
+
+class MainFormCloseTest : public MainFormTest, public testing::WithParamInterface<CloseCase> {};
+
+// A click nested in a key's sound or in the readout closes the window:
+// nothing more is spoken, neither by the keys that follow nor by the readout.
+TEST_P(MainFormCloseTest, NothingIsSpokenAfterTheWindowClosed) {
+  bool clicked = false;
+  WhilePlaying = [&](const std::wstring& file) {
+    if (file != Voice(GetParam().ClosedWhile) || clicked) return;
+    clicked = true;
+    std::wistringstream queued(GetParam().Queued);
+    for (std::wstring k; queued >> k;) PostMessageW(Key(k)->Handle(), BM_CLICK, 0, 0);
+    Click(Form->Button20);
+  };
+  SetDisplay(L"6");
+  PressAll(GetParam().Keys);
+  Application->ProcessMessages();
+  ASSERT_TRUE(clicked);
+  EXPECT_FALSE(Form->HandleAllocated());
+  EXPECT_EQ(Played, Voices(GetParam().Voices));
+}
+
+INSTANTIATE_TEST_SUITE_P(Speaking, MainFormCloseTest, testing::Values(
+    CloseCase{L"×", L"乘", L"2", L"乘"},                // the queued key changes the display silently
+    CloseCase{L"× 2 =", L"等于", L"", L"乘 2 等于"},    // the readout never starts
+    CloseCase{L"× 2 =", L"1", L"", L"乘 2 等于 1"}));   // the readout stops at once
 
 TEST_F(MainFormTest, AboutTabShowsTheVersion) {
   EXPECT_EQ(TextOf(Form->Edit_VER->Handle()), L"1.0.20101209");

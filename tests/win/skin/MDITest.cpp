@@ -81,14 +81,14 @@ protected:
 }  // namespace
 
 TEST_F(MDITest, TheParentHooksItsClientAndChildrenAreSkinnedAsTheyAreMade) {
-  EXPECT_EQ(Parent->FormKind, 1);
+  EXPECT_EQ(Parent->FormKind, fkMDIParent);
   EXPECT_EQ(SkinManager->MDIClientHandle, Client);
   EXPECT_NE(GetWindowLongPtrW(Client, GWLP_WNDPROC), NativeClientProc);
   HWND child = NewChild();
   ASSERT_NE(child, nullptr);
   TWinSkinForm* skinner = FindFormSkinner(child);
   ASSERT_NE(skinner, nullptr);
-  EXPECT_EQ(skinner->FormKind, 2);
+  EXPECT_EQ(skinner->FormKind, fkMDIChild);
   EXPECT_EQ(SendMessageA(child, WM_SKIN_QUERY, 0, 0), 1);
 }
 

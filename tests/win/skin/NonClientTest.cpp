@@ -40,10 +40,7 @@ protected:
     Application->ProcessMessages();
   }
   COLORREF FramePixel() {
-    HDC dc = GetWindowDC(Wnd);
-    const COLORREF c = GetPixel(dc, 40, 6);
-    ReleaseDC(Wnd, dc);
-    return c;
+    return GetPixel(TWholeWindowDC(Wnd).Get(), 40, 6);
   }
 
   TForm* Second = nullptr;
@@ -59,17 +56,15 @@ TEST_F(NonClientTest, BeforeActivationTheFrameIsNeitherPaintedNorActivated) {
   ShowWindow(Wnd, SW_SHOWNOACTIVATE);  // activation would skin it at once
   ASSERT_TRUE(SkinManager->SkinWindow(Wnd));
   Skinner = FindFormSkinner(Wnd);
-  ASSERT_EQ(Skinner->State, 0);
-  HDC dc = GetWindowDC(Wnd);
-  SetPixel(dc, 40, 6, RGB(255, 0, 255));
-  ReleaseDC(Wnd, dc);
+  ASSERT_EQ(Skinner->State, skAttached);
+  SetPixel(TWholeWindowDC(Wnd).Get(), 40, 6, RGB(255, 0, 255));
   EXPECT_EQ(SendMessageW(Wnd, WM_NCPAINT, 1, 0), 0);
   EXPECT_EQ(FramePixel(), RGB(255, 0, 255));
   EXPECT_EQ(SendMessageW(Wnd, WM_NCACTIVATE, TRUE, 0), 0);
   EXPECT_EQ(FramePixel(), RGB(255, 0, 255));
   // WM_SKIN_START runs the activation; from then on the skin paints.
   Application->ProcessMessages();
-  ASSERT_EQ(Skinner->State, 1);
+  ASSERT_EQ(Skinner->State, skActive);
   SendMessageW(Wnd, WM_NCPAINT, 1, 0);
   EXPECT_NE(FramePixel(), RGB(255, 0, 255));
   DestroyWindow(Wnd);
@@ -92,12 +87,12 @@ TEST_F(NonClientTest, CaptionButtonsAndTitleClicksChangeTheWindowState) {
   ASSERT_NE(maximize, nullptr);
   Click(maximize);
   EXPECT_TRUE(IsZoomed(Wnd));
-  EXPECT_EQ(Skinner->WindowState, 1);
+  EXPECT_EQ(Skinner->WindowState, wsMaximized);
   // A double click on the title of a maximized window restores it.
   SendMessageW(Wnd, WM_NCLBUTTONDBLCLK, HTCAPTION, At(60, Skinner->BorderTop / 2));
   Application->ProcessMessages();
   EXPECT_FALSE(IsZoomed(Wnd));
-  EXPECT_EQ(Skinner->WindowState, 0);
+  EXPECT_EQ(Skinner->WindowState, wsNormal);
   // On a normal window with a maximize box it maximizes.
   SendMessageW(Wnd, WM_NCLBUTTONDBLCLK, HTCAPTION, At(60, Skinner->BorderTop / 2));
   Application->ProcessMessages();
@@ -109,7 +104,7 @@ TEST_F(NonClientTest, CaptionButtonsAndTitleClicksChangeTheWindowState) {
   ASSERT_NE(minimize, nullptr);
   Click(minimize);
   EXPECT_TRUE(IsIconic(Wnd));
-  EXPECT_EQ(Skinner->WindowState, 2);
+  EXPECT_EQ(Skinner->WindowState, wsMinimized);
 }
 
 TEST_F(NonClientTest, ACaptionButtonHintShowsAfterOneSecondAndGoesAtThreeAndAHalf) {

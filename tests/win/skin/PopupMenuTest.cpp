@@ -26,9 +26,7 @@ void CALLBACK LookAtMenu(HWND, UINT, UINT_PTR id, DWORD) {
   Seen.Query = SendMessageA(menu, WM_SKIN_QUERY, 0, 0);
   if (Seen.Skinners == 1) {
     SendMessageW(menu, WM_NCPAINT, 1, 0);
-    HDC dc = GetWindowDC(menu);
-    Seen.Painted = GetPixel(dc, 1, 1);
-    ReleaseDC(menu, dc);
+    Seen.Painted = GetPixel(TWholeWindowDC(menu).Get(), 1, 1);
     Seen.Composed = GetPixel(SkinManager->PopupSkinners.front()->FrameBitmap.Canvas().Handle(), 1, 1);
   }
   EndMenu();
@@ -66,7 +64,7 @@ TEST_F(PopupMenuTest, AContextMenuWearsTheMenuBackgroundWhileOpen) {
   EXPECT_EQ(Seen.Painted, Seen.Composed);
   EXPECT_EQ(Seen.Composed, ColorToRGB(Data->MenuBackground->Image->Pixel(1, 1)));
   EXPECT_TRUE(SkinManager->PopupSkinners.empty());
-  EXPECT_EQ(SkinManager->MenuKind, 0);
+  EXPECT_EQ(SkinManager->MenuKind, mkContextMenu);
 }
 
 TEST_F(PopupMenuTest, TheSystemMenuIsSkinnedOnlyWhenSystemMenusAre) {

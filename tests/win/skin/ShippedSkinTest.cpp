@@ -102,14 +102,10 @@ TEST_F(ShippedSkinTest, ComboStripHas50PixelsPerSunkenEdgeFrame) {
 }
 
 TEST_F(ShippedSkinTest, TheDarkSkinFileReplacesItAtRunTime) {
-  // The dark skin ships as a file next to the program: <build>/app/dark.skn.
-  wchar_t self[MAX_PATH];
-  GetModuleFileNameW(nullptr, self, MAX_PATH);
-  std::wstring path = self;
-  for (int up = 0; up < 3; ++up) path.resize(path.rfind(L'\\'));
+  // The dark skin ships as a file next to the program.
   std::string before = Data->SkinName;
   TColor face = Data->SkinColours[3];
-  Data->SetSkinFile(path + L"\\app\\dark.skn");
+  Data->SetSkinFile(ShippedSkinFile(L"dark"));
   EXPECT_FALSE(Data->NoSkinLoaded);
   EXPECT_NE(Data->SkinName, before);
   EXPECT_NE(Data->SkinColours[3], face);

@@ -65,7 +65,11 @@ protected:
   }
   // A form holding one skin component described by the given property lines.
   TSkinData* Read(const std::string& properties) {
-    std::string text = "object F: TForm\n  object SkinData1: TSkinData\n" + properties + "  end\nend\n";
+    return ReadForm("  object SkinData1: TSkinData\n" + properties + "  end\n");
+  }
+  // A form holding the components described; its first skin component.
+  TSkinData* ReadForm(const std::string& components) {
+    std::string text = "object F: TForm\n" + components + "end\n";
     TFormObject description;
     TFormTextError error;
     EXPECT_TRUE(ReadFormText(text, description, error)) << error.Message;
@@ -142,7 +146,7 @@ TEST_F(SkinDataTest, StoredLengthBeyondTheDataReadsNothing) {
 
 TEST_F(SkinDataTest, SkinFileReplacesTheSkinAndAsksForTheChange) {
   TSkinData* data = Read("    Active = True\n    SkinStream = {" + StoredStream(MiniPackage("Stored")) + "}\n");
-  SkinManager->RunState = 1;  // a window is up
+  SkinManager->RunState = rsRunning;  // a window is up
   std::vector<uint8_t> file = MiniPackage("FromFile");
   data->SetSkinFile(TempFile(L"voicecalc-skin.skn", file));
   EXPECT_EQ(data->SkinName, "FromFile");
@@ -156,7 +160,7 @@ TEST_F(SkinDataTest, SkinFileReplacesTheSkinAndAsksForTheChange) {
 TEST_F(SkinDataTest, RefusedSkinFileShowsItsMessageAndChangesNothing) {
   std::vector<uint8_t> stored = MiniPackage("Stored");
   TSkinData* data = Read("    Active = True\n    SkinStream = {" + StoredStream(stored) + "}\n");
-  SkinManager->RunState = 1;
+  SkinManager->RunState = rsRunning;
   data->SetSkinFile(TempFile(L"voicecalc-old.skn", RefusedPackage()));
   EXPECT_EQ(Messages, std::vector<std::string>{"This is Older Skin File\rPlease update to new version !"});
   EXPECT_EQ(data->SkinName, "Stored");
@@ -174,10 +178,26 @@ TEST_F(SkinDataTest, MissingSkinFileIsIgnored) {
 
 TEST_F(SkinDataTest, SwitchingOffAtRunTimeRequestsUnskinning) {
   TSkinData* data = Read("    Active = True\n    SkinStream = {" + StoredStream(MiniPackage("Stored")) + "}\n");
-  SkinManager->RunState = 1;
+  SkinManager->RunState = rsRunning;
   data->SetActive(false);
   EXPECT_EQ(SkinManager->PendingAction, saUnskin);
   EXPECT_EQ(SkinManager->PendingSkinData, data);
+  EXPECT_TRUE(SkinManager->ActionTimer.GetEnabled());
+}
+
+TEST_F(SkinDataTest, EveryDialogComponentLeavesTheManagerRunning) {
+  const std::string properties = "    SkinFormtype = sfDialog\n    SkinStream = {" + StoredStream(MiniPackage("Dialog")) + "}\n";
+  std::string components;
+  for (const char* name : {"SkinData1", "SkinData2", "SkinData3", "SkinData4"})
+    components += std::string("  object ") + name + ": TSkinData\n" + properties + "  end\n";
+  TSkinData* data = ReadForm(components);
+  ASSERT_NE(data, nullptr);
+  EXPECT_EQ(SkinManager->SkinDataList.size(), 4u);
+  EXPECT_TRUE(SkinManager->SkinningActive);
+  EXPECT_EQ(SkinManager->RunState, rsRunning);
+  // Running: a new skin is applied.
+  data->SetSkinFile(TempFile(L"voicecalc-dialog.skn", MiniPackage("NewDialog")));
+  EXPECT_EQ(SkinManager->PendingAction, saSkinChanged);
   EXPECT_TRUE(SkinManager->ActionTimer.GetEnabled());
 }
 

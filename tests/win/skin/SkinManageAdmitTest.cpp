@@ -50,8 +50,8 @@ TEST_F(SkinManageAdmitTest, TheMainWindowIsSkinnedWhenFirstActivated) {
   ASSERT_NE(skinner, nullptr);
   EXPECT_EQ(skinner->Form, Form);
   EXPECT_EQ(skinner->SkinData, Data);
-  EXPECT_EQ(skinner->State, 1);
-  EXPECT_EQ(SkinManager->RunState, 1);
+  EXPECT_EQ(skinner->State, skActive);
+  EXPECT_EQ(SkinManager->RunState, rsRunning);
   EXPECT_EQ(SendMessageA(main, WM_SKIN_QUERY, 0, 0), 1);
   // Already skinned: no second skinner.
   EXPECT_FALSE(SkinManager->SkinWindow(main));
@@ -111,7 +111,7 @@ TEST_F(SkinManageAdmitTest, ADialogOfAnotherModuleIsAdmittedUnlessItWantsTheFore
   TWinSkinForm* skinner = FindFormSkinner(dialog);
   ASSERT_NE(skinner, nullptr);
   EXPECT_TRUE(skinner->IsDialog);
-  EXPECT_EQ(skinner->BorderKind, 3);
+  EXPECT_EQ(skinner->BorderKind, bkDialog);
 
   HWND foreground = Keep(MakeForeignDialog(DS_SETFOREGROUND));
   ASSERT_NE(foreground, nullptr);
@@ -169,6 +169,24 @@ TEST_F(SkinManageAdmitTest, SwitchingOffGivesTheMainWindowItsNativeFrameBack) {
   // The form still works natively.
   PressAll(L"7");
   EXPECT_EQ(Display(), L"7");
+}
+
+TEST_F(SkinManageAdmitTest, SwitchingOffBeforeActivationKeepsTheWindowAsItWas) {
+  HWND w = Keep(MakeWindow(L"OwnProbe", ProgramInstance(), 200, 150));
+  const TFrameWidths frame = WornFrame(w);
+  const SIZE client = ClientSize(w);
+  ASSERT_TRUE(SkinManager->SkinWindow(w));
+  ASSERT_EQ(FindFormSkinner(w)->State, skAttached);
+  // The switch-off runs before the window's WM_SKIN_START arrives.
+  SkinManager->PendingSkinData = Data;
+  SkinManager->PendingAction = saUnskin;
+  SkinManager->RunPendingAction();
+  EXPECT_EQ(FindFormSkinner(w), nullptr);
+  EXPECT_EQ(WornFrame(w), frame);
+  EXPECT_EQ(ClientSize(w), client);
+  Application->ProcessMessages();
+  EXPECT_EQ(WornFrame(w), frame);
+  EXPECT_EQ(ClientSize(w), client);
 }
 
 TEST_F(SkinManageAdmitTest, ShutDownDetachesEverySkinnerAndRemovesTheHook) {

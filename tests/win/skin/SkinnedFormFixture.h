@@ -4,6 +4,42 @@
 #include "skin/data/WinSkinData.h"
 #include "skin/manager/SkinManage.h"
 #include "tests/win/MainFormFixture.h"
+#include <array>
+
+// Widths of a window frame around the client area: left, top, right, bottom.
+using TFrameWidths = std::array<int, 4>;
+
+// The frame the window wears now.
+inline TFrameWidths WornFrame(HWND wnd) {
+  RECT w, c;
+  GetWindowRect(wnd, &w);
+  GetClientRect(wnd, &c);
+  POINT origin{0, 0};
+  ClientToScreen(wnd, &origin);
+  return {origin.x - w.left, origin.y - w.top, w.right - origin.x - c.right, w.bottom - origin.y - c.bottom};
+}
+
+// The frame the system gives the window's style.
+inline TFrameWidths NativeFrame(HWND wnd) {
+  RECT r{0, 0, 100, 100};
+  AdjustWindowRectEx(&r, DWORD(GetWindowLongW(wnd, GWL_STYLE)), FALSE, DWORD(GetWindowLongW(wnd, GWL_EXSTYLE)));
+  return {-r.left, -r.top, r.right - 100, r.bottom - 100};
+}
+
+// The frame a skin's border images give: one frame of each side's strip.
+inline TFrameWidths SkinFrame(const TSkinState& s) {
+  auto across = [](const TDataSkinObject& e) { return e.Image->Width() / e.FrameCount; };
+  auto down = [](const TDataSkinObject& e) { return e.Image->Height() / e.FrameCount; };
+  return {across(*s.FrameSideLeft), down(*s.FrameSideTop), across(*s.FrameSideRight), down(*s.FrameSideBottom)};
+}
+
+inline SIZE ClientSize(HWND wnd) {
+  RECT c;
+  GetClientRect(wnd, &c);
+  return {c.right, c.bottom};
+}
+inline bool operator==(const SIZE& a, const SIZE& b) { return a.cx == b.cx && a.cy == b.cy; }
+inline std::ostream& operator<<(std::ostream& out, const SIZE& s) { return out << s.cx << " x " << s.cy; }
 
 class SkinnedFormTest : public MainFormTest {
 protected:
@@ -25,6 +61,24 @@ protected:
     form->Show();
     Application->ProcessMessages();
     return form;
+  }
+  // A skin file the build writes next to the program: <build>/app/<name>.skn.
+  static std::wstring ShippedSkinFile(const std::wstring& name) {
+    wchar_t self[MAX_PATH];
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    std::wstring path = self;
+    for (int up = 0; up < 3; ++up) path.resize(path.rfind(L'\\'));
+    return path + L"\\app\\" + name + L".skn";
+  }
+  // Loads a skin file into the component and waits until every window wears it.
+  void SwitchSkin(const std::wstring& file) {
+    Data->SetSkinFile(file);
+    ASSERT_FALSE(Data->NoSkinLoaded);
+    for (int i = 0; i < 400 && SkinManager->PendingSkinData; ++i) {
+      Sleep(10);
+      Application->ProcessMessages();
+    }
+    ASSERT_EQ(SkinManager->PendingSkinData, nullptr);
   }
 
   TSkinData* Data = nullptr;

@@ -90,7 +90,7 @@ TEST_F(SystemMenuTest, ItemsAreTheSystemMenusWithTheirCommandsAsTags) {
 TEST_F(SystemMenuTest, AMaximizedWindowCannotBeMovedSizedOrMaximized) {
   ShowWindow(Second->Handle(), SW_MAXIMIZE);
   Application->ProcessMessages();
-  ASSERT_EQ(Skinner->WindowState, 1);
+  ASSERT_EQ(Skinner->WindowState, wsMaximized);
   Skinner->BuildSystemMenu();
   EXPECT_FALSE(ItemTagged(SC_MOVE)->Enabled);
   EXPECT_FALSE(ItemTagged(SC_SIZE)->Enabled);
@@ -113,7 +113,7 @@ TEST_F(SystemMenuTest, AltSpaceOpensItAtTheTopLeftOfTheClientArea) {
   ClientToScreen(wnd, &origin);
   EXPECT_EQ(OpenMenu.Bounds.left, origin.x);
   EXPECT_EQ(OpenMenu.Bounds.top, origin.y);
-  EXPECT_EQ(OpenMenu.MenuKind, 2);
+  EXPECT_EQ(OpenMenu.MenuKind, mkSystemMenu);
 }
 
 TEST_F(SystemMenuTest, TwoRightClicksOnTheTitleCloseOnlyOverAHotButton) {

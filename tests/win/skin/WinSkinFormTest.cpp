@@ -6,6 +6,7 @@
 #include "skin/form/WinSysButton.h"
 #include "skin/manager/SkinManage.h"
 #include "skin/manager/SkinMessages.h"
+#include "tests/win/skin/ForeignDialog.h"
 #include "tests/win/skin/SkinnedFormFixture.h"
 
 namespace {
@@ -48,7 +49,7 @@ TEST_F(WinSkinFormTest, FrameWidthsComeFromTheBorderImages) {
   EXPECT_EQ(Skinner->BorderRight, Across(*Data->FrameSideRight));
   EXPECT_EQ(Skinner->BorderTop, Down(*Data->FrameSideTop));
   EXPECT_EQ(Skinner->BorderBottom, Down(*Data->FrameSideBottom));
-  EXPECT_EQ(Skinner->BorderKind, 1);  // bsSingle: caption, no sizing frame
+  EXPECT_EQ(Skinner->BorderKind, bkSingle);  // bsSingle: caption, no sizing frame
 }
 
 TEST_F(WinSkinFormTest, TheClientAreaKeepsItsSizeUnderTheSkinFrame) {
@@ -128,7 +129,7 @@ TEST_F(WinSkinFormTest, TheOutlineLeavesOutTheKeyedCorners) {
 TEST_F(WinSkinFormTest, WithoutBorderIconsOnlyTheIconButtonShows) {
   PaintedFrame();
   ASSERT_EQ(Skinner->CaptionButtons.size(), Data->SysButtonElements.size());
-  EXPECT_EQ(Skinner->BorderIcons & 15, 0u);
+  EXPECT_EQ(Skinner->BorderIcons & (ciMaximizeBox | ciMinimizeBox | ciContextHelp | ciSystemMenu), 0u);
   for (size_t i = 0; i < Skinner->CaptionButtons.size(); ++i) {
     TWinSysButton& b = *Skinner->CaptionButtons[i];
     const int action = b.Element->Action;
@@ -143,7 +144,7 @@ TEST_F(WinSkinFormTest, ASizeableFormShowsCloseMaximizeAndMinimize) {
   TForm* form = ShowSecondForm();
   TWinSkinForm* skinner = FindFormSkinner(form->Handle());
   ASSERT_NE(skinner, nullptr);
-  EXPECT_EQ(skinner->BorderKind, 0);
+  EXPECT_EQ(skinner->BorderKind, bkSizeable);
   RECT r;
   GetWindowRect(form->Handle(), &r);
   TBitmap painted(r.right - r.left, r.bottom - r.top);
@@ -183,7 +184,7 @@ TEST_F(WinSkinFormTest, ReleasingAwayFromThePressedCloseButtonKeepsTheWindow) {
 
   SendMessageW(wnd, WM_NCLBUTTONDOWN, HTCAPTION, at(cx, cy));
   EXPECT_EQ(skinner->HotObject, close);
-  EXPECT_EQ(close->ButtonState, 2);
+  EXPECT_EQ(close->ButtonState, nsPressed);
   SendMessageW(wnd, WM_NCMOUSEMOVE, HTCAPTION, at(40, cy));
   EXPECT_EQ(skinner->HotObject, nullptr);
   SendMessageW(wnd, WM_NCLBUTTONUP, HTCAPTION, at(40, cy));
@@ -211,32 +212,87 @@ TEST_F(WinSkinFormTest, MouseMovesOnAnInactiveWindowChangeNoButton) {
   SendMessageW(wnd, WM_NCACTIVATE, FALSE, 0);
   SendMessageW(wnd, WM_NCMOUSEMOVE, HTCAPTION, over);
   EXPECT_EQ(skinner->HotObject, nullptr);
-  EXPECT_EQ(button->ButtonState, 1);
+  EXPECT_EQ(button->ButtonState, nsNormal);
   SendMessageW(wnd, WM_NCACTIVATE, TRUE, 0);
   SendMessageW(wnd, WM_NCMOUSEMOVE, HTCAPTION, over);
   EXPECT_EQ(skinner->HotObject, button);
-  EXPECT_EQ(button->ButtonState, 3);
+  EXPECT_EQ(button->ButtonState, nsHot);
   delete form;
 }
 
-TEST_F(WinSkinFormTest, TheDarkSkinGivesANewFrameAndKeepsTheClientArea) {
-  wchar_t self[MAX_PATH];
-  GetModuleFileNameW(nullptr, self, MAX_PATH);
-  std::wstring path = self;
-  for (int up = 0; up < 3; ++up) path.resize(path.rfind(L'\\'));
-  Data->SetSkinFile(path + L"\\app\\dark.skn");
-  ASSERT_FALSE(Data->NoSkinLoaded);
-  for (int i = 0; i < 400 && SkinManager->PendingSkinData; ++i) {
-    Sleep(10);
-    Application->ProcessMessages();
+namespace {
+// Where the frame paint puts a caption button: Xcoord from the right edge of
+// a window W wide, Ycoord from the top, one frame of its image in size.
+RECT RightAlignedButton(const TDataSkinSysButton& e, int W) {
+  const int w = e.Image->Width() / e.FrameCount, h = e.Image->Height();
+  return {W - e.Xcoord, e.Ycoord, W - e.Xcoord + w, e.Ycoord + h};
+}
+
+// The close, maximize and minimize buttons of a window as painted now.
+std::vector<RECT> PaintedCaptionButtons(TWinSkinForm& skinner) {
+  RECT w;
+  GetWindowRect(skinner.Handle, &w);
+  TBitmap painted(w.right - w.left, w.bottom - w.top);
+  SendMessageW(skinner.Handle, WM_SKIN_PAINTDC, WPARAM(painted.Canvas().Handle()), SKIN_MAGIC);
+  std::vector<RECT> bounds;
+  for (auto& b : skinner.CaptionButtons) {
+    const int action = b->Element->Action;
+    if (action != caClose && action != caMaximize && action != caMinimize) continue;
+    EXPECT_TRUE(b->Visible) << action;
+    EXPECT_EQ(b->Element->Align, baRight) << action;
+    const RECT expected = RightAlignedButton(*b->Element, w.right - w.left);
+    EXPECT_TRUE(EqualRect(&b->Bounds, &expected)) << action << " at " << b->Bounds.left << "," << b->Bounds.top
+                                                  << "-" << b->Bounds.right << "," << b->Bounds.bottom;
+    bounds.push_back(b->Bounds);
   }
-  ASSERT_EQ(SkinManager->PendingSkinData, nullptr);
-  EXPECT_EQ(Skinner->BorderLeft, Across(*Data->FrameSideLeft));
-  EXPECT_EQ(Skinner->BorderTop, Down(*Data->FrameSideTop));
-  EXPECT_EQ(Skinner->CaptionButtons.size(), Data->SysButtonElements.size());
-  RECT client;
-  GetClientRect(Form->Handle(), &client);
-  EXPECT_EQ(client.right, 394);
-  EXPECT_EQ(client.bottom, 354);
+  EXPECT_EQ(bounds.size(), 3u);
+  return bounds;
+}
+}  // namespace
+
+TEST_F(WinSkinFormTest, TheDarkSkinGivesANewFrameAndKeepsTheClientArea) {
+  TForm* second = ShowSecondForm();
+  TWinSkinForm* secondSkinner = FindFormSkinner(second->Handle());
+  ASSERT_NE(secondSkinner, nullptr);
+  const TFrameWidths before = SkinFrame(*Data);
+  const std::vector<RECT> buttonsBefore = PaintedCaptionButtons(*secondSkinner);
+  const SIZE secondClient = ClientSize(second->Handle());
+
+  SwitchSkin(ShippedSkinFile(L"dark"));
+  const TFrameWidths after = SkinFrame(*Data);
+  // Every side and every caption button differs between the two skins, so a
+  // window that kept the old frame set-up shows here.
+  for (size_t i = 0; i < 4; ++i) EXPECT_NE(after[i], before[i]) << i;
+  for (TWinSkinForm* skinner : {Skinner, secondSkinner}) {
+    EXPECT_EQ((TFrameWidths{skinner->BorderLeft, skinner->BorderTop, skinner->BorderRight, skinner->BorderBottom}),
+              after);
+    EXPECT_EQ(WornFrame(skinner->Handle), after);
+    EXPECT_EQ(skinner->CaptionButtons.size(), Data->SysButtonElements.size());
+  }
+  EXPECT_EQ(ClientSize(Form->Handle()), (SIZE{394, 354}));
+  EXPECT_EQ(ClientSize(second->Handle()), secondClient);
+  const std::vector<RECT> buttonsAfter = PaintedCaptionButtons(*secondSkinner);
+  for (size_t i = 0; i < std::min(buttonsBefore.size(), buttonsAfter.size()); ++i) {
+    EXPECT_NE(buttonsAfter[i].left, buttonsBefore[i].left) << i;
+    EXPECT_NE(buttonsAfter[i].top, buttonsBefore[i].top) << i;
+    EXPECT_NE(buttonsAfter[i].right - buttonsAfter[i].left, buttonsBefore[i].right - buttonsBefore[i].left) << i;
+    EXPECT_NE(buttonsAfter[i].bottom - buttonsAfter[i].top, buttonsBefore[i].bottom - buttonsBefore[i].top) << i;
+  }
   EXPECT_EQ(Form->GetColor(), Data->SkinColours[3]);
+  delete second;
+}
+
+TEST_F(WinSkinFormTest, AReskinnedDialogKeepsItsClientAreaUnderTheNewFrame) {
+  const HWND dialog = MakeForeignDialog(0);
+  ASSERT_NE(dialog, nullptr);
+  ASSERT_TRUE(SkinManager->SkinWindow(dialog));
+  Application->ProcessMessages();
+  ASSERT_EQ(FindFormSkinner(dialog)->State, skActive);
+  EXPECT_EQ(WornFrame(dialog), SkinFrame(*Data));
+  const SIZE client = ClientSize(dialog);
+
+  SwitchSkin(ShippedSkinFile(L"dark"));
+  EXPECT_EQ(WornFrame(dialog), SkinFrame(*Data));
+  EXPECT_EQ(ClientSize(dialog), client);
+  DestroyWindow(dialog);
 }
