@@ -6,6 +6,6 @@
 void RegisterHostClasses() {
   for (const TClassInfo* c : {&TButton::StaticClass(), &TEdit::StaticClass(), &TLabel::StaticClass(),
                               &TPageControl::StaticClass(), &TTabSheet::StaticClass(),
-                              &TStatusBar::StaticClass(), &TTimer::StaticClass()})
+                              &TStatusBar::StaticClass(), &TTimer::StaticClass(), &TPanel::StaticClass()})
     RegisterComponentClass(*c);
 }

@@ -1,6 +1,7 @@
 // Which skinner control discovery gives each control: the class table read
 // from the top, the Skin3rd rows, DisableTag, the SkinControls switches,
 // the application's own choice, and the child windows of a foreign dialog.
+#include "host/ExtCtrls.h"
 #include "host/StdCtrls.h"
 #include "skin/controls/SkinButton.h"
 #include "skin/controls/SkinEdit.h"
@@ -314,4 +315,20 @@ TEST_F(ControlDiscoveryTest, ASizeGripMadeAfterItsDialogWasSkinnedGetsItsSkinner
   EXPECT_EQ(skinner->FindWindowSkinner(page)->ClassName(), "TSkinBoxH");
   ASSERT_NE(skinner->FindWindowSkinner(GetDlgItem(page, 7)), nullptr);
   DestroyWindow(dialog);
+}
+
+TEST_F(ControlDiscoveryTest, APanelShowsTheFaceWhileSkinnedAndGetsItsOwnBackAfter) {
+  auto* panel = Add<TPanel>();
+  auto* inPanel = Add<TButton>(panel);
+  panel->SetColor(TColor(RGB(1, 2, 3)));
+  panel->SetParentBackground(true);
+  Discover(*panel);
+  EXPECT_EQ(SkinnerOf(*panel), "TSkinBox");
+  EXPECT_EQ(SkinnerOf(*inPanel), "TSkinButton");
+  EXPECT_EQ(panel->GetColor(), Data->SkinColours[3]);
+  EXPECT_FALSE(panel->GetParentBackground());
+  Skinner->FreeControlSkinners();
+  EXPECT_EQ(panel->GetColor(), TColor(RGB(1, 2, 3)));
+  EXPECT_TRUE(panel->GetParentBackground());
+  EXPECT_NE(SendMessageW(inPanel->Handle(), WM_SKIN_QUERY, 0, 0), 1);
 }
