@@ -31,6 +31,14 @@ TWndMethod WithoutLeftLinks(TWndMethod proc) {
 }
 }  // namespace
 
+int WindowProcLinks(const TControl& control) {
+  int links = 0;
+  for (const TWndMethod* proc = &control.WindowProc; const TTrampoline* t = proc->target<TTrampoline>();
+       proc = &t->Node->Next)
+    if (t->Node->Handler) ++links;
+  return links;
+}
+
 void TWindowProcLink::Install(TControl& control, TWndMethod handler) {
   Remove();
   auto node = std::make_shared<TNode>();

@@ -7,6 +7,10 @@
 #include "host/Controls.h"
 #include <memory>
 
+// How many links stand in front of the control's own procedure (those that
+// left are not counted).
+int WindowProcLinks(const TControl& control);
+
 class TWindowProcLink {
 public:
   TWindowProcLink() = default;

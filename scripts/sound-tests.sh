@@ -128,6 +128,9 @@ fi
 
 play one-key "$root" 5 key:5 -- 5
 
+# Keys clicked with the mouse as a user clicks them: each click is heard once.
+play mouse "$root" 12 mouse:1 mouse:2 -- 1 2
+
 play sum "$root" 3 key:1 key:+ key:2 key:= -- 1 加 2 等于 3
 
 # The readout: one file per character, each followed by 100 ms of quiet.

@@ -7,6 +7,9 @@
 // Actions, done in order:
 //   key:<k>    click the key whose caption is k; ASCII names stand for the
 //              other captions: "*" for "×", "/" for "÷", "<" for "←"
+//   mouse:<k>  the same key clicked with the mouse: the pointer is moved onto
+//              it and the left button pressed and released as input, so the
+//              click goes the way a user's does (down, up, the click)
 //   text:<s>   put s into the display (WM_SETTEXT), as if typed
 //   sleep:<ms> wait
 // After each action the display text is printed ("display: <text>").
@@ -91,6 +94,26 @@ std::string Narrow(const std::wstring& w) {
   return s;
 }
 
+HANDLE Program = nullptr;  // the calculator's process
+
+// A left click at the centre of the window, as input; returns once the
+// program has handled it (its handler and sound included).
+bool MouseClick(HWND main, HWND target) {
+  RECT r;
+  GetWindowRect(target, &r);
+  SetForegroundWindow(main);
+  SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  INPUT input[2] = {};
+  input[0].type = input[1].type = INPUT_MOUSE;
+  input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  if (SendInput(2, input, sizeof(INPUT)) != 2) return false;
+  // The program first takes the input, then is busy with the click until
+  // its sound has played; idle again means done.
+  Sleep(200);
+  return WaitForInputIdle(Program, 60000) == 0;
+}
+
 std::wstring Caption(const std::wstring& name) {
   if (name == L"*") return L"\u00d7";
   if (name == L"/") return L"\u00f7";
@@ -103,14 +126,18 @@ bool Act(HWND main, const std::string& action) {
   std::string verb = action.substr(0, colon);
   std::wstring arg = colon == std::string::npos ? L"" : Widen(action.c_str() + colon + 1);
   DWORD_PTR ignored = 0;
-  if (verb == "key") {
+  if (verb == "key" || verb == "mouse") {
     HWND button = Child(main, L"TButton", Caption(arg));
     if (!button) {
       std::fprintf(stderr, "PressKeys: no key \"%s\"\n", Narrow(Caption(arg)).c_str());
       return false;
     }
+    if (verb == "mouse" && !MouseClick(main, button)) {
+      std::fprintf(stderr, "PressKeys: the mouse click on \"%s\" was not handled\n", Narrow(Caption(arg)).c_str());
+      return false;
+    }
     // Sent, not posted: returns when the handler, sound included, is done.
-    if (!SendMessageTimeoutW(button, BM_CLICK, 0, 0, SMTO_NORMAL, 60000, &ignored)) {
+    if (verb == "key" && !SendMessageTimeoutW(button, BM_CLICK, 0, 0, SMTO_NORMAL, 60000, &ignored)) {
       std::fprintf(stderr, "PressKeys: key \"%s\" did not return\n", Narrow(Caption(arg)).c_str());
       return false;
     }
@@ -148,6 +175,7 @@ int wmain(int argc, wchar_t** argv) {
     std::fprintf(stderr, "PressKeys: cannot start the program (error %lu)\n", GetLastError());
     return 1;
   }
+  Program = pi.hProcess;
   Found found{pi.dwProcessId, nullptr};
   for (int i = 0; i < 600 && !found.Window; ++i) {  // up to 30 s on a busy machine
     if (WaitForSingleObject(pi.hProcess, 50) == WAIT_OBJECT_0) break;

@@ -1,5 +1,8 @@
 // Switching skinning off and on, and painting the frame, over and over: no
 // GDI or USER object is left behind and every window procedure goes back.
+#include "host/WideText.h"
+#include "host/WindowProcLink.h"
+#include "skin/controls/SkinControl.h"
 #include "skin/data/WinSkinData.h"
 #include "skin/form/WinSkinForm.h"
 #include "skin/manager/SkinManage.h"
@@ -7,6 +10,7 @@
 #include "tests/win/skin/ForeignDialog.h"
 #include "tests/win/skin/HandleCount.h"
 #include "tests/win/skin/SkinnedFormFixture.h"
+#include <map>
 
 namespace {
 class SkinLeakTest : public SkinnedFormTest {
@@ -31,6 +35,30 @@ protected:
     Application->ProcessMessages();  // activation runs on WM_SKIN_START
   }
   bool Skinned(HWND wnd) { return SendMessageA(wnd, WM_SKIN_QUERY, 0, 0) == 1; }
+  // What skinning may change on a control, and must give back.
+  struct TControlState {
+    LONG_PTR Proc, Style, ExStyle;
+    TColor Color;
+    int Links;
+    std::wstring Properties;
+    bool operator==(const TControlState& o) const {
+      return Proc == o.Proc && Style == o.Style && ExStyle == o.ExStyle && Color == o.Color && Links == o.Links &&
+             Properties == o.Properties;
+    }
+  };
+  std::map<std::wstring, TControlState> ControlStates() {
+    std::map<std::wstring, TControlState> states;
+    for (TComponent* c : Form->Components()) {
+      auto* w = dynamic_cast<TWinControl*>(c);
+      if (!w || !w->HandleAllocated()) continue;
+      const HWND h = w->Handle();
+      std::wstring props;
+      for (const char* name : {"ParentBackground", "Transparent", "Flat"}) props += ReadEnumProp(w, name) + L";";
+      states[w->GetName()] = {GetWindowLongPtrW(h, GWLP_WNDPROC), GetWindowLongPtrW(h, GWL_STYLE),
+                              GetWindowLongPtrW(h, GWL_EXSTYLE), w->GetColor(), WindowProcLinks(*w), props};
+    }
+    return states;
+  }
   LONG_PTR Proc(HWND wnd) { return GetWindowLongPtrW(wnd, GWLP_WNDPROC); }
 
   HWND Main = nullptr, Dialog = nullptr;
@@ -41,6 +69,8 @@ TEST_F(SkinLeakTest, SwitchingOffAndOnAThousandTimesLeavesNothingBehind) {
   Switch(false);
   ASSERT_FALSE(Skinned(Main));
   const LONG_PTR mainProc = Proc(Main), dialogProc = Proc(Dialog);
+  const auto controls = ControlStates();
+  ASSERT_GE(controls.size(), 20u);
   // One round first: the first use of some GDI paths creates objects GDI keeps.
   Switch(true);
   Switch(false);
@@ -48,6 +78,8 @@ TEST_F(SkinLeakTest, SwitchingOffAndOnAThousandTimesLeavesNothingBehind) {
   for (int i = 0; i < 1000; ++i) {
     Switch(true);
     ASSERT_TRUE(Skinned(Main)) << "round " << i;
+    // The keypad and the display are skinned each time.
+    ASSERT_TRUE(Skinned(Key(L"5")->Handle())) << "round " << i;
     ASSERT_TRUE(Skinned(Dialog)) << "round " << i;
     Switch(false);
     ASSERT_FALSE(Skinned(Main)) << "round " << i;
@@ -56,6 +88,13 @@ TEST_F(SkinLeakTest, SwitchingOffAndOnAThousandTimesLeavesNothingBehind) {
   EXPECT_EQ(LiveUserObjects(), user);
   EXPECT_EQ(Proc(Main), mainProc);
   EXPECT_EQ(Proc(Dialog), dialogProc);
+  // Every control has its procedure, links, styles, colour and properties back.
+  const auto after = ControlStates();
+  for (const auto& [name, state] : controls) {
+    ASSERT_TRUE(after.count(name)) << WideToUtf8(name);
+    EXPECT_TRUE(after.at(name) == state) << WideToUtf8(name);
+    EXPECT_EQ(state.Links, 0) << WideToUtf8(name);
+  }
   EXPECT_TRUE(SkinManager->FormSkinners.empty());
   // The form's own procedure is back too: nothing answers the skinner's query.
   EXPECT_NE(Form->Perform(WM_SKIN_ISSKINNED, 0, SKIN_MAGIC), SKIN_MAGIC);
