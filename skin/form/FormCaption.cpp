@@ -245,31 +245,28 @@ void TWinSkinForm::ToggleMinimize() {
 }
 
 void TWinSkinForm::HoverTick() {
-  try {
-    if (!HotObject) return;
-    POINT cursor;
-    GetCursorPos(&cursor);
-    const POINT p = ToWindowPoint(cursor);
-    if (!PtInRect(&HotObject->Bounds, p)) {
-      HotObject->MouseLeave();
-      HotObject = nullptr;
-      HideHint();
-      HoverTime = 0;
-      return;
-    }
-    auto* button = dynamic_cast<TWinSysButton*>(HotObject);
-    if (!button) return;
-    HoverTime += HoverTimer->GetInterval();
-    if (HoverTime >= 2 * kHintPause && HoverTime < 2 * kHintPause + kHintHidePause) {
-      const std::wstring text = CaptionButtonHint(button->Element->Action);
-      RECT w{};
-      GetWindowRect(Handle, &w);
-      const LONG x = button->Bounds.left + w.left, y = cursor.y + 24;
-      if (!text.empty()) SkinData->ShowCaptionHint({x, y, x, y}, text);
-    } else if (HoverTime >= 2 * kHintPause + kHintHidePause) {
-      HideHint();
-    }
-  } catch (...) {
-    // A timer tick never unwinds into the message loop.
+  // Runs from the hover timer, whose guard reports a failure.
+  if (!HotObject) return;
+  POINT cursor;
+  GetCursorPos(&cursor);
+  const POINT p = ToWindowPoint(cursor);
+  if (!PtInRect(&HotObject->Bounds, p)) {
+    HotObject->MouseLeave();
+    HotObject = nullptr;
+    HideHint();
+    HoverTime = 0;
+    return;
+  }
+  auto* button = dynamic_cast<TWinSysButton*>(HotObject);
+  if (!button) return;
+  HoverTime += HoverTimer->GetInterval();
+  if (HoverTime >= 2 * kHintPause && HoverTime < 2 * kHintPause + kHintHidePause) {
+    const std::wstring text = CaptionButtonHint(button->Element->Action);
+    RECT w{};
+    GetWindowRect(Handle, &w);
+    const LONG x = button->Bounds.left + w.left, y = cursor.y + 24;
+    if (!text.empty()) SkinData->ShowCaptionHint({x, y, x, y}, text);
+  } else if (HoverTime >= 2 * kHintPause + kHintHidePause) {
+    HideHint();
   }
 }

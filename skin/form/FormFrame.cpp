@@ -1,6 +1,7 @@
 // Frame painting of the form skinner: frame widths from the skin's border
 // images, the client area under them, the borders, the title with its text
 // and caption buttons, and the window outline cut from the keyed borders.
+#include "host/CallbackGuard.h"
 #include "host/Forms.h"
 #include "skin/data/DataSkinObject.h"
 #include "skin/data/WinSkinData.h"
@@ -179,7 +180,8 @@ void TWinSkinForm::PaintFrame(HDC dc) {
     dc = own->Get();
   }
   if (!dc) return;
-  try {
+  // A paint that fails is reported and the frame keeps its last picture.
+  GuardCallback("frame paint", [&] {
     GetWindowRect(Handle, &WindowRect);
     const int W = WindowRect.right - WindowRect.left, H = WindowRect.bottom - WindowRect.top;
     PaintSize = {W, H};
@@ -197,9 +199,7 @@ void TWinSkinForm::PaintFrame(HDC dc) {
         FillRect(dc, &strip, SkinData->ButtonFaceBrush.Get());
       }
     }
-  } catch (...) {
-    // The frame keeps its last picture.
-  }
+  });
   HotObject = nullptr;
 }
 

@@ -9,8 +9,21 @@
 #include "skin/manager/SkinManage.h"
 #include "skin/manager/SkinMessages.h"
 #include <stdexcept>
+#include <utility>
 
 namespace {
+// A flag set for one scope and put back as it was, also on an exception.
+class TFlagDuring {
+public:
+  TFlagDuring(bool& flag, bool during) : FFlag(flag), FOld(std::exchange(flag, during)) {}
+  ~TFlagDuring() { FFlag = FOld; }
+  TFlagDuring(const TFlagDuring&) = delete;
+  TFlagDuring& operator=(const TFlagDuring&) = delete;
+
+private:
+  bool& FFlag;
+  bool FOld;
+};
 
 constexpr UINT WM_NCUAHDRAWCAPTION = 0xAE;
 constexpr UINT CM_MENUCHANGED = 0xB015;
@@ -36,10 +49,7 @@ TWinSkinForm::TWinSkinForm(TComponent* AOwner) : TComponent(AOwner) {
 TWinSkinForm::~TWinSkinForm() {
   --LiveSkinners;
   // Never leave the window routed to a freed object.
-  try {
-    RestoreWindowProcs();
-  } catch (...) {
-  }
+  GuardCallback("form skinner destruction", [this] { RestoreWindowProcs(); });
   StopHover();
   CaptionButtons.clear();
   // No control skinner may keep a pointer to this one.
@@ -263,12 +273,10 @@ TSkinnedWindow* MakeFormSkinner(HWND wnd, TWinControl* form, const std::wstring&
       skinner->AttachToForm(data, form);
     else
       skinner->Attach(data);
-  } catch (...) {
+  } catch (const std::exception& e) {
     // A skinner that could not attach leaves the window as it was.
-    try {
-      skinner->DetachOnDestroy();
-    } catch (...) {
-    }
+    ReportCallbackFailure("form skinner attach", e.what());
+    GuardCallback("form skinner attach", [skinner] { skinner->DetachOnDestroy(); });
     delete skinner;
     return nullptr;
   }
@@ -397,15 +405,11 @@ void TWinSkinForm::Dispatch(TMessage& m) {
       CallDefault(m);
       return;
     case CM_MENUCHANGED: {
-      const bool enabled = SkinData->FramePaintEnabled;
-      SkinData->FramePaintEnabled = false;
-      try {
+      {
+        // No frame paint while the default processing rebuilds the menu.
+        const TFlagDuring noFramePaint(SkinData->FramePaintEnabled, false);
         CallDefault(m);
-      } catch (...) {
-        SkinData->FramePaintEnabled = enabled;
-        throw;
       }
-      SkinData->FramePaintEnabled = enabled;
       if (GetMenu(Handle)) SetMenu(Handle, nullptr);
       return;
     }

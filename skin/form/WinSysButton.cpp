@@ -1,4 +1,5 @@
 #include "skin/form/WinSysButton.h"
+#include "host/CallbackGuard.h"
 #include "host/Handles.h"
 #include "skin/data/DataSkinObject.h"
 #include "skin/draw/FramePaint.h"
@@ -55,14 +56,13 @@ void TWinSysButton::Paint() {
   TWholeWindowDC window(Owner->Handle);
   const HDC dc = window.Get();
   if (!dc) return;
-  try {
+  // A failed paint is reported and leaves the last picture of the button.
+  GuardCallback("caption button paint", [&] {
     if (IsIcon())
       Owner->PaintCaptionIcon(dc, Bounds);
     else
       DrawFrameStretched(dc, Bounds, *Picture(), true, Frames(), PaintFrameIndex());
-  } catch (...) {
-    // A failed paint leaves the last picture of the button.
-  }
+  });
 }
 
 const wchar_t* CaptionButtonHint(int action) {

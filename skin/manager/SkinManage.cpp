@@ -79,10 +79,7 @@ TSkinManage::~TSkinManage() {
   while (!FormSkinners.empty()) {
     TSkinnedWindow* skinner = FormSkinners.back();
     FormSkinners.pop_back();
-    try {
-      skinner->DetachOnDestroy();
-    } catch (...) {
-    }
+    GuardCallback("manager shut-down", [skinner] { skinner->DetachOnDestroy(); });
     skinner->Release();
   }
   PopupSkinners.clear();  // each gives its window back its procedure
@@ -285,10 +282,7 @@ void TSkinManage::SkinForm(TWinControl* form) {
 
 void TSkinManage::DetachAndFree(TSkinnedWindow* skinner) {
   HWND wnd = skinner->WindowHandle();
-  try {
-    skinner->Detach();
-  } catch (...) {
-  }
+  GuardCallback("skinning off", [skinner] { skinner->Detach(); });
   if (wnd && IsWindow(wnd)) {
     InvalidateRect(wnd, nullptr, TRUE);
     UpdateWindow(wnd);
