@@ -19,4 +19,4 @@ bool IsWinNT() {
   return nt;
 }
 
-bool NotWinVista() { return WindowsVersion().Major != 6; }
+bool NotWinVista() { return !VersionAtLeast(6, 0); }

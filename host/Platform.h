@@ -15,5 +15,6 @@ bool VersionAtLeast(int major, int minor);
 bool IsWinNT();
 // A GetVersion value of the Windows 95 family (its top bit set).
 inline bool Win9xVersion(DWORD version) { return version & 0x80000000u; }
-// A major version other than 6.
+// Before Vista. (Telling it by a major version other than 6 took every
+// version from Windows 10 on for an old one.)
 bool NotWinVista();

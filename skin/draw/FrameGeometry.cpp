@@ -3,6 +3,7 @@
 TFrameGeometry FrameGeometry(const TBitmap& image, bool vertical, int frameCount, int frameIndex) {
   // A skin that states no frames still has its one picture.
   if (frameCount < 1) frameCount = 1;
+  frameIndex = frameIndex < 1 ? 1 : frameIndex > frameCount ? frameCount : frameIndex;
   TFrameGeometry g;
   if (vertical) {
     g.Width = image.Width();

@@ -9,8 +9,8 @@ struct TFrameGeometry {
 };
 
 // Integer division: remainder columns (or rows) at the end are never used.
-// A FrameCount below 1 counts as 1. FrameIndex is not checked: callers keep
-// it within 1..FrameCount.
+// A FrameCount below 1 counts as 1; a FrameIndex outside 1..FrameCount is
+// taken as the nearest frame, so no painter reads outside the strip.
 TFrameGeometry FrameGeometry(const TBitmap& image, bool vertical, int frameCount, int frameIndex);
 
 // Right < Left or Bottom < Top: the painters paint nothing.

@@ -14,8 +14,7 @@ constexpr int kRestoreImage = 0, kMaximizeImage = 1, kMinimizeImage = 2, kCloseI
 
 // NT 4 had no usable system menu to copy: a fixed one stands in.
 bool FixedSystemMenu() {
-  const DWORD version = GetVersion();
-  return IsWinNT() && LOBYTE(LOWORD(version)) < 5;
+  return IsWinNT() && !VersionAtLeast(5, 0);
 }
 }  // namespace
 

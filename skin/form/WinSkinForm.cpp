@@ -130,16 +130,15 @@ void TWinSkinForm::Attach(TSkinData* data) {
     IsDialog = true;
   }
 
-  const DWORD version = GetVersion();
-  const int major = LOBYTE(LOWORD(version)), minor = HIBYTE(LOWORD(version));
-  if (major > 4 && minor == 0 &&
+  const TWindowsVersion version = WindowsVersion();
+  if (version.Major > 4 && version.Minor == 0 &&
       (((exStyle & WS_EX_APPWINDOW) && IsWinNT()) || (!OwnerWindow && FormKind != fkMDIChild)))
     BorderIcons |= ciKeepCaptionStyle;
 
   UnicodeWindow = IsWindowUnicode(Handle);
   // Skinning may be switched off before activation: the size to give back is known from now on.
   ReadNativeFrame();
-  if (Win9xVersion(version)) data->SkinControls &= ~SetOf({xcSystemMenu});
+  if (!IsWinNT()) data->SkinControls &= ~SetOf({xcSystemMenu});
 
   if (FormKind == fkMDIParent) {
     MenuUpdateCopy = data->MenuUpdate;

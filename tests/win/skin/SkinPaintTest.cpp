@@ -92,7 +92,12 @@ INSTANTIATE_TEST_SUITE_P(SkinPaint, FrameSelection, testing::Values(
     FrameCase{103, 10, false, 5, 1, 0, 0, 20, 10},
     FrameCase{12, 62, true, 3, 3, 0, 40, 12, 20},     // rows 60, 61 unused
     FrameCase{12, 60, true, 3, 2, 0, 20, 12, 20},
-    FrameCase{30, 8, false, 0, 1, 0, 0, 30, 8}));     // no frame count: the whole image
+    FrameCase{30, 8, false, 0, 1, 0, 0, 30, 8},       // no frame count: the whole image
+    // A frame index outside the strip is the nearest frame, never pixels past it.
+    FrameCase{100, 10, false, 5, 6, 80, 0, 20, 10},
+    FrameCase{100, 10, false, 5, 1000, 80, 0, 20, 10},
+    FrameCase{100, 10, false, 5, 0, 0, 0, 20, 10},
+    FrameCase{12, 60, true, 3, -2, 0, 0, 12, 20}));
 
 struct NineSliceCase {
   const char* Name;
