@@ -4,6 +4,7 @@
 #include "skin/data/WinSkinData.h"
 #include "skin/manager/SkinManage.h"
 #include "tests/win/MainFormFixture.h"
+#include "tests/win/PumpUntil.h"
 
 class SkinnedFormTest : public MainFormTest {
 protected:

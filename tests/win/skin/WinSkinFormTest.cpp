@@ -6,6 +6,7 @@
 #include "skin/form/WinSysButton.h"
 #include "skin/manager/SkinManage.h"
 #include "skin/manager/SkinMessages.h"
+#include "tests/win/skin/SkinLoadKit.h"
 #include "tests/win/skin/SkinnedFormFixture.h"
 
 namespace {
@@ -220,17 +221,9 @@ TEST_F(WinSkinFormTest, MouseMovesOnAnInactiveWindowChangeNoButton) {
 }
 
 TEST_F(WinSkinFormTest, TheDarkSkinGivesANewFrameAndKeepsTheClientArea) {
-  wchar_t self[MAX_PATH];
-  GetModuleFileNameW(nullptr, self, MAX_PATH);
-  std::wstring path = self;
-  for (int up = 0; up < 3; ++up) path.resize(path.rfind(L'\\'));
-  Data->SetSkinFile(path + L"\\app\\dark.skn");
+  Data->SetSkinFile(skinload::BuiltSkinFile(L"dark.skn"));
   ASSERT_FALSE(Data->NoSkinLoaded);
-  for (int i = 0; i < 400 && SkinManager->PendingSkinData; ++i) {
-    Sleep(10);
-    Application->ProcessMessages();
-  }
-  ASSERT_EQ(SkinManager->PendingSkinData, nullptr);
+  ASSERT_TRUE(PumpUntil([] { return SkinManager->PendingSkinData == nullptr; }));
   EXPECT_EQ(Skinner->BorderLeft, Across(*Data->FrameSideLeft));
   EXPECT_EQ(Skinner->BorderTop, Down(*Data->FrameSideTop));
   EXPECT_EQ(Skinner->CaptionButtons.size(), Data->SysButtonElements.size());
