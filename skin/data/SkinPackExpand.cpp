@@ -1,5 +1,7 @@
 #include "skin/data/SkinPackExpand.h"
 
+#include <algorithm>
+
 #include "skin/data/ByteOrder.h"
 #include "skin/data/LZH.h"
 
@@ -14,14 +16,22 @@ constexpr size_t kReadAhead = 1;
 // read-ahead: the stream was cut, so decoding on would only make garbage.
 struct TStreamCut {};
 
-// Hands the stream to the decoder one byte at a time, so that the count of
-// bytes handed out is exactly what the decoder has taken.
+// Hands the stream to the decoder and counts what it took. All but the last
+// byte go in chunks; the last byte and the read-ahead go one at a time, each
+// only when the decoder asks, so the count is exact where it matters: a
+// decoder that stops short of the last byte never asked for it.
 class TCountingInput {
  public:
   TCountingInput(const uint8_t* stream, size_t length) : FStream(stream), FLength(length) {}
 
   size_t Read(uint8_t* buffer, size_t count) {
     if (count == 0) return 0;
+    if (FTaken + 1 < FLength) {
+      const size_t n = std::min(count, FLength - 1 - FTaken);
+      std::copy(FStream + FTaken, FStream + FTaken + n, buffer);
+      FTaken += n;
+      return n;
+    }
     if (FTaken >= FLength + kReadAhead) throw TStreamCut{};
     buffer[0] = FTaken < FLength ? FStream[FTaken] : 0;
     ++FTaken;
