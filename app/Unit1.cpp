@@ -9,7 +9,7 @@ DEFINE_CLASS_INFO(TForm1, TForm, {})
 
 TForm1::TForm1(TComponent* AOwner) : TForm(AOwner) {}
 
-TNotifyEvent TForm1::FindMethod(const std::string& name) {
+TMethod TForm1::FindMethod(const std::string& name) {
   static const TMethodEntry<TForm1> methods[] = {
       {"FormCreate", &TForm1::FormCreate},
       {"Button1Click", &TForm1::DigitClick},   {"Button2Click", &TForm1::DigitClick},

@@ -41,7 +41,7 @@ public:
   const TCalcEngine& Engine() const { return FEngine; }
 
   void Loaded() override;
-  TNotifyEvent FindMethod(const std::string& name) override;
+  TMethod FindMethod(const std::string& name) override;
 
   void FormCreate(TObject* Sender);
   void DigitClick(TObject* Sender);  // Button1Click … Button10Click

@@ -14,11 +14,7 @@ const TClassInfo& TObject::ClassType() const { return StaticClass(); }
 DEFINE_CLASS_INFO(TPersistent, TObject, {})
 DEFINE_CLASS_INFO(TCollection, TPersistent, {})
 DEFINE_CLASS_INFO(TStringList, TPersistent,
-  {TPropInfo{"Strings", {}, [](TPersistent& o, const TValue& v) {
-               auto& list = static_cast<TStringList&>(o);
-               list.Clear();
-               for (const std::wstring& s : v.Items) list.Add(s);
-             }}})
+  {TPropInfo{"Strings", {}, [](TPersistent& o, const TValue& v) { static_cast<TStringList&>(o).SetItems(v.Items); }}})
 
 DEFINE_CLASS_INFO(TComponent, TPersistent,
   {StrProp("Name", &TComponent::GetName, &TComponent::SetName),

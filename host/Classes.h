@@ -98,6 +98,7 @@ public:
   TStringList(std::initializer_list<std::wstring> rows) : FItems(rows) {}
   const std::vector<std::wstring>& Items() const { return FItems; }
   void Assign(const TStringList& other) { FItems = other.FItems; }
+  void SetItems(std::vector<std::wstring> rows) { FItems = std::move(rows); }
   int Count() const { return int(FItems.size()); }
   const std::wstring& operator[](int i) const { return FItems.at(size_t(i)); }
   void Add(std::wstring s) { FItems.push_back(std::move(s)); }

@@ -74,10 +74,12 @@ private:
         if (leaf != p.Name && GetPropValue(&target, p.Name.substr(0, p.Name.rfind('.')), parentValue))
           owner = parentValue.Object;
         const TPropInfo* info = owner ? owner->ClassType().FindProp(leaf) : nullptr;
-        if (info && info->IsEvent) {
-          TNotifyEvent handler = FRoot.FindMethod(v.Text);
+        if (info && info->IsEvent()) {
+          TMethod handler = FRoot.FindMethod(v.Text);
           if (!handler) Fail(p.Line, "event handler " + v.Text + " not found");
-          return TValue::Method(handler);
+          if (!info->Accepts(handler))
+            Fail(p.Line, "event handler " + v.Text + " does not have the parameters of " + p.Name);
+          return TValue::Method(std::move(handler));
         }
         return TValue::Ident(Utf8ToWide(v.Text));
       }

@@ -99,7 +99,7 @@ void TForm::Close() {
   if (FHandle) PostMessageW(FHandle, WM_CLOSE, 0, 0);
 }
 
-TNotifyEvent TForm::FindMethod(const std::string&) { return {}; }
+TMethod TForm::FindMethod(const std::string&) { return {}; }
 
 void TForm::WndProc(TMessage& m) {
   switch (m.Msg) {

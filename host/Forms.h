@@ -40,8 +40,9 @@ public:
   void Show();
   void Close();
 
-  // Event handlers by the names the stored description binds them with.
-  virtual TNotifyEvent FindMethod(const std::string& name);
+  // Event handlers by the names the stored description binds them with;
+  // an empty method when the form has none of that name.
+  virtual TMethod FindMethod(const std::string& name);
 
   TNotifyEvent OnCreate;
   TNotifyEvent OnDestroy;
@@ -65,16 +66,24 @@ private:
   TPosition FPosition = poDesigned;
 };
 
-// Binds handler names to member functions of a form class.
+// Binds a handler name to a member function of a form class, of whatever
+// event signature: the handler is made with exactly the member's parameters.
 template <class F>
 struct TMethodEntry {
+  template <class R, class... Args>
+  TMethodEntry(const char* name, R (F::*method)(Args...))
+      : Name(name), Bind([method](F* self) {
+          return TMethod(std::function<R(Args...)>(
+              [self, method](Args... args) { return (self->*method)(std::forward<Args>(args)...); }));
+        }) {}
+
   const char* Name;
-  void (F::*Method)(TObject*);
+  std::function<TMethod(F* self)> Bind;
 };
 template <class F, size_t N>
-TNotifyEvent FindMethodIn(F* self, const TMethodEntry<F> (&table)[N], const std::string& name) {
+TMethod FindMethodIn(F* self, const TMethodEntry<F> (&table)[N], const std::string& name) {
   for (const auto& e : table)
-    if (_stricmp(e.Name, name.c_str()) == 0) return [self, m = e.Method](TObject* sender) { (self->*m)(sender); };
+    if (_stricmp(e.Name, name.c_str()) == 0) return e.Bind(self);
   return {};
 }
 

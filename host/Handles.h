@@ -45,6 +45,12 @@ using TMemoryDC = TUniqueHandle<HDC, TMemDCTraits>;
 using TIconHandle = TUniqueHandle<HICON, TIconTraits>;
 using TMenuHandle = TUniqueHandle<HMENU, TMenuTraits>;
 
+struct TKernelTraits { static void Free(HANDLE h) { CloseHandle(h); } };
+using TKernelHandle = TUniqueHandle<HANDLE, TKernelTraits>;
+// CreateFileW reports failure as INVALID_HANDLE_VALUE, not null: that one is
+// held as no handle, so it is never closed.
+inline TKernelHandle FileHandle(HANDLE h) { return TKernelHandle(h == INVALID_HANDLE_VALUE ? nullptr : h); }
+
 // A DC of a window given back with ReleaseDC: GetDC's (the client area) or
 // GetWindowDC's (the whole window, frame included).
 template <HDC(WINAPI* Acquire)(HWND)>

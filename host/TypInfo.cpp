@@ -8,6 +8,21 @@ bool TValue::AsBool() const {
   return Int != 0;
 }
 
+std::vector<std::wstring> SetMemberNames(unsigned bits, const std::vector<std::wstring>& names) {
+  std::vector<std::wstring> members;
+  for (size_t i = 0; i < names.size(); ++i)
+    if ((bits >> i) & 1) members.push_back(names[i]);
+  return members;
+}
+
+unsigned SetFromNames(const std::vector<std::wstring>& items, const std::vector<std::wstring>& names) {
+  unsigned bits = 0;
+  for (const std::wstring& item : items)
+    for (size_t i = 0; i < names.size(); ++i)
+      if (_wcsicmp(names[i].c_str(), item.c_str()) == 0) bits |= 1u << i;
+  return bits;
+}
+
 const TPropInfo* TClassInfo::FindProp(const std::string& name) const {
   for (const TClassInfo* c = this; c; c = c->Parent)
     for (const TPropInfo& p : c->Props)

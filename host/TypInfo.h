@@ -2,8 +2,11 @@
 // Code that sets "Transparent" or reads "NumButtons" works for every class
 // that publishes the property and does nothing for one that does not.
 #pragma once
+#include <any>
 #include <functional>
+#include <stdexcept>
 #include <string>
+#include <typeinfo>
 #include <vector>
 
 class TObject;
@@ -11,6 +14,37 @@ class TPersistent;
 class TComponent;
 
 using TNotifyEvent = std::function<void(TObject* Sender)>;
+
+// An event handler of any signature, kept with its exact type: it can be
+// taken back only as the std::function it was made from, so a handler never
+// reaches an event whose parameters differ.
+class TMethod {
+public:
+  TMethod() = default;
+  template <class Signature>
+  TMethod(std::function<Signature> handler) {
+    if (handler) FHandler = std::move(handler);
+  }
+
+  explicit operator bool() const { return FHandler.has_value(); }
+  // The handler as an event of that signature; null when it is of another.
+  template <class Signature>
+  const std::function<Signature>* As() const {
+    return std::any_cast<std::function<Signature>>(&FHandler);
+  }
+  // The std::function type the handler was made from (void when empty).
+  const std::type_info& Type() const { return FHandler.type(); }
+
+private:
+  std::any FHandler;
+};
+
+// A property value that does not fit the property, e.g. a handler of
+// another signature for an event.
+class EPropertyError : public std::invalid_argument {
+public:
+  using std::invalid_argument::invalid_argument;
+};
 
 struct TValue {
   enum TKind { vkNone, vkInteger, vkFloat, vkString, vkIdent, vkSet, vkList, vkObject, vkEvent };
@@ -20,7 +54,7 @@ struct TValue {
   std::wstring Str;                 // string or identifier
   std::vector<std::wstring> Items;  // set elements or list strings
   TPersistent* Object = nullptr;
-  TNotifyEvent Event;
+  TMethod Handler;
 
   static TValue Integer(long long v) { TValue r; r.Kind = vkInteger; r.Int = v; return r; }
   static TValue String(std::wstring s) { TValue r; r.Kind = vkString; r.Str = std::move(s); return r; }
@@ -29,7 +63,7 @@ struct TValue {
   static TValue List(std::vector<std::wstring> items) { TValue r; r.Kind = vkList; r.Items = std::move(items); return r; }
   static TValue Obj(TPersistent* o) { TValue r; r.Kind = vkObject; r.Object = o; return r; }
   static TValue Set(std::vector<std::wstring> items) { TValue r; r.Kind = vkSet; r.Items = std::move(items); return r; }
-  static TValue Method(TNotifyEvent e) { TValue r; r.Kind = vkEvent; r.Event = std::move(e); return r; }
+  static TValue Method(TMethod m) { TValue r; r.Kind = vkEvent; r.Handler = std::move(m); return r; }
 
   bool AsBool() const;  // True/False identifiers or a non-zero integer
 };
@@ -38,7 +72,12 @@ struct TPropInfo {
   std::string Name;
   std::function<TValue(TPersistent&)> Get;               // empty: write-only
   std::function<void(TPersistent&, const TValue&)> Set;  // empty: read-only
-  bool IsEvent = false;
+  // For an event: the std::function type of its handlers.
+  const std::type_info* EventType = nullptr;
+
+  bool IsEvent() const { return EventType != nullptr; }
+  // Whether the handler has exactly the event's signature.
+  bool Accepts(const TMethod& handler) const { return IsEvent() && handler.Type() == *EventType; }
 };
 
 struct TClassInfo {
@@ -80,22 +119,48 @@ template <class C, class T>
 TPropInfo ObjProp(const char* name, T* (C::*get)() const) {
   return {name, [get](TPersistent& o) { return TValue::Obj((static_cast<C&>(o).*get)()); }, {}};
 }
-template <class C>
-TPropInfo EventProp(const char* name, TNotifyEvent C::*field) {
-  TPropInfo p{name, {}, [field](TPersistent& o, const TValue& v) { static_cast<C&>(o).*field = v.Event; }};
-  p.IsEvent = true;
+// An event of any handler signature. Reading gives the bound handler;
+// writing takes a handler of exactly that signature (or none, to clear it).
+template <class C, class Signature>
+TPropInfo EventProp(const char* name, std::function<Signature> C::*field) {
+  TPropInfo p{name, [field](TPersistent& o) { return TValue::Method(static_cast<C&>(o).*field); },
+              [field, event = std::string(name)](TPersistent& o, const TValue& v) {
+                const std::function<Signature>* handler = v.Handler.template As<Signature>();
+                if (v.Handler && !handler) throw EPropertyError("a handler of other parameters for " + event);
+                static_cast<C&>(o).*field = handler ? *handler : std::function<Signature>();
+              }};
+  p.EventType = &typeid(std::function<Signature>);
   return p;
 }
-// A set stored as "[a, b]": bit i stands for names[i].
+// A string list property: reading gives the list, writing copies the rows
+// of another list (or of a list value), never shares it.
+template <class C, class L>
+TPropInfo StringListProp(const char* name, L* (C::*get)() const) {
+  return {name, [get](TPersistent& o) { return TValue::Obj((static_cast<C&>(o).*get)()); },
+          [get, prop = std::string(name)](TPersistent& o, const TValue& v) {
+            L& list = *(static_cast<C&>(o).*get)();
+            if (v.Kind == TValue::vkList) return list.SetItems(v.Items);  // rows as stored
+            const L* other = v.Kind == TValue::vkObject ? dynamic_cast<const L*>(v.Object) : nullptr;
+            if (!other) throw EPropertyError(prop + " takes a string list");
+            if (other != &list) list.Assign(*other);
+          }};
+}
+// A set stored as "[a, b]": bit i stands for names[i]. Reading, where the
+// class has a getter, gives the names of the members in that order.
+std::vector<std::wstring> SetMemberNames(unsigned bits, const std::vector<std::wstring>& names);
+unsigned SetFromNames(const std::vector<std::wstring>& items, const std::vector<std::wstring>& names);
 template <class C>
 TPropInfo SetOfProp(const char* name, void (C::*set)(unsigned), std::vector<std::wstring> names) {
   return {name, {}, [set, names](TPersistent& o, const TValue& v) {
-            unsigned bits = 0;
-            for (const std::wstring& item : v.Items)
-              for (size_t i = 0; i < names.size(); ++i)
-                if (_wcsicmp(names[i].c_str(), item.c_str()) == 0) bits |= 1u << i;
-            (static_cast<C&>(o).*set)(bits);
+            (static_cast<C&>(o).*set)(SetFromNames(v.Items, names));
           }};
+}
+template <class C>
+TPropInfo SetOfProp(const char* name, unsigned (C::*get)() const, void (C::*set)(unsigned),
+                    std::vector<std::wstring> names) {
+  return {name,
+          [get, names](TPersistent& o) { return TValue::Set(SetMemberNames((static_cast<C&>(o).*get)(), names)); },
+          [set, names](TPersistent& o, const TValue& v) { (static_cast<C&>(o).*set)(SetFromNames(v.Items, names)); }};
 }
 // An enumeration stored by identifier, e.g. Align = alTop.
 template <class C, class E>

@@ -5,6 +5,7 @@
 
 #include "skin/data/AsciiText.h"
 #include "skin/data/ByteOrder.h"
+#include "skin/data/SkinPackExpand.h"
 #include "skin/data/SkinPackFormat.h"
 #include "skin/data/TextLines.h"
 
@@ -32,7 +33,9 @@ bool TSkinReader::Refuse(const std::string& reason) {
 }
 
 bool TSkinReader::Load(const uint8_t* data, size_t size) {
-  const std::vector<uint8_t> expanded = TLZH::Expand(data, size, FMaxExpandedSize);
+  std::vector<uint8_t> expanded;
+  std::string why;
+  if (!ExpandWholePackage(data, size, FMaxExpandedSize, expanded, why)) return Refuse(why);
   return LoadExpanded(expanded.data(), expanded.size());
 }
 

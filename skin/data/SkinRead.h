@@ -32,8 +32,9 @@ class TSkinReader {
 
   // Loads a compressed package (4-byte size + LZHUF stream). Returns false,
   // leaving the reader as it was, for an unknown version (after showing the
-  // message) or a damaged package (see LastError()). Decoder errors
-  // propagate as ElzhException.
+  // message) or a damaged package: a stream that is cut, runs on past its
+  // end or disagrees with its size, or a layout that does not fit (see
+  // LastError(); nothing is shown). Decoder errors propagate as ElzhException.
   bool Load(const uint8_t* data, size_t size);
   // The same for a package that is already expanded.
   bool LoadExpanded(const uint8_t* data, size_t size);

@@ -80,9 +80,9 @@ int DrawTextWide(HDC dc, const std::wstring& text, RECT* r, UINT format) {
 DEFINE_COMPONENT_INFO(TSkinData, TComponent,
   {BoolProp("Active", &TSkinData::GetActive, &TSkinData::SetActive),
    IntProp("DisableTag", &TSkinData::GetDisableTag, &TSkinData::SetDisableTag),
-   SetOfProp("SkinControls", &TSkinData::SetSkinControls, kControlTypeNames),
-   SetOfProp("Options", &TSkinData::SetOptions, kOptionNames),
-   ObjProp("Skin3rd", &TSkinData::GetSkin3rd),
+   SetOfProp("SkinControls", &TSkinData::GetSkinControls, &TSkinData::SetSkinControls, kControlTypeNames),
+   SetOfProp("Options", &TSkinData::GetOptions, &TSkinData::SetOptions, kOptionNames),
+   StringListProp("Skin3rd", &TSkinData::GetSkin3rd),
    StrProp("SkinFile", &TSkinData::GetSkinFile, &TSkinData::SetSkinFile),
    TPropInfo{"SkinStore", [](TPersistent& o) { return TValue::String(static_cast<TSkinData&>(o).GetSkinStore()); },
              [](TPersistent&, const TValue&) {}},
@@ -94,7 +94,11 @@ DEFINE_COMPONENT_INFO(TSkinData, TComponent,
              [](TPersistent& o, const TValue& v) { static_cast<TSkinData&>(o).MenuUpdate = v.AsBool(); }},
    TPropInfo{"MenuMerge", [](TPersistent& o) { return TValue::Bool(static_cast<TSkinData&>(o).MenuMerge); },
              [](TPersistent& o, const TValue& v) { static_cast<TSkinData&>(o).MenuMerge = v.AsBool(); }},
-   EventProp("OnSkinChanged", &TSkinData::OnSkinChanged)})
+   EventProp("OnFormSkin", &TSkinData::OnFormSkin),
+   EventProp("OnSkinChanged", &TSkinData::OnSkinChanged),
+   EventProp("OnSkinControl", &TSkinData::OnSkinControl),
+   EventProp("OnBeforeSkinForm", &TSkinData::OnBeforeSkinForm),
+   EventProp("OnAfterSkinForm", &TSkinData::OnAfterSkinForm)})
 
 void RegisterSkinClasses() { RegisterComponentClass(TSkinData::StaticClass()); }
 
@@ -108,6 +112,7 @@ TSkinData::TSkinData(TComponent* AOwner) : TComponent(AOwner) {
   Title = std::make_unique<TDataSkinTitle>(L"Title");
   SkinControls = kDefaultSkinControls;
   Options = kDefaultOptions;
+  AppIconBitmap.SetPixelFormat(pf24bit);
   MenuGlyphs.LoadFromResource(GetModuleHandleW(nullptr), L"FACETTEMENU", 16, RGB(255, 255, 255));
   MaximizedSize = {GetSystemMetrics(SM_CXMAXIMIZED), GetSystemMetrics(SM_CYMAXIMIZED)};
 }
@@ -164,10 +169,14 @@ void TSkinData::Loaded() {
 }
 
 void TSkinData::MakeAppIconBitmap() {
+  constexpr TColor kKeyColour = 0xFF00FF;
   int cx = GetSystemMetrics(SM_CXSMICON), cy = GetSystemMetrics(SM_CYSMICON);
+  AppIconBitmap.SetPixelFormat(pf24bit);
   AppIconBitmap.SetSize(cx, cy);
+  AppIconBitmap.Transparent = true;
+  AppIconBitmap.TransparentColor = kKeyColour;
   if (AppIconBitmap.Empty()) return;
-  AppIconBitmap.Canvas().BrushColor = 0xFF00FF;
+  AppIconBitmap.Canvas().BrushColor = kKeyColour;
   AppIconBitmap.Canvas().FillRect({0, 0, cx, cy});
   HWND app = Application ? Application->Handle() : nullptr;
   HICON icon = app ? HICON(SendMessageW(app, WM_GETICON, ICON_SMALL, 0)) : nullptr;

@@ -31,11 +31,13 @@ constexpr unsigned SetOf(std::initializer_list<E> members) {
   return bits;
 }
 
+class TSkinData;
+
 using TOnFormSkin = std::function<void(TObject* Sender, const std::wstring& aName, bool& DoSkin)>;
 using TOnSkinForm = std::function<void(TObject* Sender, HWND ahwnd, const std::wstring& aName)>;
-class TSkinData;
-// Lets the application choose a control's skinner: it sets SkinnedControl.
-using TOnSkinControl = std::function<void(TComponent* Sender, TSkinData* SkinData, TComponent* Form, TControl* Control,
+// Asked for each control that control discovery finds on a form; a handler
+// may hand back its own skinner for the control in SkinnedControl.
+using TOnSkinControl = std::function<void(TComponent* Sender, TSkinData* SkinData, TControl* Form, TControl* Control,
                                           const std::wstring& ControlClass, TComponent*& SkinnedControl)>;
 
 // The skin state loading fills; painters read it directly.
@@ -79,7 +81,9 @@ public:
   void SetDisableTag(int v) { FDisableTag = v; }
   unsigned SkinControls = 0;  // set of TSkinControlType
   unsigned Options = 0;       // set of TSkinOption
+  unsigned GetSkinControls() const { return SkinControls; }
   void SetSkinControls(unsigned v) { SkinControls = v; }
+  unsigned GetOptions() const { return Options; }
   void SetOptions(unsigned v) { Options = v; }
   bool Has(TSkinControlType t) const { return (SkinControls >> t) & 1; }
   bool Has(TSkinOption o) const { return (Options >> o) & 1; }
@@ -93,8 +97,8 @@ public:
   bool MenuMerge = false;
   TOnFormSkin OnFormSkin;
   TNotifyEvent OnSkinChanged;
-  TOnSkinForm OnBeforeSkinForm, OnAfterSkinForm;
   TOnSkinControl OnSkinControl;
+  TOnSkinForm OnBeforeSkinForm, OnAfterSkinForm;
 
   // The compressed package of the current skin.
   const TMemoryStream& SkinStream() const { return FSkinStream; }
@@ -115,6 +119,8 @@ public:
 
   TImageList MenuGlyphs;
   TFontHandle SystemCaptionFont;
+  // The application's small icon, 24 bits per pixel, magenta where the icon
+  // is see-through (Transparent, TransparentColor $FF00FF).
   TBitmap AppIconBitmap;
   SIZE MaximizedSize{};
   bool FramePaintEnabled = true;

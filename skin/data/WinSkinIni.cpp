@@ -82,3 +82,10 @@ void TQuickIni::ReadSections(std::vector<std::string>* strings) const {
     strings->push_back(TrimText(entry.first.substr(1, entry.first.size() - 2)));
   }
 }
+
+std::vector<std::string> TQuickIni::Values() const {
+  std::vector<std::string> values;
+  for (const std::string& line : FLines)
+    if (!IsSectionHeader(line) && line.find('=') != std::string::npos) values.push_back(ValueOf(line));
+  return values;
+}

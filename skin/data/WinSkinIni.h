@@ -25,6 +25,9 @@ class TQuickIni {
   // std::invalid_argument when strings is null.
   void ReadSections(std::vector<std::string>* strings) const;
 
+  // The value of every key line, in file order (duplicates and all).
+  std::vector<std::string> Values() const;
+
   const std::vector<std::string>& Lines() const { return FLines; }
   // Section header lines with their index in Lines().
   const std::vector<std::pair<std::string, size_t>>& Sections() const { return FSections; }

@@ -368,7 +368,7 @@ void TControlDiscovery::SkinControl(TControl& control, TComponent* parent) {
   }
   if (Data.OnSkinControl) {
     TComponent* chosen = nullptr;
-    Data.OnSkinControl(&Form, &Data, parent, &control, Utf8ToWide(upper), chosen);
+    Data.OnSkinControl(&Form, &Data, dynamic_cast<TControl*>(parent), &control, Utf8ToWide(upper), chosen);
     if (chosen) {
       auto* skinner = dynamic_cast<TSkinControl*>(chosen);
       if (skinner && !Form.HasControlSkinner(*skinner)) AttachSkinner(*skinner, skinner->OwnsColor());

@@ -141,6 +141,12 @@ TEST(QuickIni, LoadingAgainReplacesAndAnAbsentStreamChangesNothing) {
   EXPECT_EQ(ini.ReadString("T", "B", "-"), "2");
 }
 
+TEST(QuickIni, ValuesListsTheValueOfEveryKeyLineInFileOrder) {
+  const TQuickIni ini = LoadedIni("v=before\r\n[S]\r\n a = x.bmp \r\nNoEquals\r\nb=\r\n;c=gone\r\n[T]\nA=y=z\n=w\n");
+  EXPECT_EQ(ini.Values(), (std::vector<std::string>{"before", "x.bmp", "", "y=z", "w"}));
+  EXPECT_TRUE(TQuickIni().Values().empty());
+}
+
 TEST(QuickIni, AnEmptyReaderAnswersDefaults) {
   const TQuickIni ini;
   EXPECT_EQ(ini.ReadString("S", "A", "d"), "d");

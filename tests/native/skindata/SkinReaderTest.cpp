@@ -329,6 +329,24 @@ TEST(SkinReader, TruncatedCompressedPackagesNeverReachOutside) {
   }
 }
 
+TEST(SkinReader, AStreamThatIsNotWholeIsRefusedAndTheEarlierPackageStays) {
+  TRecordingReader r;
+  ASSERT_TRUE(r.Load(SmallPackage()));
+  TRawPackage other;
+  for (int i = 0; i < 8; ++i) other.Add("img" + std::to_string(i) + ".bmp", Text(BitmapLikeBytes(900, i)));
+  const std::vector<uint8_t> packed = TLzhEncoder::Compress(other.Bytes());
+  std::vector<uint8_t> longer = packed;
+  longer.insert(longer.end(), {1, 2, 3});
+  for (const std::vector<uint8_t>& damaged :
+       {std::vector<uint8_t>(packed.begin(), packed.begin() + packed.size() / 2), longer}) {
+    EXPECT_FALSE(r.Reader.Load(damaged.data(), damaged.size()));
+    EXPECT_FALSE(r.Reader.LastError().empty());
+    EXPECT_EQ(r.Reader.Count(), 2u);
+    EXPECT_EQ(r.Extract("skin.ini"), kIni);
+  }
+  EXPECT_TRUE(r.Messages.empty());  // the caller decides how to tell the user
+}
+
 TEST(SkinReader, DecoderErrorsPropagate) {
   TSkinReader reader;
   const uint8_t tooShort[2] = {1, 2};

@@ -192,7 +192,7 @@ TEST_F(ControlDiscoveryTest, TheApplicationMayChooseTheSkinnerItself) {
   auto* plain = Add<TButton>();
   auto* chosen = Add<TButton>();
   std::vector<std::wstring> asked;
-  Data->OnSkinControl = [&](TComponent* sender, TSkinData* data, TComponent*, TControl* control,
+  Data->OnSkinControl = [&](TComponent* sender, TSkinData* data, TControl*, TControl* control,
                             const std::wstring& className, TComponent*& skinned) {
     EXPECT_EQ(sender, Skinner);
     EXPECT_EQ(data, Data);

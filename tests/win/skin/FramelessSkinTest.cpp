@@ -83,7 +83,7 @@ TEST_F(FramelessSkinTest, SwitchingToItAndBackKeepsTheClientArea) {
   ExpectNativeFrame(main);
   EXPECT_EQ(ClientSize(main), (SIZE{394, 354}));
 
-  SwitchSkin(ShippedSkinFile(L"dark"));
+  SwitchSkin(skinload::BuiltSkinFile(L"dark.skn"));
   TWinSkinForm* skinner = FindFormSkinner(main);
   ASSERT_NE(skinner, nullptr);
   EXPECT_TRUE(skinner->FrameSkinned);

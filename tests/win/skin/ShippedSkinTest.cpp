@@ -4,6 +4,7 @@
 #include "skin/data/WinSkinData.h"
 #include "skin/data/WinSkinIni.h"
 #include "skin/manager/SkinManage.h"
+#include "tests/win/skin/SkinLoadKit.h"
 #include "tests/win/skin/SkinnedFormFixture.h"
 
 namespace {
@@ -68,7 +69,9 @@ TEST_F(ShippedSkinTest, CaptionButtonsInSectionOrderThenTheMdiButtons) {
     const TDataSkinSysButton& b = *Data->SysButtonElements[size_t(i)];
     EXPECT_EQ(b.Name, L"BUTTON" + std::to_wstring(i));
     EXPECT_EQ(b.FrameCount, 6) << i;
-    if (i < 4) EXPECT_EQ(b.Image->Width(), 126) << i;
+    if (i < 4) {
+      EXPECT_EQ(b.Image->Width(), 126) << i;
+    }
   }
   EXPECT_EQ(Data->SysButtonElements[4]->Action, 3);
   EXPECT_TRUE(Data->SysButtonElements[4]->Image->Empty());
@@ -105,7 +108,7 @@ TEST_F(ShippedSkinTest, TheDarkSkinFileReplacesItAtRunTime) {
   // The dark skin ships as a file next to the program.
   std::string before = Data->SkinName;
   TColor face = Data->SkinColours[3];
-  Data->SetSkinFile(ShippedSkinFile(L"dark"));
+  Data->SetSkinFile(skinload::BuiltSkinFile(L"dark.skn"));
   EXPECT_FALSE(Data->NoSkinLoaded);
   EXPECT_NE(Data->SkinName, before);
   EXPECT_NE(Data->SkinColours[3], face);

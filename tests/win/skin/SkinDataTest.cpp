@@ -1,87 +1,11 @@
 // The skin component: its stored skin, Loaded, Active and SkinFile, and the
 // requests it leaves with the skin manager.
-#include "host/FormReader.h"
 #include "skin/data/SkinLoad.h"
 #include "skin/data/WinSkinData.h"
 #include "skin/manager/SkinManage.h"
-#include "tools/LzhEncoder.h"
-#include "tools/SkinPackWriter.h"
-#include <fstream>
+#include "tests/win/skin/SkinDataFixture.h"
+#include "tests/win/skin/SkinLoadKit.h"
 #include <gtest/gtest.h>
-
-namespace {
-std::vector<uint8_t> Bytes(const std::string& s) { return {s.begin(), s.end()}; }
-
-std::vector<uint8_t> MiniPackage(const std::string& skinName) {
-  TSkinPackWriter writer;
-  writer.AddEntry("skin.ini", Bytes("[TitlebarSkin]\r\nSkinName=" + skinName + "\r\n"));
-  return writer.Build();
-}
-
-// A package whose version the reader does not know.
-std::vector<uint8_t> RefusedPackage() {
-  TSkinPackWriter writer;
-  writer.AddEntry("skin.ini", Bytes("[TitlebarSkin]\r\nSkinName=Refused\r\n"));
-  std::vector<uint8_t> expanded = writer.BuildExpanded();
-  expanded[0] = 0x39, expanded[1] = 0x30, expanded[2] = 0, expanded[3] = 0;  // 12345
-  return TLzhEncoder::Compress(expanded.data(), expanded.size());
-}
-
-std::string Hex(const std::vector<uint8_t>& bytes) {
-  static const char* digits = "0123456789ABCDEF";
-  std::string out;
-  for (uint8_t b : bytes) out += {digits[b >> 4], digits[b & 15]};
-  return out;
-}
-
-std::string StoredStream(const std::vector<uint8_t>& package) {
-  uint32_t n = uint32_t(package.size());
-  std::vector<uint8_t> stored{uint8_t(n), uint8_t(n >> 8), uint8_t(n >> 16), uint8_t(n >> 24)};
-  stored.insert(stored.end(), package.begin(), package.end());
-  return Hex(stored);
-}
-
-std::wstring TempFile(const wchar_t* name, const std::vector<uint8_t>& bytes) {
-  wchar_t dir[MAX_PATH];
-  GetTempPathW(MAX_PATH, dir);
-  std::wstring path = std::wstring(dir) + name;
-  HANDLE f = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  DWORD written = 0;
-  WriteFile(f, bytes.data(), DWORD(bytes.size()), &written, nullptr);
-  CloseHandle(f);
-  return path;
-}
-
-class SkinDataTest : public testing::Test {
-protected:
-  void SetUp() override {
-    SkinManager.reset();
-    SkinMessageBox() = [this](const std::string& text) { Messages.push_back(text); };
-  }
-  void TearDown() override {
-    delete Form;
-    SkinManager.reset();
-    SkinMessageBox() = nullptr;
-  }
-  // A form holding one skin component described by the given property lines.
-  TSkinData* Read(const std::string& properties) {
-    return ReadForm("  object SkinData1: TSkinData\n" + properties + "  end\n");
-  }
-  // A form holding the components described; its first skin component.
-  TSkinData* ReadForm(const std::string& components) {
-    std::string text = "object F: TForm\n" + components + "end\n";
-    TFormObject description;
-    TFormTextError error;
-    EXPECT_TRUE(ReadFormText(text, description, error)) << error.Message;
-    Form = new TForm(nullptr);
-    ReadFormObject(*Form, description);
-    return dynamic_cast<TSkinData*>(Form->FindComponent(L"SkinData1"));
-  }
-
-  TForm* Form = nullptr;
-  std::vector<std::string> Messages;
-};
-}  // namespace
 
 TEST_F(SkinDataTest, NewComponentHasTheDocumentedSettings) {
   TSkinData data(nullptr);
@@ -139,7 +63,7 @@ TEST_F(SkinDataTest, ActiveComponentWithoutASkinTurnsItselfOff) {
 }
 
 TEST_F(SkinDataTest, StoredLengthBeyondTheDataReadsNothing) {
-  TSkinData* data = Read("    SkinStream = {FFFF0000" + Hex(MiniPackage("Cut")) + "}\n");
+  TSkinData* data = Read("    SkinStream = {FFFF0000" + HexBytes(MiniPackage("Cut")) + "}\n");
   EXPECT_TRUE(data->NoSkinLoaded);
   EXPECT_EQ(data->SkinStream().Size(), 0u);
 }
@@ -148,7 +72,7 @@ TEST_F(SkinDataTest, SkinFileReplacesTheSkinAndAsksForTheChange) {
   TSkinData* data = Read("    Active = True\n    SkinStream = {" + StoredStream(MiniPackage("Stored")) + "}\n");
   SkinManager->RunState = rsRunning;  // a window is up
   std::vector<uint8_t> file = MiniPackage("FromFile");
-  data->SetSkinFile(TempFile(L"voicecalc-skin.skn", file));
+  data->SetSkinFile(skinload::WriteTempFile(L"voicecalc-skin.skn", file));
   EXPECT_EQ(data->SkinName, "FromFile");
   EXPECT_FALSE(data->NoSkinLoaded);
   EXPECT_EQ(data->SkinStream().Bytes(), file);
@@ -161,14 +85,83 @@ TEST_F(SkinDataTest, RefusedSkinFileShowsItsMessageAndChangesNothing) {
   std::vector<uint8_t> stored = MiniPackage("Stored");
   TSkinData* data = Read("    Active = True\n    SkinStream = {" + StoredStream(stored) + "}\n");
   SkinManager->RunState = rsRunning;
-  data->SetSkinFile(TempFile(L"voicecalc-old.skn", RefusedPackage()));
+  data->SetSkinFile(skinload::WriteTempFile(L"voicecalc-old.skn", skinload::UnknownVersionPackage()));
   EXPECT_EQ(Messages, std::vector<std::string>{"This is Older Skin File\rPlease update to new version !"});
   EXPECT_EQ(data->SkinName, "Stored");
   EXPECT_EQ(data->SkinStream().Bytes(), stored);
-  EXPECT_TRUE(data->NoSkinLoaded);
+  EXPECT_FALSE(data->NoSkinLoaded);  // the stored skin is still there to switch on
   EXPECT_EQ(SkinManager->PendingAction, saSkin);  // still the request Loaded made
 }
 
+namespace {
+// Damaged skin files: none may replace the working skin in any part.
+// The second skin names "t.bmp" for its tabs; in one case that entry is a
+// BMP file that stops halfway through its pixels.
+std::vector<uint8_t> SecondSkinPackage(bool brokenTabs) {
+  std::vector<uint8_t> tabs = skinload::SolidBmp(30, 12, 0x0000FF);
+  if (brokenTabs) tabs.resize(tabs.size() / 2);
+  skinload::TTestSkin test;
+  test.Add("g.bmp", skinload::SolidBmp(30, 12, 0x00FF00)).Add("t.bmp", tabs);
+  test.Ini = "[TitlebarSkin]\r\nSkinName=Second\r\n[Colours]\r\nButtonFace=7 8 9\r\n"
+             "[Personality]\r\nTop=g.bmp\r\n[MenuItem]\r\nImage=g.bmp\r\n[Tabs]\r\nImage=t.bmp\r\n";
+  return test.Package();
+}
+
+struct TDamagedFileCase {
+  const char* Name;
+  std::vector<uint8_t> (*Package)();
+};
+
+const TDamagedFileCase kDamagedFiles[] = {
+    {"StreamCutInHalf", [] { return skinload::CutInHalf(SecondSkinPackage(false)); }},
+    {"TwoHundredBitsFlipped", [] { return skinload::FlipStreamBits(SecondSkinPackage(false), 200, 1209); }},
+    {"ImageThatDoesNotDecode", [] { return SecondSkinPackage(true); }},
+};
+
+void PrintTo(const TDamagedFileCase& c, std::ostream* out) { *out << c.Name; }
+
+class SkinDataDamagedFile : public SkinDataTest, public testing::WithParamInterface<TDamagedFileCase> {};
+
+}  // namespace
+
+TEST_P(SkinDataDamagedFile, IsReportedAndTheWorkingSkinStaysWhole) {
+  const std::vector<uint8_t> stored = skinload::FullSkin().Package();
+  TSkinData* data = Read("    Active = True\n    SkinStream = {" + StoredStream(stored) + "}\n");
+  ASSERT_FALSE(data->NoSkinLoaded);
+  SkinManager->RunState = rsRunning;  // a window is up: a new skin would be asked for
+  const auto menuItemFreed = skinload::TrackElement(data->MenuItem);
+
+  data->SetSkinFile(skinload::WriteTempFile(L"voicecalc-damaged.skn", GetParam().Package()));
+
+  ASSERT_EQ(Messages.size(), 1u);
+  EXPECT_EQ(Messages[0].rfind("This skin is damaged and was not loaded:\r", 0), 0u) << Messages[0];
+  EXPECT_EQ(data->SkinStream().Bytes(), stored);
+  EXPECT_FALSE(data->NoSkinLoaded);
+  EXPECT_EQ(data->SkinName, "First");
+  EXPECT_FALSE(*menuItemFreed);
+  EXPECT_TRUE(skinload::IsTracked(data->MenuItem.get()));
+  const skinload::TPixelFunction first = [](int, int) { return TColor(0x336699); };
+  EXPECT_TRUE(skinload::PixelsAre(*data->FrameSideTop->Image, 40, 21, first));
+  ASSERT_NE(data->Tabs, nullptr);
+  EXPECT_TRUE(skinload::PixelsAre(*data->Tabs->Image, 40, 21, first));
+  EXPECT_EQ(data->SkinColours[3], TColor(RGB(1, 2, 3)));
+  EXPECT_EQ(data->SysButtonElements.size(), 4u);
+  EXPECT_EQ(SkinManager->PendingAction, saSkin);  // still the request Loaded made, no skin change
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, SkinDataDamagedFile, testing::ValuesIn(kDamagedFiles),
+                         [](const testing::TestParamInfo<TDamagedFileCase>& info) {
+                           return std::string(info.param.Name);
+                         });
+
+TEST_F(SkinDataTest, TheSecondSkinOfTheDamageCasesLoadsWhenWhole) {
+  TSkinData* data = Read("    SkinStream = {" + StoredStream(skinload::FullSkin().Package()) + "}\n");
+  data->SetSkinFile(skinload::WriteTempFile(L"voicecalc-whole.skn", SecondSkinPackage(false)));
+  EXPECT_TRUE(Messages.empty());
+  EXPECT_EQ(data->SkinName, "Second");
+  ASSERT_NE(data->Tabs, nullptr);
+  EXPECT_EQ(data->Tabs->Image->Width(), 30);
+}
 TEST_F(SkinDataTest, MissingSkinFileIsIgnored) {
   TSkinData* data = Read("    SkinStream = {" + StoredStream(MiniPackage("Stored")) + "}\n");
   data->SetSkinFile(L"C:\\no\\such\\skin.skn");
@@ -196,7 +189,7 @@ TEST_F(SkinDataTest, EveryDialogComponentLeavesTheManagerRunning) {
   EXPECT_TRUE(SkinManager->SkinningActive);
   EXPECT_EQ(SkinManager->RunState, rsRunning);
   // Running: a new skin is applied.
-  data->SetSkinFile(TempFile(L"voicecalc-dialog.skn", MiniPackage("NewDialog")));
+  data->SetSkinFile(skinload::WriteTempFile(L"voicecalc-dialog.skn", MiniPackage("NewDialog")));
   EXPECT_EQ(SkinManager->PendingAction, saSkinChanged);
   EXPECT_TRUE(SkinManager->ActionTimer.GetEnabled());
 }

@@ -114,11 +114,12 @@ TEST(SkinLoadComboxArrow, KeptAcrossLoadsAndLeftAsItWasWithSunkEdgeAlone) {
   first.Add("combo.bmp", SolidBmp(12, 5, 0x445566)).Ini = "[ComboButton]\r\nImage=combo.bmp\r\n";
   TSkinState skin;
   ASSERT_TRUE(LoadTestSkin(skin, first));
-  const TDataSkinObject* arrow = skin.ComboxArrow.get();
+  const auto arrowFreed = TrackElement(skin.ComboxArrow);
   TTestSkin second;
   second.Add("sunk.bmp", SolidBmp(40, 21, 0x112233)).Ini = "[SunkEdge]\r\nImage=sunk.bmp\r\n";
   ASSERT_TRUE(LoadTestSkin(skin, second));
-  EXPECT_EQ(skin.ComboxArrow.get(), arrow);
+  EXPECT_FALSE(*arrowFreed);
+  EXPECT_TRUE(IsTracked(skin.ComboxArrow.get()));
   EXPECT_EQ(skin.ComboxArrow->FrameCount, 4);
   EXPECT_TRUE(PixelsAre(*skin.ComboxArrow->Image, 12, 5, [](int, int) { return TColor(0x445566); }));
 }
@@ -188,9 +189,10 @@ TEST(SkinLoadTitleSample, ATopFrameCountOfZeroSamplesAsOneFrame) {
 TEST(SkinLoadToolbar, ReFilledNotReCreated) {
   TSkinState skin;
   ASSERT_TRUE(LoadTestSkin(skin, ToolbarSkin(TColor(RGB(200, 40, 40)), 2, 2)));
-  const TDataSkinObject* toolbar = skin.Toolbar.get();
+  const auto toolbarFreed = TrackElement(skin.Toolbar);
   ASSERT_TRUE(LoadTestSkin(skin, ToolbarSkin(TColor(RGB(180, 180, 180)), 2, 2)));
-  EXPECT_EQ(skin.Toolbar.get(), toolbar);
+  EXPECT_FALSE(*toolbarFreed);
+  EXPECT_TRUE(IsTracked(skin.Toolbar.get()));
   EXPECT_EQ(skin.Toolbar->Image->Pixel(0, 39), TColor(RGB(173, 173, 173)));
 }
 

@@ -32,22 +32,26 @@ TEST_P(SkinLoadImageEntryName, IsTheFileNamePartOfABmpValue) {
 INSTANTIATE_TEST_SUITE_P(Values, SkinLoadImageEntryName, testing::ValuesIn(kEntryNames));
 
 // An image value in a skin: the push buttons' "Bitmap".
+enum class TImageOutcome { Loads, Empty, Refused };
+
 struct TImageValueCase {
   const char* Value;
-  bool Loads;
+  TImageOutcome Outcome;
 };
 
 const TImageValueCase kImageValues[] = {
-    {"Buttons.bmp", true},
-    {"buttons.bmp", true},
-    {"dir\\buttons.bmp", true},
-    {"BUTTONS.bmp", true},     // entries are found whatever their case
-    {"Buttons.BMP", false},
-    {"missing.bmp", false},
-    {"empty.bmp", false},      // an entry of size 0
-    {"broken.bmp", false},     // not a BMP file
-    {"", false},
+    {"Buttons.bmp", TImageOutcome::Loads},
+    {"buttons.bmp", TImageOutcome::Loads},
+    {"dir\\buttons.bmp", TImageOutcome::Loads},
+    {"BUTTONS.bmp", TImageOutcome::Loads},    // entries are found whatever their case
+    {"Buttons.BMP", TImageOutcome::Empty},
+    {"missing.bmp", TImageOutcome::Empty},
+    {"empty.bmp", TImageOutcome::Empty},      // an entry of size 0
+    {"broken.bmp", TImageOutcome::Refused},   // there, but not a BMP file: the package is damaged
+    {"", TImageOutcome::Empty},
 };
+
+void PrintTo(const TImageValueCase& c, std::ostream* out) { *out << '"' << c.Value << '"'; }
 
 class SkinLoadImageValue : public testing::TestWithParam<TImageValueCase> {};
 
@@ -57,9 +61,11 @@ TEST_P(SkinLoadImageValue, LoadsTheNamedEntryOrLeavesTheImageEmpty) {
   test.Add("buttons.bmp", Bmp24(6, 3, pattern)).Add("empty.bmp", {}).Add("broken.bmp", {'B', 'M', 1, 2});
   test.Ini = std::string("[Buttons]\r\nBitmap=") + GetParam().Value + "\r\n";
   TSkinState skin;
-  ASSERT_TRUE(LoadTestSkin(skin, test));
+  const bool loaded = LoadTestSkin(skin, test);
+  ASSERT_EQ(loaded, GetParam().Outcome != TImageOutcome::Refused) << GetParam().Value;
+  if (!loaded) return;
   const TBitmap& image = *skin.PushButtons->Image;
-  if (GetParam().Loads)
+  if (GetParam().Outcome == TImageOutcome::Loads)
     EXPECT_TRUE(PixelsAre(image, 6, 3, pattern)) << GetParam().Value;
   else
     EXPECT_TRUE(image.Empty()) << GetParam().Value;

@@ -1,28 +1,9 @@
 // Loading a second skin over a first, and a package the reader refuses.
 #include "tests/win/skin/SkinLoadKit.h"
-#include "tools/LzhEncoder.h"
-#include "tools/SkinPackWriter.h"
 
 using namespace skinload;
 
 namespace {
-TTestSkin FullSkin() {
-  TTestSkin test;
-  test.Add("e.bmp", SolidBmp(40, 21, 0x336699)).Add("f.bmp", SolidBmp(20, 10, 0x996633));
-  test.Ini = "[TitlebarSkin]\r\nSkinName=First\r\n"
-             "[Personality]\r\nTop=e.bmp\r\nmenuBar=e.bmp\r\n"
-             "[Colours]\r\nButtonFace=1 2 3\r\n"
-             "[Colour.A]\r\ncolor=4 5 6\r\n"
-             "[Button0]\r\nAction=0\r\nButtonImage=e.bmp\r\n"
-             "[Buttons]\r\nBitmap=e.bmp\r\n"
-             "[GroupBoxEdge]\r\nImage=e.bmp\r\n"
-             "[Tabs]\r\nImage=e.bmp\r\n"
-             "[MenuItem]\r\nImage=e.bmp\r\n"
-             "[Scrollbar]\r\nImage=e.bmp\r\n"
-             "[Track]\r\nImage=e.bmp\r\nFrame=2\r\n";
-  return test;
-}
-
 TTestSkin SmallSkin() {
   TTestSkin test;
   test.Add("f.bmp", SolidBmp(20, 10, 0x996633));
@@ -32,22 +13,13 @@ TTestSkin SmallSkin() {
   return test;
 }
 
-// The same package, but with a version number the reader does not know.
-std::vector<uint8_t> RefusedPackage() {
-  TSkinPackWriter writer;
-  writer.AddEntry("skin.ini", {'[', 'X', ']'});
-  std::vector<uint8_t> expanded = writer.BuildExpanded();
-  expanded[0] = 0x39, expanded[1] = 0x30, expanded[2] = 0, expanded[3] = 0;  // 12345
-  return TLzhEncoder::Compress(expanded);
-}
-
 TEST(SkinLoadReload, ASecondSkinReplacesElementsAndEmptiesMissingSlots) {
   TSkinState skin;
   ASSERT_TRUE(LoadTestSkin(skin, FullSkin()));
   ASSERT_NE(skin.GroupBoxEdge, nullptr);
   ASSERT_NE(skin.MenuBarElement, nullptr);
-  const TDataSkinObject* firstMenuItem = skin.MenuItem.get();
-  const TDataSkinButton* pushButtons = skin.PushButtons.get();
+  const auto firstMenuItemFreed = TrackElement(skin.MenuItem);
+  const auto pushButtonsFreed = TrackElement(skin.PushButtons);
 
   ASSERT_TRUE(LoadTestSkin(skin, SmallSkin()));
   EXPECT_EQ(skin.SkinName, "Second");
@@ -56,9 +28,13 @@ TEST(SkinLoadReload, ASecondSkinReplacesElementsAndEmptiesMissingSlots) {
   EXPECT_EQ(skin.Scrollbar, nullptr);
   EXPECT_EQ(skin.MenuBarElement, nullptr);
   ASSERT_NE(skin.MenuItem, nullptr);
-  EXPECT_NE(skin.MenuItem.get(), firstMenuItem);  // a new element
-  EXPECT_EQ(skin.MenuItem->Image->Width(), 20);
-  EXPECT_EQ(skin.PushButtons.get(), pushButtons);  // always there, filled again
+  // A new element of the second skin: the first one went.
+  EXPECT_TRUE(*firstMenuItemFreed);
+  EXPECT_FALSE(IsTracked(skin.MenuItem.get()));
+  EXPECT_TRUE(PixelsAre(*skin.MenuItem->Image, 20, 10, [](int, int) { return TColor(0x996633); }));
+  // Always there: the same element, filled again.
+  EXPECT_FALSE(*pushButtonsFreed);
+  EXPECT_TRUE(IsTracked(skin.PushButtons.get()));
   EXPECT_TRUE(skin.PushButtons->Image->Empty());
   EXPECT_TRUE(skin.FrameSideTop->Image->Empty());
   EXPECT_EQ(skin.Track->Name, L"TRACK");           // the built-in again
@@ -71,29 +47,26 @@ TEST(SkinLoadReload, ASecondSkinReplacesElementsAndEmptiesMissingSlots) {
 TEST(SkinLoadReload, ARefusedPackageKeepsTheEarlierSkinAndNoSkinLoaded) {
   TSkinState skin;
   ASSERT_TRUE(LoadTestSkin(skin, FullSkin()));
-  const TDataSkinObject* menuItem = skin.MenuItem.get();
+  const auto menuItemFreed = TrackElement(skin.MenuItem);
   const size_t buttons = skin.SysButtonElements.size();
 
   std::vector<std::string> messages;
-  const TSkinMessageProc previous = SkinMessageBox();
-  SkinMessageBox() = [&messages](const std::string& text) { messages.push_back(text); };
-  const bool loaded = LoadSkinFromStream(skin, RefusedPackage());
-  SkinMessageBox() = previous;
-
-  EXPECT_FALSE(loaded);
+  EXPECT_FALSE(LoadTestPackage(skin, UnknownVersionPackage(), &messages));
   EXPECT_EQ(messages, std::vector<std::string>{"This is Older Skin File\rPlease update to new version !"});
-  EXPECT_TRUE(skin.NoSkinLoaded);
+  EXPECT_FALSE(skin.NoSkinLoaded);  // the earlier skin is still loaded
   EXPECT_EQ(skin.SkinName, "First");
-  EXPECT_EQ(skin.MenuItem.get(), menuItem);
+  EXPECT_FALSE(*menuItemFreed);
+  EXPECT_TRUE(IsTracked(skin.MenuItem.get()));
   EXPECT_EQ(skin.SysButtonElements.size(), buttons);
   EXPECT_EQ(skin.SkinColours[3], TColor(RGB(1, 2, 3)));
 }
 
 TEST(SkinLoadReload, LoadingIntoTheSkinComponentFillsItsSlots) {
   TSkinData data(nullptr);
-  const TDataSkinBorder* left = data.FrameSideLeft.get();
+  const auto leftFreed = TrackElement(data.FrameSideLeft);
   ASSERT_TRUE(LoadTestSkin(data, FullSkin()));
-  EXPECT_EQ(data.FrameSideLeft.get(), left);
+  EXPECT_FALSE(*leftFreed);  // made with the component, filled by loading
+  EXPECT_TRUE(IsTracked(data.FrameSideLeft.get()));
   EXPECT_EQ(data.FrameSideTop->Image->Width(), 40);
   EXPECT_EQ(data.SkinName, "First");
   EXPECT_FALSE(data.NoSkinLoaded);

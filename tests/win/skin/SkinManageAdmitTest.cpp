@@ -5,6 +5,7 @@
 #include "skin/manager/SkinManage.h"
 #include "skin/manager/SkinMessages.h"
 #include "tests/win/skin/ForeignDialog.h"
+#include "tests/win/skin/SkinLoadKit.h"
 #include "tests/win/skin/SkinnedFormFixture.h"
 
 namespace {
@@ -153,11 +154,7 @@ TEST_F(SkinManageAdmitTest, NothingIsAdmittedWhileSkinningIsOff) {
 TEST_F(SkinManageAdmitTest, SwitchingOffGivesTheMainWindowItsNativeFrameBack) {
   HWND main = Form->Handle();
   Data->SetActive(false);
-  for (int i = 0; i < 400 && !SkinManager->FormSkinners.empty(); ++i) {
-    Sleep(10);
-    Application->ProcessMessages();
-  }
-  ASSERT_TRUE(SkinManager->FormSkinners.empty());
+  ASSERT_TRUE(PumpUntil([] { return SkinManager->FormSkinners.empty(); }));
   EXPECT_NE(SendMessageA(main, WM_SKIN_QUERY, 0, 0), 1);
   RECT client;
   GetClientRect(main, &client);
@@ -189,6 +186,27 @@ TEST_F(SkinManageAdmitTest, SwitchingOffBeforeActivationKeepsTheWindowAsItWas) {
   EXPECT_EQ(ClientSize(w), client);
 }
 
+TEST_F(SkinManageAdmitTest, AfterARefusedSkinFileSkinningStillSwitchesOffAndOn) {
+  HWND main = Form->Handle();
+  std::vector<std::string> shown;
+  const TSkinMessageProc messageBox = SkinMessageBox();
+  SkinMessageBox() = [&shown](const std::string& text) { shown.push_back(text); };
+  Data->SetSkinFile(skinload::WriteTempFile(L"voicecalc-refused.skn", skinload::UnknownVersionPackage()));
+  SkinMessageBox() = messageBox;
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_FALSE(Data->NoSkinLoaded);  // the stored skin is still loaded
+
+  Data->SetActive(false);
+  ASSERT_TRUE(PumpUntil([main] { return SendMessageA(main, WM_SKIN_QUERY, 0, 0) != 1; }));
+  Data->SetActive(true);
+  EXPECT_TRUE(PumpUntil([main] { return SendMessageA(main, WM_SKIN_QUERY, 0, 0) == 1; }))
+      << "switching on again was ignored";
+  TWinSkinForm* skinner = FindFormSkinner(main);
+  ASSERT_NE(skinner, nullptr);
+  EXPECT_EQ(skinner->SkinData, Data);
+  EXPECT_TRUE(PumpUntil([skinner] { return skinner->State == skActive; }));
+}
+
 TEST_F(SkinManageAdmitTest, ShutDownDetachesEverySkinnerAndRemovesTheHook) {
   HWND main = Form->Handle();
   HWND own = Keep(MakeWindow(L"OwnProbe", ProgramInstance(), 80, 60));
@@ -215,7 +233,7 @@ void CALLBACK InspectMessageBox(HWND, UINT, UINT_PTR id, DWORD) {
   TWinSkinForm* skinner = FindFormSkinner(box);
   if (!skinner || !skinner->Activated) return;
   BoxSeen.Skinned = SendMessageA(box, WM_SKIN_QUERY, 0, 0) == 1;
-  BoxSeen.Active = skinner->State == 1 && skinner->IsDialog && skinner->BorderKind == 3;
+  BoxSeen.Active = skinner->State == skActive && skinner->IsDialog && skinner->BorderKind == bkDialog;
   GetClientRect(box, &BoxSeen.Client);
   KillTimer(nullptr, id);
   PostMessageW(box, WM_COMMAND, IDOK, 0);

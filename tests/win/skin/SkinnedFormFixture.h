@@ -4,6 +4,8 @@
 #include "skin/data/WinSkinData.h"
 #include "skin/manager/SkinManage.h"
 #include "tests/win/MainFormFixture.h"
+#include "tests/win/PumpUntil.h"
+#include "tests/win/skin/SkinLoadKit.h"
 #include <array>
 
 // Widths of a window frame around the client area: left, top, right, bottom.
@@ -64,14 +66,6 @@ protected:
     form->Show();
     Application->ProcessMessages();
     return form;
-  }
-  // A skin file the build writes next to the program: <build>/app/<name>.skn.
-  static std::wstring ShippedSkinFile(const std::wstring& name) {
-    wchar_t self[MAX_PATH];
-    GetModuleFileNameW(nullptr, self, MAX_PATH);
-    std::wstring path = self;
-    for (int up = 0; up < 3; ++up) path.resize(path.rfind(L'\\'));
-    return path + L"\\app\\" + name + L".skn";
   }
   // Loads a skin file into the component and waits until every window wears it.
   void SwitchSkin(const std::wstring& file) {

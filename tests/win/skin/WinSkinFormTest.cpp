@@ -7,6 +7,7 @@
 #include "skin/manager/SkinManage.h"
 #include "skin/manager/SkinMessages.h"
 #include "tests/win/skin/ForeignDialog.h"
+#include "tests/win/skin/SkinLoadKit.h"
 #include "tests/win/skin/SkinnedFormFixture.h"
 
 namespace {
@@ -258,7 +259,7 @@ TEST_F(WinSkinFormTest, TheDarkSkinGivesANewFrameAndKeepsTheClientArea) {
   const std::vector<RECT> buttonsBefore = PaintedCaptionButtons(*secondSkinner);
   const SIZE secondClient = ClientSize(second->Handle());
 
-  SwitchSkin(ShippedSkinFile(L"dark"));
+  SwitchSkin(skinload::BuiltSkinFile(L"dark.skn"));
   const TFrameWidths after = SkinFrame(*Data);
   // Every side and every caption button differs between the two skins, so a
   // window that kept the old frame set-up shows here.
@@ -291,7 +292,7 @@ TEST_F(WinSkinFormTest, AReskinnedDialogKeepsItsClientAreaUnderTheNewFrame) {
   EXPECT_EQ(WornFrame(dialog), SkinFrame(*Data));
   const SIZE client = ClientSize(dialog);
 
-  SwitchSkin(ShippedSkinFile(L"dark"));
+  SwitchSkin(skinload::BuiltSkinFile(L"dark.skn"));
   EXPECT_EQ(WornFrame(dialog), SkinFrame(*Data));
   EXPECT_EQ(ClientSize(dialog), client);
   DestroyWindow(dialog);
