@@ -27,13 +27,8 @@ void TSkinButton::AttachControl(TSkinnerHost* Form, TSkinData* SkinData, bool Ow
 }
 
 bool TSkinButton::BeforeMessage(TMessage& Message) {
+  if (PaintAll(Message)) return false;
   switch (Message.Msg) {
-    case WM_PAINT:
-      HandlePaint(*this, Message);
-      return false;
-    case WM_ERASEBKGND:
-      Message.Result = 1;
-      return false;
     case WM_TIMER:
       // The native button's own timer would repaint it natively.
       KillTimer(FHandle, 1);

@@ -250,6 +250,18 @@ void TSkinControl::SwitchParentBackground(bool Attaching) {
   }
 }
 
+bool TSkinControl::PaintAll(TMessage& Message) {
+  if (Message.Msg == WM_PAINT) {
+    HandlePaint(*this, Message);
+    return true;
+  }
+  if (Message.Msg == WM_ERASEBKGND) {
+    Message.Result = 1;
+    return true;
+  }
+  return false;
+}
+
 void TSkinControl::SetMouseBit(TMouseStateBit bit, bool on) {
   if (on)
     FMouseState |= bit;

@@ -92,6 +92,9 @@ public:
   // Makes the class-library control run its MouseDown for a left button.
   void ForwardMouseDown(const TMessage& Message);
   void SwitchParentBackground(bool Attaching);
+  // For skinners that paint the whole control themselves: WM_PAINT goes to
+  // PaintControl, WM_ERASEBKGND is answered 1; true when it was one of them.
+  bool PaintAll(TMessage& Message);
 
   // Frees the skinner now, or, while one of its own calls is on the stack,
   // once the outermost returns; it is detached and unregistered at once.

@@ -32,16 +32,7 @@ UINT StatusPanelAlignment(const TStatusPanel& panel) {
 }
 
 bool TSkinStatusBar::BeforeMessage(TMessage& Message) {
-  switch (Message.Msg) {
-    case WM_PAINT:
-      HandlePaint(*this, Message);
-      return false;
-    case WM_ERASEBKGND:
-      Message.Result = 1;
-      return false;
-    default:
-      return TSkinControl::BeforeMessage(Message);
-  }
+  return !PaintAll(Message) && TSkinControl::BeforeMessage(Message);
 }
 
 bool TSkinStatusBar::HasEdges() const {

@@ -37,19 +37,7 @@ TEST_CONTROL(TTestDCEdit, "TDCEdit", TWinControl)
 TEST_CONTROL(TTestLmdEdit, "TLMDEdit", TEdit)
 TEST_CONTROL(TTestLmdLabel, "TLMDEdit", TWinControl)
 
-class ControlDiscoveryTest : public SkinnedFormTest {
-protected:
-  void SetUp() override {
-    SkinnedFormTest::SetUp();
-    if (HasFatalFailure()) return;
-    Second = ShowSecondForm();
-    Skinner = FindFormSkinner(Second->Handle());
-    ASSERT_NE(Skinner, nullptr);
-  }
-  void TearDown() override {
-    delete Second;
-    SkinnedFormTest::TearDown();
-  }
+class ControlDiscoveryTest : public SecondFormTest {
 public:
   // A control of the second form, placed on it (or on parent).
   template <class T>
@@ -65,9 +53,6 @@ public:
     return s ? s->ClassName() : "";
   }
   void Discover(TControl& c) { TControlDiscovery(*Skinner, *Data).SkinControl(c, Second); }
-
-  TForm* Second = nullptr;
-  TWinSkinForm* Skinner = nullptr;
 };
 
 constexpr unsigned Bit(TSkinControlType t) { return 1u << t; }

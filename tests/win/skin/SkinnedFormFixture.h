@@ -2,6 +2,7 @@
 // manager the component made goes with each test.
 #pragma once
 #include "skin/data/WinSkinData.h"
+#include "skin/form/WinSkinForm.h"
 #include "skin/manager/SkinManage.h"
 #include "tests/win/MainFormFixture.h"
 #include "tests/win/PumpUntil.h"
@@ -79,4 +80,23 @@ protected:
   }
 
   TSkinData* Data = nullptr;
+};
+
+// The same with a second form of the program shown and skinned.
+class SecondFormTest : public SkinnedFormTest {
+protected:
+  void SetUp() override {
+    SkinnedFormTest::SetUp();
+    if (HasFatalFailure()) return;
+    Second = ShowSecondForm();
+    Skinner = FindFormSkinner(Second->Handle());
+    ASSERT_NE(Skinner, nullptr);
+  }
+  void TearDown() override {
+    delete Second;
+    SkinnedFormTest::TearDown();
+  }
+
+  TForm* Second = nullptr;
+  TWinSkinForm* Skinner = nullptr;
 };

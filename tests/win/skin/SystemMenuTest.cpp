@@ -26,19 +26,11 @@ void CALLBACK CloseOpenMenu(HWND, UINT, UINT_PTR id, DWORD) {
   EndMenu();
 }
 
-class SystemMenuTest : public SkinnedFormTest {
+class SystemMenuTest : public SecondFormTest {
 protected:
   void SetUp() override {
-    SkinnedFormTest::SetUp();
-    if (HasFatalFailure()) return;
-    Second = ShowSecondForm();
-    Skinner = FindFormSkinner(Second->Handle());
-    ASSERT_NE(Skinner, nullptr);
+    SecondFormTest::SetUp();
     OpenMenu = {};
-  }
-  void TearDown() override {
-    delete Second;
-    SkinnedFormTest::TearDown();
   }
   // Runs a message that opens a menu; a timer closes the menu again.
   void WhileMenuOpens(const std::function<void()>& open) {
@@ -58,9 +50,6 @@ protected:
       found = found || msg.wParam == command;
     return found;
   }
-
-  TForm* Second = nullptr;
-  TWinSkinForm* Skinner = nullptr;
 };
 }  // namespace
 
