@@ -1,0 +1,97 @@
+#include "gallery/GalleryForm.h"
+#include "skin/data/WinSkinData.h"
+#include <commctrl.h>
+#include <cwchar>
+
+TGalleryForm* GalleryForm = nullptr;
+
+DEFINE_CLASS_INFO(TGalleryForm, TForm, {})
+
+namespace {
+// Control IDs of the foreign dialog (res/Gallery.rc.in).
+constexpr int kDialogTabs = 101, kDialogStatus = 103;
+
+void FillForeignDialog(HWND wnd) {
+  const wchar_t* tabs[] = {L"General", L"Details", L"More"};
+  for (int i = 0; i < 3; ++i) {
+    TCITEMW item{TCIF_TEXT};
+    item.pszText = const_cast<wchar_t*>(tabs[i]);
+    SendDlgItemMessageW(wnd, kDialogTabs, TCM_INSERTITEMW, WPARAM(i), LPARAM(&item));
+  }
+  SendDlgItemMessageW(wnd, kDialogStatus, SB_SETTEXTW, 0, LPARAM(L"A status bar of the system"));
+}
+
+INT_PTR CALLBACK ForeignDialogProc(HWND wnd, UINT msg, WPARAM wparam, LPARAM) {
+  if (msg == WM_INITDIALOG) {
+    FillForeignDialog(wnd);
+    return TRUE;
+  }
+  if (msg == WM_COMMAND && (LOWORD(wparam) == IDOK || LOWORD(wparam) == IDCANCEL)) {
+    DestroyWindow(wnd);
+    return TRUE;
+  }
+  return FALSE;
+}
+}  // namespace
+
+bool ParseGalleryOptions(const std::vector<std::wstring>& args, TGalleryOptions& options, std::wstring& error) {
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::wstring& a = args[i];
+    const bool hasValue = i + 1 < args.size();
+    if (a == L"--native") {
+      options.Native = true;
+    } else if (a == L"--dialog") {
+      options.Dialog = true;
+    } else if (a == L"--skin" && hasValue) {
+      options.SkinFile = args[++i];
+    } else if (a == L"--page" && hasValue) {
+      wchar_t* end = nullptr;
+      const long page = std::wcstol(args[++i].c_str(), &end, 10);
+      if (args[i].empty() || *end || page < 0 || page > 99) {
+        error = L"--page takes a page number from 0: " + args[i];
+        return false;
+      }
+      options.Page = int(page);
+    } else {
+      error = L"unknown or incomplete option: " + a + L"\nusage: SkinGallery [--skin FILE] [--page N] [--native] [--dialog]";
+      return false;
+    }
+  }
+  return true;
+}
+
+TGalleryForm::TGalleryForm(TComponent* AOwner) : TForm(AOwner) {}
+
+TGalleryForm::~TGalleryForm() {
+  if (FDialog && IsWindow(FDialog)) DestroyWindow(FDialog);
+}
+
+TMethod TGalleryForm::FindMethod(const std::string& name) {
+  static const TMethodEntry<TGalleryForm> methods[] = {
+      {"ForeignDialogClick", &TGalleryForm::ForeignDialogClick},
+  };
+  return FindMethodIn(this, methods, name);
+}
+
+void TGalleryForm::Loaded() {
+  TForm::Loaded();
+  Pages = Field<TPageControl>(L"Pages");
+  SkinData1 = Field<TSkinData>(L"SkinData1");
+}
+
+void TGalleryForm::Apply(const TGalleryOptions& options) {
+  // Before the window is first shown: the first activation then skins it or not.
+  if (options.Native) SkinData1->SetActive(false);
+  if (!options.SkinFile.empty()) SkinData1->SetSkinFile(options.SkinFile);
+  const auto& pages = Pages->Pages();
+  if (!pages.empty()) Pages->SetActivePage(pages[std::min(size_t(options.Page), pages.size() - 1)]);
+}
+
+HWND TGalleryForm::OpenForeignDialog() {
+  if (FDialog && IsWindow(FDialog)) return FDialog;
+  FDialog = CreateDialogParamW(GetModuleHandleW(nullptr), L"FOREIGNDIALOG", Handle(), ForeignDialogProc, 0);
+  if (FDialog) ShowWindow(FDialog, SW_SHOW);
+  return FDialog;
+}
+
+void TGalleryForm::ForeignDialogClick(TObject*) { OpenForeignDialog(); }

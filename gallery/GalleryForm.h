@@ -1,0 +1,42 @@
+// The gallery's one window: a page per kind of control the engine skins,
+// each showing the states a user meets, and a foreign dialog on request.
+#pragma once
+#include "host/ComCtrls.h"
+#include "host/Forms.h"
+
+class TSkinData;
+
+// The program's command line.
+struct TGalleryOptions {
+  std::wstring SkinFile;  // --skin FILE: this skin instead of the stored one
+  int Page = 0;           // --page N: the page shown first, from 0
+  bool Native = false;    // --native: skinning off
+  bool Dialog = false;    // --dialog: the foreign dialog opened at start
+};
+// Reads the options; unknown words and bad numbers are reported in error.
+bool ParseGalleryOptions(const std::vector<std::wstring>& args, TGalleryOptions& options, std::wstring& error);
+
+class TGalleryForm : public TForm {
+public:
+  DECLARE_CLASS_INFO
+  explicit TGalleryForm(TComponent* AOwner);
+  ~TGalleryForm() override;
+
+  TPageControl* Pages = nullptr;
+  TSkinData* SkinData1 = nullptr;
+
+  void Loaded() override;
+  TMethod FindMethod(const std::string& name) override;
+  void Apply(const TGalleryOptions& options);
+
+  // A "#32770" dialog from the program's resources with native controls.
+  HWND OpenForeignDialog();
+  HWND ForeignDialog() const { return FDialog; }
+
+  void ForeignDialogClick(TObject* Sender);
+
+private:
+  HWND FDialog = nullptr;
+};
+
+extern TGalleryForm* GalleryForm;
