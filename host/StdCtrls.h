@@ -9,10 +9,14 @@ public:
   // Writing direction; stored, the button always lays out left to right.
   std::wstring GetBiDiMode() const { return FBiDiMode; }
   void SetBiDiMode(const std::wstring& v) { FBiDiMode = v; }
+  // The button drawn as the one Enter presses (the system's default style).
+  bool GetDefault() const { return FDefault; }
+  void SetDefault(bool v);
 
 protected:
   void CreateParams(TCreateParams& p) override;
   void WndProc(TMessage& m) override;
+  bool FDefault = false;
 
 private:
   std::wstring FBiDiMode = L"bdLeftToRight";
