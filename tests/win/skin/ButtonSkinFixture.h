@@ -1,0 +1,123 @@
+// Button skinners on a plain form of their own, with a skin whose "Buttons"
+// element is a five-frame strip of coordinate colours (PixelFixtures.h): a
+// painted pixel says which frame, and which pixel of it, it came from. The
+// skinners are attached by hand to a stand-in for the form skinner.
+#pragma once
+#include "host/Buttons.h"
+#include "host/Forms.h"
+#include "skin/controls/SkinButton.h"
+#include "skin/data/WinSkinData.h"
+#include "tests/win/skin/PixelFixtures.h"
+#include <algorithm>
+#include <gtest/gtest.h>
+#include <memory>
+#include <vector>
+
+// The form skinner's registry, as a list.
+class TestSkinnerHost : public TSkinnerHost {
+public:
+  explicit TestSkinnerHost(HWND form = nullptr) : Window(form) {}
+  bool AddControlSkinner(TSkinControl* skinner) override {
+    if (std::find(Skinners.begin(), Skinners.end(), skinner) != Skinners.end()) return true;
+    Skinners.push_back(skinner);
+    return false;
+  }
+  void RemoveControlSkinner(TSkinControl* skinner) override {
+    Skinners.erase(std::remove(Skinners.begin(), Skinners.end(), skinner), Skinners.end());
+  }
+  HWND FormWindow() const override { return Window; }
+  bool FormActive() const override { return true; }
+
+  HWND Window;
+  std::vector<TSkinControl*> Skinners;
+};
+
+// The cursor over a window, so the system's leave tracking keeps quiet.
+inline void PointAt(HWND wnd) {
+  RECT r;
+  GetWindowRect(wnd, &r);
+  SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+}
+// Off every window of the tests.
+inline void PointAway() { SetCursorPos(0, 0); }
+
+// The frame size of the test strip: every button of the tests that want a
+// one-to-one copy of a frame has this size.
+constexpr int kFrameW = 40, kFrameH = 40;
+constexpr TColor kFace = TColor(RGB(212, 208, 200));
+
+class ButtonSkinTest : public testing::Test {
+protected:
+  void SetUp() override {
+    Skin = std::make_unique<TSkinData>(nullptr);
+    Skin->Options = 0;
+    Skin->SkinColours[3] = kFace;               // ButtonFace
+    Skin->SkinColours[4] = TColor(RGB(0, 0, 0));  // ButtonText
+    Skin->PushButtons->Image = CoordBitmap(5 * kFrameW, kFrameH);
+    Skin->PushButtons->FrameCount = 5;
+    PointAway();  // a mouse left over a button by an earlier test would make it hot
+    Form = new TForm(nullptr);
+    Form->SetTag(99);  // never skinned by a manager another test left behind
+    Form->SetBounds(100, 100, 320, 200);
+    Form->Show();
+    Host.Window = Form->Handle();
+  }
+  void TearDown() override {
+    delete Form;
+    Skin.reset();
+  }
+
+  TButton* AddButton(const std::wstring& caption, int left = 10, int top = 10, int width = kFrameW,
+                     int height = kFrameH) {
+    return Place(new TButton(Form), caption, left, top, width, height);
+  }
+  template <class T>
+  T* Place(T* control, const std::wstring& caption, int left, int top, int width, int height) {
+    control->SetParent(Form);
+    control->SetBounds(left, top, width, height);
+    control->SetText(caption);
+    if (auto* windowed = dynamic_cast<TWinControl*>(static_cast<TControl*>(control))) windowed->HandleNeeded();
+    return control;
+  }
+  template <class S>
+  S* Attach(TWinControl* control) {
+    auto* skinner = new S(control);
+    skinner->AttachControl(&Host, Skin.get(), false, nullptr);
+    Application->ProcessMessages();  // the first paint, as on the screen
+    return skinner;
+  }
+  // The whole window as the skinner paints it.
+  static std::unique_ptr<TBitmap> Painted(TWinControl* control) {
+    auto bitmap = Target(control->GetWidth(), control->GetHeight());
+    SendMessageW(control->Handle(), WM_PAINT, WPARAM(bitmap->Canvas().Handle()), 0);
+    return bitmap;
+  }
+  // The pixel frame `frame` of the strip puts at (x, y) of a button of the
+  // frame's size.
+  static TColor FramePixel(int frame, int x, int y) { return CoordColour((frame - 1) * kFrameW + x, y); }
+
+  std::unique_ptr<TSkinData> Skin;
+  TestSkinnerHost Host;
+  TForm* Form = nullptr;
+};
+
+// Every pixel of the border ring `ring` pixels deep equals expected(x, y):
+// the caption and its focus rectangle keep to the middle.
+inline testing::AssertionResult RingIs(const TBitmap& painted, int ring, const std::function<TColor(int, int)>& expected) {
+  for (int y = 0; y < painted.Height(); ++y)
+    for (int x = 0; x < painted.Width(); ++x) {
+      const bool inRing = x < ring || y < ring || x >= painted.Width() - ring || y >= painted.Height() - ring;
+      if (inRing && painted.Pixel(x, y) != expected(x, y))
+        return testing::AssertionFailure() << "pixel (" << x << ", " << y << ") is " << std::hex
+                                           << painted.Pixel(x, y) << ", expected " << expected(x, y);
+    }
+  return testing::AssertionSuccess();
+}
+
+inline testing::AssertionResult SamePixels(const TBitmap& a, const TBitmap& b) {
+  if (a.Width() != b.Width() || a.Height() != b.Height()) return testing::AssertionFailure() << "sizes differ";
+  for (int y = 0; y < a.Height(); ++y)
+    for (int x = 0; x < a.Width(); ++x)
+      if (a.Pixel(x, y) != b.Pixel(x, y)) return testing::AssertionFailure() << "differ at (" << x << ", " << y << ")";
+  return testing::AssertionSuccess();
+}
