@@ -11,7 +11,8 @@ namespace {
 constexpr int kTransparentTag = 5555;
 
 std::wstring LowerName(const TComponent& c) {
-  std::wstring name(c.ClassName().begin(), c.ClassName().end());
+  const std::string className = c.ClassName();  // one string: begin and end of the same
+  std::wstring name(className.begin(), className.end());
   for (wchar_t& ch : name) ch = wchar_t(towlower(ch));
   return name;
 }

@@ -123,6 +123,29 @@ TEST_F(ButtonClicks, SpaceDownAndUpShowPressedThenNotPressed) {
   EXPECT_FALSE(RingIs(*Painted(Button), 6, [](int x, int y) { return FramePixel(2, x, y); }));
 }
 
+// A button family that handles its own mouse-down, under a name longer
+// than a short string holds.
+class TRzLongNamedPushButton : public TButton {
+public:
+  DECLARE_CLASS_INFO
+  using TButton::TButton;
+};
+DEFINE_CLASS_INFO(TRzLongNamedPushButton, TButton, {})
+
+TEST_F(ButtonSkinTest, OnlyButtonsOfOtherFamiliesHearTheForwardedMouseDown) {
+  TButton* plain = AddButton(L"", 10, 10);
+  auto* own = Place(new TRzLongNamedPushButton(Form), L"", 60, 10, kFrameW, kFrameH);
+  int plainDowns = 0, ownDowns = 0;
+  plain->OnMouseDown = [&](TObject*, TMouseButton, TShiftState, int, int) { ++plainDowns; };
+  own->OnMouseDown = [&](TObject*, TMouseButton, TShiftState, int, int) { ++ownDowns; };
+  EXPECT_EQ(Attach<TSkinButton>(plain)->Mode(), 0);
+  EXPECT_EQ(Attach<TSkinButton>(own)->Mode(), 1);
+  for (TButton* b : {plain, static_cast<TButton*>(own)})
+    SendMessageW(b->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+  EXPECT_EQ(plainDowns, 1);
+  EXPECT_EQ(ownDowns, 0);
+}
+
 // A dialog of the system whose WM_COMMAND messages are kept.
 std::vector<std::pair<WPARAM, LPARAM>> DialogCommands;
 INT_PTR CALLBACK CommandDialogProc(HWND, UINT msg, WPARAM wparam, LPARAM lparam) {
