@@ -121,3 +121,24 @@ inline testing::AssertionResult SamePixels(const TBitmap& a, const TBitmap& b) {
       if (a.Pixel(x, y) != b.Pixel(x, y)) return testing::AssertionFailure() << "differ at (" << x << ", " << y << ")";
   return testing::AssertionSuccess();
 }
+
+// A state to put a button in, and the frame it must show.
+struct StateCase {
+  const char* Name;
+  bool Default, Focused, Hot, Pressed, Disabled;
+  int Frame;
+};
+inline std::string CaseName(const testing::TestParamInfo<StateCase>& i) { return i.param.Name; }
+
+// Puts a button into the state of a case; the focus goes elsewhere unless
+// the case wants it.
+inline void EnterState(TButton* button, TButton* elsewhere, const StateCase& c) {
+  button->SetDefault(c.Default);
+  if (c.Disabled) button->SetEnabled(false);
+  SetFocus(c.Focused ? button->Handle() : elsewhere->Handle());
+  if (c.Hot) {
+    PointAt(button->Handle());
+    SendMessageW(button->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+  }
+  if (c.Pressed) SendMessageW(button->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+}

@@ -177,26 +177,13 @@ TEST_F(GlyphButtonSkinTest, ThePicturePropertyIsDrawnAtItsOwnSizeAndDefaultIsNot
   EXPECT_TRUE(PixelsMatch(*Painted(button), withPicture(5)));
 }
 
-struct MenuStateCase {
-  const char* Name;
-  bool Focused, Hot, Pressed, Disabled, Default;
-  int Frame;
-};
-
-class MenuButtonStates : public GlyphButtonSkinTest, public testing::WithParamInterface<MenuStateCase> {};
+class MenuButtonStates : public GlyphButtonSkinTest, public testing::WithParamInterface<StateCase> {};
 
 TEST_P(MenuButtonStates, ShowTheFrameAndTheArrow) {
-  const MenuStateCase& c = GetParam();
+  const StateCase& c = GetParam();
   TButton* button = AddButton(L"");
   Attach<TSkinMenuButton>(button);
-  button->SetDefault(c.Default);
-  if (c.Disabled) button->SetEnabled(false);
-  SetFocus(c.Focused ? button->Handle() : Elsewhere->Handle());
-  if (c.Hot) {
-    PointAt(button->Handle());
-    SendMessageW(button->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
-  }
-  if (c.Pressed) SendMessageW(button->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+  EnterState(button, Elsewhere, c);
   auto painted = Painted(button);
   // No glyph, no caption: margin and spacing (40 - 8) div 4 = 8, the caption
   // at 16, the arrow's centre at (16 + 2 * 8, (40 - 3) div 2) = (32, 18).
@@ -212,12 +199,12 @@ TEST_P(MenuButtonStates, ShowTheFrameAndTheArrow) {
 }
 
 INSTANTIATE_TEST_SUITE_P(GlyphButtonSkin, MenuButtonStates, testing::Values(
-    MenuStateCase{"Normal", false, false, false, false, false, 1},
-    MenuStateCase{"DefaultIsNotShown", false, false, false, false, true, 1},
-    MenuStateCase{"Focused", true, false, false, false, false, 4},
-    MenuStateCase{"Hot", false, true, false, false, false, 4},
-    MenuStateCase{"Pressed", false, false, true, false, false, 2},
-    MenuStateCase{"Disabled", false, true, false, true, false, 3}),
-    [](const testing::TestParamInfo<MenuStateCase>& i) { return std::string(i.param.Name); });
+    StateCase{"Normal", false, false, false, false, false, 1},
+    StateCase{"DefaultIsNotShown", true, false, false, false, false, 1},
+    StateCase{"Focused", false, true, false, false, false, 4},
+    StateCase{"Hot", false, false, true, false, false, 4},
+    StateCase{"Pressed", false, false, false, true, false, 2},
+    StateCase{"Disabled", false, false, true, false, true, 3}),
+    CaseName);
 
 }  // namespace

@@ -10,32 +10,14 @@
 
 namespace {
 
-struct StateCase {
-  const char* Name;
-  bool Default, Focused, Hot, Pressed, Disabled;
-  int Frame;
-};
-
 class PushButtonFrames : public ButtonSkinTest, public testing::WithParamInterface<StateCase> {};
-
-// Puts a button into the state of a case.
-void Enter(TButton* button, TButton* elsewhere, const StateCase& c) {
-  button->SetDefault(c.Default);
-  if (c.Disabled) button->SetEnabled(false);
-  SetFocus(c.Focused ? button->Handle() : elsewhere->Handle());
-  if (c.Hot) {
-    PointAt(button->Handle());
-    SendMessageW(button->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
-  }
-  if (c.Pressed) SendMessageW(button->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
-}
 
 TEST_P(PushButtonFrames, ShowTheFrameOfTheirState) {
   const StateCase& c = GetParam();
   TButton* elsewhere = AddButton(L"", 200, 10);
   TButton* button = AddButton(L"");
   Attach<TSkinButton>(button);
-  Enter(button, elsewhere, c);
+  EnterState(button, elsewhere, c);
   // The caption's focus rectangle keeps to the middle; the ring is pure frame.
   EXPECT_TRUE(RingIs(*Painted(button), 6, [&](int x, int y) { return FramePixel(c.Frame, x, y); }));
 }
@@ -50,7 +32,7 @@ INSTANTIATE_TEST_SUITE_P(PushButtonSkin, PushButtonFrames, testing::Values(
     StateCase{"DefaultPressed", true, false, true, true, false, 2},
     StateCase{"Disabled", false, false, false, false, true, 3},
     StateCase{"DisabledDefaultHotPressed", true, false, true, true, true, 3}),
-    [](const testing::TestParamInfo<StateCase>& i) { return std::string(i.param.Name); });
+    CaseName);
 
 TEST_F(ButtonSkinTest, ALargerButtonGetsItsFrameInNineSlices) {
   Skin->PushButtons->LeftWidth = 3;
