@@ -46,6 +46,10 @@ inline void PointAway() { SetCursorPos(0, 0); }
 constexpr int kFrameW = 40, kFrameH = 40;
 constexpr TColor kFace = TColor(RGB(212, 208, 200));
 
+// The pixel frame `frame` of the strip puts at (x, y) of a button of the
+// frame's size.
+inline TColor StripPixel(int frame, int x, int y) { return CoordColour((frame - 1) * kFrameW + x, y); }
+
 class ButtonSkinTest : public testing::Test {
 protected:
   void SetUp() override {
@@ -92,9 +96,7 @@ protected:
     SendMessageW(control->Handle(), WM_PAINT, WPARAM(bitmap->Canvas().Handle()), 0);
     return bitmap;
   }
-  // The pixel frame `frame` of the strip puts at (x, y) of a button of the
-  // frame's size.
-  static TColor FramePixel(int frame, int x, int y) { return CoordColour((frame - 1) * kFrameW + x, y); }
+  static TColor FramePixel(int frame, int x, int y) { return StripPixel(frame, x, y); }
 
   std::unique_ptr<TSkinData> Skin;
   TestSkinnerHost Host;
@@ -141,4 +143,27 @@ inline void EnterState(TButton* button, TButton* elsewhere, const StateCase& c) 
     SendMessageW(button->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
   }
   if (c.Pressed) SendMessageW(button->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+}
+
+inline testing::AssertionResult PixelsMatch(const TBitmap& painted, const std::function<TColor(int, int)>& expected) {
+  return RingIs(painted, std::max(painted.Width(), painted.Height()), expected);
+}
+
+// Glyph pixels are told from the strip's by their blue.
+inline TColor GlyphColour(int x, int y) { return TColor(RGB(x, y, 99)); }
+constexpr int kGlyph = 16;
+// A strip of count glyph images of 16 x 16.
+inline std::unique_ptr<TBitmap> GlyphStrip(int count) { return MakeBitmap(count * kGlyph, kGlyph, GlyphColour); }
+
+// Everything is `outside(x, y)`, but for image `image` of a glyph strip at
+// `at` (its bottom-left pixel left out).
+inline std::function<TColor(int, int)> WithGlyph(std::function<TColor(int, int)> outside, int image, POINT at) {
+  return [=](int x, int y) {
+    const int dx = x - at.x, dy = y - at.y;
+    const bool glyph = dx >= 0 && dy >= 0 && dx < kGlyph && dy < kGlyph && !(dx == 0 && dy == kGlyph - 1);
+    return glyph ? GlyphColour((image - 1) * kGlyph + dx, dy) : outside(x, y);
+  };
+}
+inline std::function<TColor(int, int)> FrameWithGlyph(int frame, int image, POINT at) {
+  return WithGlyph([frame](int x, int y) { return StripPixel(frame, x, y); }, image, at);
 }

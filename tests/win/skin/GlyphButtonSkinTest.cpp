@@ -11,9 +11,6 @@
 
 namespace {
 
-// Glyph pixels are told from the strip's by their blue.
-TColor GlyphColour(int x, int y) { return TColor(RGB(x, y, 99)); }
-constexpr int kGlyph = 16;
 
 // A button publishing what the bit-button skinner reads, without the
 // bit button's own checks: a picture property and any NumGlyphs.
@@ -40,25 +37,13 @@ protected:
   }
   TBitBtn* AddBitBtn(int numGlyphs) {
     auto* button = Place(new TBitBtn(Form), L"", 10, 10, kFrameW, kFrameH);
-    button->ButtonGlyph().Glyph.Assign(*MakeBitmap(numGlyphs * kGlyph, kGlyph, GlyphColour));
+    button->ButtonGlyph().Glyph.Assign(*GlyphStrip(numGlyphs));
     button->ButtonGlyph().NumGlyphs = numGlyphs;
     return button;
-  }
-  // Everything is frame `frame`, but for image `image` of a 16-wide glyph
-  // strip at `at` (its bottom-left pixel left out).
-  static std::function<TColor(int, int)> FrameWithGlyph(int frame, int image, POINT at) {
-    return [=](int x, int y) {
-      const int dx = x - at.x, dy = y - at.y;
-      const bool glyph = dx >= 0 && dy >= 0 && dx < kGlyph && dy < kGlyph && !(dx == 0 && dy == kGlyph - 1);
-      return glyph ? GlyphColour((image - 1) * kGlyph + dx, dy) : FramePixel(frame, x, y);
-    };
   }
   TButton* Elsewhere = nullptr;
 };
 
-testing::AssertionResult PixelsMatch(const TBitmap& painted, const std::function<TColor(int, int)>& expected) {
-  return RingIs(painted, std::max(painted.Width(), painted.Height()), expected);
-}
 
 struct BitStateCase {
   const char* Name;
