@@ -144,6 +144,19 @@ TEST_F(HostButtons, AnUnskinnedSpeedButtonPaintsItselfThroughItsParent) {
   EXPECT_EQ(a->Canvas().Handle(), nullptr);
 }
 
+TEST_F(HostButtons, AnUnskinnedBitButtonDrawsItsGlyphWhenItsParentHandsThePaintingBack) {
+  auto* button = new TBitBtn(Form);
+  button->SetParent(Form);
+  button->SetBounds(10, 10, 40, 40);
+  button->ButtonGlyph().Glyph.Assign(*CoordBitmap(32, 16));
+  button->ButtonGlyph().NumGlyphs = 2;
+  auto painted = Target(40, 40);
+  SendMessageW(button->Handle(), WM_PAINT, WPARAM(painted->Canvas().Handle()), 0);
+  // No caption: the first image centred.
+  EXPECT_EQ(painted->Pixel(12 + 3, 12 + 2), CoordColour(3, 2));
+  EXPECT_EQ(painted->Pixel(12 + 15, 12 + 15), CoordColour(15, 15));
+}
+
 TEST_F(HostButtons, ACanvasLockLendsADcAndGivesTheOldOneBack) {
   TSpeedButton* a = AddSpeedButton(10, L"A");
   auto lent = Target(4, 4);

@@ -3,6 +3,7 @@
 // bare dialog button; the forced line break of "||"; and the control as it
 // was once the skinner goes.
 #include "host/Forms.h"
+#include "skin/data/DataSkinObject.h"
 #include "skin/draw/SkinPaint.h"
 #include "skin/manager/SkinMessages.h"
 #include "tests/win/skin/ButtonSkinFixture.h"
@@ -33,6 +34,53 @@ INSTANTIATE_TEST_SUITE_P(PushButtonSkin, PushButtonFrames, testing::Values(
     StateCase{"Disabled", false, false, false, false, true, 3},
     StateCase{"DisabledDefaultHotPressed", true, false, true, true, true, 3}),
     CaseName);
+
+constexpr TColor kNormal2 = TColor(RGB(200, 0, 0)), kOver2 = TColor(RGB(0, 200, 0)), kPressed2 = TColor(RGB(0, 0, 200));
+
+struct TextColourCase {
+  const char* Name;
+  bool Normal2, Over2, Pressed2;  // the colours the skin defines
+  bool Hot, Pressed, Disabled;
+  TColor Expected;
+};
+
+class PushButtonTextColours : public ButtonSkinTest, public testing::WithParamInterface<TextColourCase> {};
+
+TEST_P(PushButtonTextColours, ComeFromTheSkinByFrame) {
+  const TextColourCase& c = GetParam();
+  TDataSkinButton& e = *Skin->PushButtons;
+  e.HasNormalColour2 = c.Normal2;
+  e.HasMouseOverColour2 = c.Over2;
+  e.HasPressedColour2 = c.Pressed2;
+  e.NormalColour2 = kNormal2;
+  e.MouseOverColour2 = kOver2;
+  e.PressedColour2 = kPressed2;
+  TButton* elsewhere = AddButton(L"", 200, 10);
+  TButton* button = AddButton(L"WW");
+  button->GetFont()->SetColor(clBlack);
+  Attach<TSkinButton>(button);
+  EnterState(button, elsewhere, {"", false, false, c.Hot, c.Pressed, c.Disabled, 0});
+  SetFocus(elsewhere->Handle());  // the press took it: no focus rectangle
+  auto painted = Painted(button);
+  // The same button with the expected colour as its font's and no skin
+  // colours paints alike (the text's edges blend the same way); another
+  // font colour does not.
+  e.HasNormalColour2 = e.HasMouseOverColour2 = e.HasPressedColour2 = false;
+  button->GetFont()->SetColor(c.Expected);
+  EXPECT_TRUE(SamePixels(*painted, *Painted(button)));
+  if (c.Disabled) return;
+  button->GetFont()->SetColor(TColor(RGB(1, 2, 3)));
+  EXPECT_FALSE(SamePixels(*painted, *Painted(button)));
+}
+
+INSTANTIATE_TEST_SUITE_P(PushButtonSkin, PushButtonTextColours, testing::Values(
+    TextColourCase{"FontColourWithoutSkinColours", false, false, false, false, false, false, clBlack},
+    TextColourCase{"Normal", true, true, true, false, false, false, kNormal2},
+    TextColourCase{"Hot", true, true, true, true, false, false, kOver2},
+    TextColourCase{"Pressed", true, true, true, false, true, false, kPressed2},
+    TextColourCase{"NormalColourInEveryFrame", true, false, false, true, false, false, kNormal2},
+    TextColourCase{"Disabled", true, true, true, false, false, true, clBtnShadow}),
+    [](const testing::TestParamInfo<TextColourCase>& i) { return std::string(i.param.Name); });
 
 TEST_F(ButtonSkinTest, ALargerButtonGetsItsFrameInNineSlices) {
   Skin->PushButtons->LeftWidth = 3;
