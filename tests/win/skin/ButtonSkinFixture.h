@@ -167,3 +167,10 @@ inline std::function<TColor(int, int)> WithGlyph(std::function<TColor(int, int)>
 inline std::function<TColor(int, int)> FrameWithGlyph(int frame, int image, POINT at) {
   return WithGlyph([frame](int x, int y) { return StripPixel(frame, x, y); }, image, at);
 }
+
+// Stands for a control's own processing in its WindowProc chain: whether
+// it is back in front shows the skinner gave the WindowProc back.
+struct Probe {
+  TWndMethod Next;
+  void operator()(TMessage& m) const { Next(m); }
+};

@@ -106,6 +106,22 @@ TEST_F(ButtonSkinTest, WithoutAButtonImageNothingIsPaintedAndTheNativeButtonStil
   EXPECT_TRUE(RingIs(*painted, kFrameH / 2, [](int, int) { return kBackground; }));
 }
 
+TEST_F(ButtonSkinTest, DetachHandsThePaintingBackAndReleaseTheWindowProc) {
+  TButton* button = AddButton(L"");
+  const TColor colour = button->GetColor();
+  button->WindowProc = Probe{button->WindowProc};
+  TSkinButton* skinner = Attach<TSkinButton>(button);
+  EXPECT_EQ(SendMessageW(button->Handle(), WM_SKIN_QUERY, 0, 0), 1);
+  skinner->Detach();
+  // Asks for a repaint in the button's own look, which it then gets.
+  EXPECT_TRUE(GetUpdateRect(button->Handle(), nullptr, FALSE));
+  EXPECT_EQ(SendMessageW(button->Handle(), WM_SKIN_QUERY, 0, 0), 0);
+  EXPECT_FALSE(RingIs(*Painted(button), 6, [](int x, int y) { return FramePixel(1, x, y); }));
+  skinner->Release();
+  EXPECT_NE(button->WindowProc.target<Probe>(), nullptr);
+  EXPECT_EQ(button->GetColor(), colour);
+}
+
 class ButtonClicks : public ButtonSkinTest {
 protected:
   void SetUp() override {

@@ -146,12 +146,6 @@ TEST_F(SpeedButtonClicks, AClickThroughTheQueueClicksOnce) {
   EXPECT_TRUE(PixelsMatch(*Painted(Button), FrameWithGlyph(4, 1, kGlyphAt)));
 }
 
-// Stands for the speed button's own processing in its WindowProc chain.
-struct Probe {
-  TWndMethod Next;
-  void operator()(TMessage& m) const { Next(m); }
-};
-
 TEST_F(SpeedButtonSkinTest, DetachAndReleaseGiveTheWindowProcBack) {
   TSpeedButton* button = AddSpeedButton(1);
   button->WindowProc = Probe{button->WindowProc};
