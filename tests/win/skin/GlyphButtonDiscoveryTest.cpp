@@ -8,6 +8,7 @@
 #include "skin/form/WinSkinForm.h"
 #include "skin/manager/SkinMessages.h"
 #include "tests/win/skin/SkinnedFormFixture.h"
+#include <algorithm>
 #include <typeinfo>
 
 namespace {
@@ -134,6 +135,17 @@ TEST_F(GlyphButtonDiscovery, EachClassAndKindGetsItsSkinner) {
     if (auto* bit = dynamic_cast<TSkinBitButton*>(skinner))
       EXPECT_EQ(bit->GlyphProperty(), e.GlyphProperty) << e.Control->ClassName();
     EXPECT_EQ(e.Control->Perform(WM_SKIN_QUERY), 1) << e.Control->ClassName();
+  }
+}
+
+TEST_F(GlyphButtonDiscovery, DiscoveringAgainGivesNoButtonASecondSkinner) {
+  const size_t skinners = Skinner->ControlSkinners.size();
+  Skinner->DiscoverControls();
+  EXPECT_EQ(Skinner->ControlSkinners.size(), skinners);
+  for (TControl* c : All) {
+    const auto paints = [c](TSkinControl* s) { return s->Control() == c || s->GraphicControl() == c; };
+    EXPECT_EQ(std::count_if(Skinner->ControlSkinners.begin(), Skinner->ControlSkinners.end(), paints), 1)
+        << c->ClassName();
   }
 }
 
