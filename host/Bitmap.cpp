@@ -51,6 +51,8 @@ uint32_t Expand5(uint32_t c) { return (c << 3) | (c >> 2); }
 
 }  // namespace
 
+DEFINE_CLASS_INFO(TBitmap, TGraphic, {})
+
 TBitmap::TBitmap(int width, int height, TPixelFormat format) : FFormat(format) { SetSize(width, height); }
 
 TBitmap::~TBitmap() { Free(); }
@@ -214,4 +216,22 @@ std::unique_ptr<TBitmap> TBitmap::CreateMask(TColor key) const {
     for (int x = 0; x < FWidth; ++x) mask->WriteRgb(to, x, ReadRgb(from, x) == keyRgb ? 0xFFFFFF : 0);
   }
   return mask;
+}
+
+void TBitmap::Draw(TCanvas& canvas, int x, int y) { canvas.Draw(x, y, *this); }
+
+void TBitmap::SetAutoTransparent() {
+  Transparent = true;
+  if (!Empty()) TransparentColor = Pixel(0, FHeight - 1);
+}
+
+std::unique_ptr<TBitmap> CutImage(const TBitmap& strip, int count, int index) {
+  if (count < 1) count = 1;
+  if (index < 1 || index > count) index = 1;
+  const int width = strip.Width() / count;
+  auto image = std::make_unique<TBitmap>(width, strip.Height());  // full colour: exact whatever the strip's palette
+  if (image->Empty()) return image;
+  BitBlt(image->Canvas().Handle(), 0, 0, width, strip.Height(), const_cast<TBitmap&>(strip).Canvas().Handle(),
+         (index - 1) * width, 0, SRCCOPY);
+  return image;
 }

@@ -9,17 +9,19 @@ class TMemoryStream;
 
 enum TPixelFormat { pf1bit = 1, pf4bit = 4, pf8bit = 8, pf16bit = 16, pf24bit = 24, pf32bit = 32 };
 
-class TBitmap {
+class TBitmap : public TGraphic {
 public:
+  DECLARE_CLASS_INFO
   TBitmap() = default;
   TBitmap(int width, int height, TPixelFormat format = pf32bit);
   TBitmap(const TBitmap&) = delete;
   TBitmap& operator=(const TBitmap&) = delete;
-  ~TBitmap();
+  ~TBitmap() override;
 
-  int Width() const { return FWidth; }
-  int Height() const { return FHeight; }
-  bool Empty() const { return !FBitmap; }
+  int Width() const override { return FWidth; }
+  int Height() const override { return FHeight; }
+  bool Empty() const override { return !FBitmap; }
+  void Draw(TCanvas& canvas, int x, int y) override;
   HBITMAP Handle() const { return FBitmap.Get(); }
   TCanvas& Canvas() { return FCanvas; }
 
@@ -62,6 +64,8 @@ public:
   // TCanvas::Draw leaves out the pixels of TransparentColor while set.
   bool Transparent = false;
   TColor TransparentColor = 0xFF00FF;
+  // Transparent, with the colour of the bottom-left pixel as the one left out.
+  void SetAutoTransparent();
 
 private:
   void Create(int width, int height, TPixelFormat format, std::vector<uint32_t> palette);
@@ -79,3 +83,8 @@ private:
   uint8_t* FBits = nullptr;
   TCanvas FCanvas;
 };
+
+// Image index (1-based) of count equal images side by side in strip, as a
+// 32-bit bitmap of its own; an index outside 1..count gives image 1, a count below
+// 1 counts as 1. Empty when the strip is.
+std::unique_ptr<TBitmap> CutImage(const TBitmap& strip, int count, int index);

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <optional>
 #include <stdexcept>
+#include <utility>
 #include <windowsx.h>
 
 namespace {
@@ -188,6 +189,46 @@ void TGraphicControl::Invalidate() {
   }
 }
 
+void TGraphicControl::WndProc(TMessage& m) {
+  if (m.Msg == WM_PAINT) {
+    if (m.WParam) {
+      TControlCanvasLock lock(*this, HDC(m.WParam));
+      Paint(lock.Canvas());
+    }
+    m.Result = 0;
+    return;
+  }
+  TControl::WndProc(m);
+}
+
+// ---- TControlCanvasLock ----
+
+TControlCanvasLock::TControlCanvasLock(TGraphicControl& control, HDC lent)
+    : FControl(control), FPrevious(control.FCanvas.Handle()) {
+  ++FControl.FCanvasLocks;
+  // A nested lock without a DC of its own draws on the one already lent.
+  if (!lent && FPrevious) return;
+  HDC dc = lent;
+  TWinControl* parent = control.Parent();
+  if (!dc && parent && parent->HandleAllocated()) {
+    FParentDC = std::make_unique<TWindowDC>(parent->Handle());
+    dc = FParentDC->Get();
+    if (dc) {
+      FSavedState = SaveDC(dc);
+      const RECT r = control.BoundsRect();
+      IntersectClipRect(dc, r.left, r.top, r.right, r.bottom);
+      SetViewportOrgEx(dc, r.left, r.top, nullptr);
+    }
+  }
+  FControl.FCanvas.SetHandle(dc);
+}
+
+TControlCanvasLock::~TControlCanvasLock() {
+  if (FSavedState) RestoreDC(FParentDC->Get(), FSavedState);
+  FControl.FCanvas.SetHandle(FPrevious);
+  --FControl.FCanvasLocks;
+}
+
 // ---- TWinControl ----
 
 DEFINE_CLASS_INFO(TWinControl, TControl,
@@ -238,6 +279,7 @@ void TWinControl::RemoveControl(TControl* c) {
   c->Invalidate();
   FControls.erase(std::remove(FControls.begin(), FControls.end(), c), FControls.end());
   if (FMouseControl == c) FMouseControl = nullptr;
+  if (FHoverControl == c) FHoverControl = nullptr;
 }
 
 void TWinControl::CreateParams(TCreateParams& p) {
@@ -307,6 +349,7 @@ void TWinControl::DefaultHandler(TMessage& m) {
 }
 
 void TWinControl::WndProc(TMessage& m) {
+  if (m.Msg == WM_MOUSEMOVE || m.Msg == WM_MOUSELEAVE) TrackMouseHover(m);
   if (IsMouseMessage(m.Msg) && RouteMouseToGraphic(m)) return;
   if (ReflectNotification(m)) return;
   bool ownClass = FDefWndProc == DefWindowProcW;
@@ -338,16 +381,41 @@ void TWinControl::WndProc(TMessage& m) {
   TControl::WndProc(m);
 }
 
+TControl* TWinControl::GraphicChildAt(POINT p) const {
+  for (auto it = FControls.rbegin(); it != FControls.rend(); ++it) {
+    auto* g = dynamic_cast<TGraphicControl*>(*it);
+    RECT r = (*it)->BoundsRect();
+    if (g && g->GetVisible() && g->GetEnabled() && PtInRect(&r, p)) return g;
+  }
+  return nullptr;
+}
+
+void TWinControl::TrackMouseHover(const TMessage& m) {
+  if (m.Msg == WM_MOUSELEAVE) {
+    FMouseInside = false;
+    SetHoverControl(nullptr);
+    Perform(CM_MOUSELEAVE);
+    return;
+  }
+  if (!FMouseInside) {
+    // Asked once per stay: the system posts WM_MOUSELEAVE when it ends.
+    TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, FHandle, 0};
+    FMouseInside = FHandle && TrackMouseEvent(&track);
+    if (FMouseInside) Perform(CM_MOUSEENTER);
+  }
+  SetHoverControl(GraphicChildAt({GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)}));
+}
+
+void TWinControl::SetHoverControl(TControl* control) {
+  if (control == FHoverControl) return;
+  if (TControl* left = std::exchange(FHoverControl, control)) left->Perform(CM_MOUSELEAVE);
+  // The child may have been taken out while it heard of the leave.
+  if (FHoverControl == control && control) control->Perform(CM_MOUSEENTER);
+}
+
 bool TWinControl::RouteMouseToGraphic(TMessage& m) {
   POINT p{GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)};
-  TControl* target = FMouseControl;
-  if (!target) {
-    for (auto it = FControls.rbegin(); it != FControls.rend(); ++it) {
-      auto* g = dynamic_cast<TGraphicControl*>(*it);
-      RECT r = (*it)->BoundsRect();
-      if (g && g->GetVisible() && g->GetEnabled() && PtInRect(&r, p)) { target = g; break; }
-    }
-  }
+  TControl* target = FMouseControl ? FMouseControl : GraphicChildAt(p);
   if (!target) return false;
   if (m.Msg == WM_LBUTTONDOWN) { FMouseControl = target; SetCapture(FHandle); }
   if (m.Msg == WM_LBUTTONUP) { FMouseControl = nullptr; ReleaseCapture(); }
@@ -360,10 +428,10 @@ bool TWinControl::ReflectNotification(TMessage& m) {
   UINT reflected = 0;
   if (m.Msg == WM_COMMAND && m.LParam) { from = HWND(m.LParam); reflected = CN_COMMAND; }
   if (m.Msg == WM_NOTIFY) { from = reinterpret_cast<NMHDR*>(m.LParam)->hwndFrom; reflected = CN_NOTIFY; }
-  // Owner-drawn controls draw themselves; menus draw in their window.
-  if (m.Msg == WM_DRAWITEM && m.LParam && reinterpret_cast<DRAWITEMSTRUCT*>(m.LParam)->CtlType != ODT_MENU) {
-    from = reinterpret_cast<DRAWITEMSTRUCT*>(m.LParam)->hwndItem;
-    reflected = CN_DRAWITEM;
+  if (m.Msg == WM_DRAWITEM) {
+    // A menu item's record names a menu, not a window.
+    const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(m.LParam);
+    if (item->CtlType != ODT_MENU) { from = item->hwndItem; reflected = CN_DRAWITEM; }
   }
   TWinControl* child = FindControl(from);
   if (!child || child == this) return false;
@@ -399,8 +467,8 @@ void TWinControl::PaintControls(HDC dc, const RECT& area) {
     int saved = SaveDC(dc);
     IntersectClipRect(dc, r.left, r.top, r.right, r.bottom);
     OffsetViewportOrgEx(dc, r.left, r.top, nullptr);  // the caller's DC may be offset already
-    TCanvas canvas(dc);
-    g->Paint(canvas);
+    // Through its WindowProc, so a skinner hooked there paints it instead.
+    g->Perform(WM_PAINT, WPARAM(dc), 0);
     RestoreDC(dc, saved);
   }
 }

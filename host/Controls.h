@@ -4,6 +4,7 @@
 #pragma once
 #include "host/Graphics.h"
 #include <functional>
+#include <memory>
 #include <vector>
 
 struct TMessage {
@@ -13,6 +14,13 @@ struct TMessage {
   LRESULT Result;
 };
 using TWndMethod = std::function<void(TMessage&)>;
+
+// The class library's own notifications to a control.
+constexpr UINT CM_BASE = 0xB000;
+// The mouse came onto the control, or left it: a parent tells its
+// windowless children, a windowed control tells itself.
+constexpr UINT CM_MOUSEENTER = CM_BASE + 0x13;
+constexpr UINT CM_MOUSELEAVE = CM_BASE + 0x14;
 
 // Notifications a parent reflects back to the child control they concern.
 constexpr UINT CN_BASE = 0xBC00;
@@ -109,13 +117,47 @@ protected:
   bool FClickOnMouseUp = false;  // a click is a left press and release on the control
 };
 
-// A control without a window, painted by its parent.
+// A control without a window, painted by its parent: the parent sends it
+// WM_PAINT with its own DC, clipped to the control and with the origin at
+// the control's top-left, and the control paints through its canvas.
 class TGraphicControl : public TControl {
 public:
   DECLARE_CLASS_INFO
   using TControl::TControl;
   virtual void Paint(TCanvas& canvas) = 0;
   void Invalidate() override;
+  // Has a DC only while a TControlCanvasLock lends it one.
+  TCanvas& Canvas() { return FCanvas; }
+  bool CanvasLocked() const { return FCanvasLocks > 0; }
+
+protected:
+  void WndProc(TMessage& m) override;
+
+private:
+  friend class TControlCanvasLock;
+  TCanvas FCanvas;
+  int FCanvasLocks = 0;
+};
+
+// Lends a graphic control's canvas a DC for one scope: the DC a paint hands
+// over, or, without one, a DC of the parent's window clipped to the control
+// with its origin at the control's top-left (none while the parent has no
+// window). The canvas gets back the DC it had, and the lent DC its state,
+// when the scope ends, also when painting throws.
+class TControlCanvasLock {
+public:
+  explicit TControlCanvasLock(TGraphicControl& control, HDC lent = nullptr);
+  ~TControlCanvasLock();
+  TControlCanvasLock(const TControlCanvasLock&) = delete;
+  TControlCanvasLock& operator=(const TControlCanvasLock&) = delete;
+  TCanvas& Canvas() const { return FControl.FCanvas; }
+  bool HasDC() const { return FControl.FCanvas.Handle() != nullptr; }
+
+private:
+  TGraphicControl& FControl;
+  HDC FPrevious;
+  std::unique_ptr<TWindowDC> FParentDC;
+  int FSavedState = 0;
 };
 
 class TWinControl : public TControl {
@@ -185,7 +227,14 @@ private:
   friend LRESULT CALLBACK ControlWndProc(HWND, UINT, WPARAM, LPARAM);
   LRESULT MainWndProc(UINT msg, WPARAM wparam, LPARAM lparam);
   bool RouteMouseToGraphic(TMessage& m);
+  // The visible, enabled windowless child at a point of the client area.
+  TControl* GraphicChildAt(POINT p) const;
+  // Sends CM_MOUSEENTER and CM_MOUSELEAVE as the mouse moves.
+  void TrackMouseHover(const TMessage& m);
+  void SetHoverControl(TControl* control);
   TControl* FMouseControl = nullptr;  // the windowless child holding the mouse
+  TControl* FHoverControl = nullptr;  // the windowless child under the mouse
+  bool FMouseInside = false;          // the mouse is over the client area
   bool ReflectNotification(TMessage& m);
   void WMPaint(TMessage& m);
 };

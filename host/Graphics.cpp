@@ -56,6 +56,8 @@ DEFINE_CLASS_INFO(TFont, TPersistent,
              }},
    SetOfProp("Style", &TFont::SetStyle, {L"fsBold", L"fsItalic", L"fsUnderline", L"fsStrikeOut"})})
 
+DEFINE_CLASS_INFO(TGraphic, TPersistent, {})
+
 void TFont::Assign(const TFont& other) {
   FName = other.FName;
   FHeight = other.FHeight;

@@ -97,3 +97,15 @@ private:
   TFont FFont;
   int FStretchMode = 0;
 };
+
+// A picture of any kind, drawn at its own size; a published property of
+// this class can hold a bitmap or any other image format.
+class TGraphic : public TPersistent {
+public:
+  DECLARE_CLASS_INFO
+  virtual int Width() const = 0;
+  virtual int Height() const = 0;
+  virtual bool Empty() const = 0;
+  // Its top-left at (x, y).
+  virtual void Draw(TCanvas& canvas, int x, int y) = 0;
+};

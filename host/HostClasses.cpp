@@ -1,10 +1,11 @@
 #include "host/HostClasses.h"
+#include "host/Buttons.h"
 #include "host/ComCtrls.h"
 #include "host/ExtCtrls.h"
 #include "host/StdCtrls.h"
 
 void RegisterHostClasses() {
-  for (const TClassInfo* c : {&TButton::StaticClass(), &TEdit::StaticClass(), &TLabel::StaticClass(),
+  for (const TClassInfo* c : {&TButton::StaticClass(), &TBitBtn::StaticClass(), &TSpeedButton::StaticClass(), &TEdit::StaticClass(), &TLabel::StaticClass(),
                               &TPageControl::StaticClass(), &TTabSheet::StaticClass(),
                               &TStatusBar::StaticClass(), &TTimer::StaticClass(), &TPanel::StaticClass()})
     RegisterComponentClass(*c);

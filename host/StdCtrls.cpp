@@ -2,14 +2,25 @@
 
 // ---- TButton ----
 
-DEFINE_COMPONENT_INFO(TButton, TWinControl, {})
+DEFINE_COMPONENT_INFO(TButton, TWinControl,
+  {BoolProp("Default", &TButton::GetDefault, &TButton::SetDefault)})
 
 TButton::TButton(TComponent* AOwner) : TWinControl(AOwner) { FTabStop = true; }
 
 void TButton::CreateParams(TCreateParams& p) {
   TWinControl::CreateParams(p);
   p.SysClassName = L"BUTTON";
-  p.Style |= BS_PUSHBUTTON;
+  p.Style |= FDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+}
+
+void TButton::SetDefault(bool v) {
+  FDefault = v;
+  if (!FHandle) return;
+  // An owner-drawn button has no default style: it shows the state itself.
+  if ((GetWindowLongPtrW(FHandle, GWL_STYLE) & BS_TYPEMASK) == BS_OWNERDRAW)
+    Invalidate();
+  else
+    SendMessageW(FHandle, BM_SETSTYLE, v ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
 }
 
 void TButton::WndProc(TMessage& m) {

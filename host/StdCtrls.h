@@ -6,10 +6,14 @@ class TButton : public TWinControl {
 public:
   DECLARE_CLASS_INFO
   explicit TButton(TComponent* AOwner);
+  // The button drawn as the one Enter presses (the system's default style).
+  bool GetDefault() const { return FDefault; }
+  void SetDefault(bool v);
 
 protected:
   void CreateParams(TCreateParams& p) override;
   void WndProc(TMessage& m) override;
+  bool FDefault = false;
 };
 
 class TCustomEdit : public TWinControl {

@@ -11,7 +11,8 @@ namespace {
 constexpr int kTransparentTag = 5555;
 
 std::wstring LowerName(const TComponent& c) {
-  std::wstring name(c.ClassName().begin(), c.ClassName().end());
+  const std::string className = c.ClassName();  // one string: begin and end of the same
+  std::wstring name(className.begin(), className.end());
   for (wchar_t& ch : name) ch = wchar_t(towlower(ch));
   return name;
 }
@@ -23,7 +24,26 @@ void TSkinButton::AttachControl(TSkinnerHost* Form, TSkinData* SkinData, bool Ow
   // Buttons of these families handle their own mouse-down.
   const std::wstring name = LowerName(*FControl);
   FMode = name.rfind(L"trz", 0) == 0 || name.rfind(L"tel", 0) == 0 ? 1 : 0;
-  FTransparent = FControl->GetTag() == kTransparentTag || SkinData->Has(xoTransparent);
+  ReadTransparent(*FControl);
+}
+
+void TSkinButton::ReadTransparent(const TControl& control) {
+  FTransparent = control.GetTag() == kTransparentTag || (FSkinData && FSkinData->Has(xoTransparent));
+}
+
+void TSkinButton::Detach() {
+  const bool wasActive = FActive;
+  TSkinControl::Detach();
+  if (!wasActive || FStatus == ssWindowGone) return;
+  // The skinned picture must not stay until something else repaints.
+  if (FGraphicControl)
+    FGraphicControl->Invalidate();
+  else if (FHandle)
+    InvalidateRect(FHandle, nullptr, TRUE);
+}
+
+TControl* TSkinButton::Painted() const {
+  return FControl ? static_cast<TControl*>(FControl) : FGraphicControl;
 }
 
 bool TSkinButton::BeforeMessage(TMessage& Message) {
@@ -31,7 +51,7 @@ bool TSkinButton::BeforeMessage(TMessage& Message) {
   switch (Message.Msg) {
     case WM_TIMER:
       // The native button's own timer would repaint it natively.
-      KillTimer(FHandle, 1);
+      if (FHandle) KillTimer(FHandle, 1);
       return false;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
@@ -62,7 +82,7 @@ void TSkinButton::AfterMessage(TMessage& Message) {
         SetMouseBit(msHot, true);
         Refresh();
       }
-      SkinTrackMouseLeave(FHandle);
+      if (FHandle) SkinTrackMouseLeave(FHandle);
       break;
     case WM_LBUTTONUP:
       if (Pressed()) {
@@ -90,6 +110,7 @@ void TSkinButton::Click() {
     FControl->Click();
     return;
   }
+  if (!FHandle) return;
   const HWND parent = GetParent(FHandle);
   // A class-library button's window reports no control ID.
   const WPARAM id = _wcsicmp(ClassNameOf(FHandle).c_str(), L"tbutton") == 0 ? 0 : WPARAM(GetDlgCtrlID(FHandle));
@@ -108,30 +129,31 @@ const TDataSkinButton* TSkinButton::Element() const {
   return e && e->Image && !e->Image->Empty() ? e : nullptr;
 }
 
-int TSkinButton::ReadState() {
+int TSkinButton::ReadState(bool defaultCounts) {
   FFocused = GetFocus() == FHandle;
   FEnabled = !(GetLong(FHandle, GWL_STYLE) & WS_DISABLED);
-  FDefault = IsTrue(ReadEnumProp(FControl, "Default"));
+  FDefault = defaultCounts && IsTrue(ReadEnumProp(FControl, "Default"));
   FText = FControl ? ReadTextProp(FControl, "Caption") : ReadWindowText(FHandle);
   return FrameFor(Pressed(), Hot(), FFocused || FDefault, FEnabled);
 }
 
 void TSkinButton::PrepareBuffer(const RECT& Rect) {
   FBuffer.SetSize(Rect.right - Rect.left, Rect.bottom - Rect.top);
+  if (FBuffer.Empty()) return;
   const RECT whole{0, 0, FBuffer.Width(), FBuffer.Height()};
-  if (FTransparent && FControl)
-    PaintControlToDC(*FControl, FBuffer.Canvas().Handle());
+  if (FTransparent && Painted())
+    PaintControlToDC(*Painted(), FBuffer.Canvas().Handle());
   else
     FillFace(FBuffer.Canvas().Handle(), whole);
 }
 
-TColor TSkinButton::TextColour(int frame, TColor start, bool normalInEveryFrame) const {
+TColor TSkinButton::TextColour(int frame, TColor start, TNormalColourRule rule, bool enabled) const {
   const TDataSkinButton& e = *FSkinData->PushButtons;
   TColor c = start;
-  if (e.HasNormalColour2 && (normalInEveryFrame || frame == bfNormal)) c = e.NormalColour2;
+  if (e.HasNormalColour2 && (rule == ncEveryFrame || frame == bfNormal)) c = e.NormalColour2;
   if (e.HasMouseOverColour2 && frame == bfHot) c = e.MouseOverColour2;
   if (e.HasPressedColour2 && frame == bfPressed) c = e.PressedColour2;
-  if (frame == bfDisabled) c = clBtnShadow;
+  if (!enabled) c = clBtnShadow;
   return c;
 }
 
@@ -140,6 +162,7 @@ void TSkinButton::PaintControl(HDC DC, const RECT& Rect) {
   if (!element) return;
   const int frame = ReadState();
   PrepareBuffer(Rect);
+  if (FBuffer.Empty()) return;
   const HDC buffer = FBuffer.Canvas().Handle();
   const RECT whole{0, 0, FBuffer.Width(), FBuffer.Height()};
   DrawElement(buffer, whole, kButtonFrames, frame, *element);
@@ -171,8 +194,11 @@ void TSkinButton::DrawButtonCaption(HDC DC, const RECT& Rect, UINT Alignment) {
   }
   DrawTextW(DC, FText.c_str(), int(FText.size()), &t, BiDiTextFlags(*this, flags));
   SetBkMode(DC, oldMode);
-  if (FFocused && !FSkinData->Has(xoNoFocusRect)) {
-    InflateRect(&t, 2, 2);
-    DrawFocusRect(DC, &t);
-  }
+  DrawCaptionFocus(DC, t);
+}
+
+void TSkinButton::DrawCaptionFocus(HDC DC, RECT Caption) const {
+  if (!FFocused || FSkinData->Has(xoNoFocusRect)) return;
+  InflateRect(&Caption, 2, 2);
+  DrawFocusRect(DC, &Caption);
 }

@@ -34,6 +34,8 @@ void TSkinControl::LinkControl(TControl& control) {
   FControlLink.Install(control, [this](TMessage& m) { SkinWndProc(m); });
 }
 
+void TSkinControl::UnlinkControl() { FControlLink.Remove(); }
+
 void TSkinControl::LinkWindow(HWND handle) {
   RegisterWithForm();
   FWindowLink.Install(handle, [this](UINT msg, WPARAM wparam, LPARAM lparam) {

@@ -17,13 +17,11 @@ class TDataSkinObject;
 class TSkinControl;
 class TSkinData;
 
-// The class library's notifications a skinner reacts to.
-constexpr UINT CM_BASE = 0xB000;
+// More of the class library's notifications a skinner reacts to (the
+// mouse's enter and leave come from host/Controls.h, which sends them).
 constexpr UINT CM_DIALOGKEY = CM_BASE + 0x05;
 constexpr UINT CM_FOCUSCHANGED = CM_BASE + 0x07;
 constexpr UINT CM_ENABLEDCHANGED = CM_BASE + 0x0C;
-constexpr UINT CM_MOUSEENTER = CM_BASE + 0x13;
-constexpr UINT CM_MOUSELEAVE = CM_BASE + 0x14;
 constexpr UINT CM_EXIT = CM_BASE + 0x1B;
 constexpr UINT CM_RELEASE = CM_BASE + 0x21;
 
@@ -121,6 +119,8 @@ protected:
   // window's procedure.
   void LinkControl(TControl& control);
   void LinkWindow(HWND handle);
+  // Gives the control its WindowProc back; CallDefault then reaches nothing.
+  void UnlinkControl();
 
   unsigned FMouseState = 0;
   TCanvas* FCanvas = nullptr;

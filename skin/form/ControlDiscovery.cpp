@@ -1,11 +1,14 @@
 #include "skin/form/ControlDiscovery.h"
 #include "host/WideText.h"
+#include "skin/controls/SkinBitButton.h"
 #include "skin/controls/SkinBox.h"
 #include "skin/controls/SkinBoxH.h"
 #include "skin/controls/SkinButton.h"
 #include "skin/controls/SkinEdit.h"
 #include "skin/controls/SkinSizer.h"
 #include "skin/controls/SkinStatusBar.h"
+#include "skin/controls/SkinMenuButton.h"
+#include "skin/controls/SkinSpeedButton.h"
 #include "skin/data/WinSkinData.h"
 #include "skin/form/WinSkinForm.h"
 #include "skin/manager/SkinManage.h"
@@ -66,6 +69,27 @@ void NavigatorBox(TControlDiscovery& d, TControl& c) {
 void EmbeddedForm(TControlDiscovery& d, TControl& c) {
   d.Attach<TSkinBox>(c, true);
   d.DiscoverComponents(c);
+}
+// A glyph button whose picture is the named graphic property.
+template <class T, const char* GlyphProperty>
+void MakeWithGlyphProperty(TControlDiscovery& d, TControl& c) {
+  // Before the first paint, which the attach only asks for.
+  d.Attach<T>(c)->SetGlyphProperty(GlyphProperty);
+}
+constexpr char kNoGlyphProperty[] = "", kPngImage[] = "PngImage";
+template <const char* GlyphProperty>
+void SpeedButton(TControlDiscovery& d, TControl& c) {
+  auto* skinner = new TSkinSpeedButton(&c);
+  skinner->SetGlyphProperty(GlyphProperty);
+  skinner->AttachSpeedButton(&d.Form, &d.Data, &d.Form.SkinnerCanvas);
+}
+// A drop-down button of the bit-button kind gets the menu button's arrow.
+void BitButton(TControlDiscovery& d, TControl& c) {
+  if (_stricmp(c.ClassName().c_str(), "TcxButton") == 0 &&
+      _wcsicmp(ReadEnumProp(&c, "Kind").c_str(), L"cxbkDropDownButton") == 0)
+    d.Attach<TSkinMenuButton>(c);
+  else
+    d.Attach<TSkinBitButton>(c);
 }
 void DCEdit(TControlDiscovery& d, TControl& c) {
   const int buttons = ReadIntProp(&c, "NumButtons");
@@ -135,8 +159,8 @@ const std::vector<TClassRule>& ClassRules() {
       {"list view", Descends<kCustomListView>, Need(xcScrollbar), false, nullptr},
       {"list box", Descends<kCustomListBox>, Need(xcScrollbar), false, nullptr},
       {"tree view", Descends<kCustomTreeView>, Need(xcScrollbar), false, nullptr},
-      {"bit button", Descends<kBitBtn>, Need(xcBitBtn), false, nullptr},
-      {"speed button", Descends<kSpeedButton>, Need(xcSpeedButton), false, nullptr},
+      {"bit button", Descends<kBitBtn>, Need(xcBitBtn), false, Make<TSkinBitButton>},
+      {"speed button", Descends<kSpeedButton>, Need(xcSpeedButton), false, SpeedButton<kNoGlyphProperty>},
       {"control with scroll bars",
        [](const TControl& c, const std::string&) {
          auto* w = dynamic_cast<const TWinControl*>(&c);
@@ -181,11 +205,11 @@ const std::vector<TSkin3rdKind>& Skin3rdKinds() {
       {"button", Need(xcButton), false, Make<TSkinButton>},
       {"datetimepicker", Need(xcCombo), false, nullptr},
       {"mediaplayer", Need(xcButton), false, nullptr},
-      {"bitbtn", Need(xcButton), false, nullptr},
-      {"pngbitbtn", Need(xcButton), false, nullptr},
-      {"pngspeedbutton", Need(xcButton), false, nullptr},
-      {"menubtn", Need(xcButton), false, nullptr},
-      {"speedbutton", Need(xcSpeedButton), false, nullptr},
+      {"bitbtn", Need(xcButton), false, BitButton},
+      {"pngbitbtn", Need(xcButton), false, MakeWithGlyphProperty<TSkinBitButton, kPngImage>},
+      {"pngspeedbutton", Need(xcButton), false, SpeedButton<kPngImage>},
+      {"menubtn", Need(xcButton), false, Make<TSkinMenuButton>},
+      {"speedbutton", Need(xcSpeedButton), false, SpeedButton<kNoGlyphProperty>},
       {"tab", Need(xcTab), true, nullptr},
       {"progress", Need(xcProgress), false, nullptr},
       {"scrollbar", Need(xcScrollbar), false, nullptr},
