@@ -356,7 +356,8 @@ bool TWinControl::ReflectNotification(TMessage& m) {
   HWND from = nullptr;
   UINT reflected = 0;
   if (m.Msg == WM_COMMAND && m.LParam) { from = HWND(m.LParam); reflected = CN_COMMAND; }
-  if (m.Msg == WM_NOTIFY) { from = reinterpret_cast<NMHDR*>(m.LParam)->hwndFrom; reflected = CN_NOTIFY; }
+  // A notification without its header has no sender to reflect it to.
+  if (m.Msg == WM_NOTIFY && m.LParam) { from = reinterpret_cast<NMHDR*>(m.LParam)->hwndFrom; reflected = CN_NOTIFY; }
   TWinControl* child = FindControl(from);
   if (!child || child == this) return false;
   m.Result = child->Perform(reflected, m.WParam, m.LParam);

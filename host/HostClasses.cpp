@@ -6,6 +6,7 @@
 void RegisterHostClasses() {
   for (const TClassInfo* c : {&TButton::StaticClass(), &TEdit::StaticClass(), &TLabel::StaticClass(),
                               &TPageControl::StaticClass(), &TTabSheet::StaticClass(),
-                              &TStatusBar::StaticClass(), &TTimer::StaticClass()})
+                              &TStatusBar::StaticClass(), &TTimer::StaticClass(),
+                              &TProgressBar::StaticClass(), &TTrackBar::StaticClass(), &TUpDown::StaticClass()})
     RegisterComponentClass(*c);
 }
