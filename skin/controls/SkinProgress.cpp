@@ -78,14 +78,14 @@ void TSkinProgress::PaintControl(HDC DC, const RECT& Rect) {
 }
 
 void TSkinProgress::PaintChunks(HDC DC, const RECT& Rect) {
-  TDataSkinBorder& bar = *FSkinData->ProgressBar;
-  TDataSkinObject* chunk = FSkinData->ProgressChunk.get();
-  if (!HasImage(chunk)) return;
+  TDataSkinBorder* bar = FSkinData ? FSkinData->ProgressBar.get() : nullptr;
+  TDataSkinObject* chunk = FSkinData ? FSkinData->ProgressChunk.get() : nullptr;
+  if (!HasImage(bar) || !HasImage(chunk)) return;
   std::unique_ptr<TBitmap> buffer = MakeBuffer(Rect);
   if (buffer->Empty()) return;
   const HDC to = buffer->Canvas().Handle();
   const RECT w{0, 0, buffer->Width(), buffer->Height()};
-  DrawSkinElement(to, w, *bar.Image, SkinMargins(bar), false, false, true, 1, 1);
+  DrawSkinElement(to, w, *bar->Image, SkinMargins(*bar), false, false, true, 1, 1);
   const int pos = Position(), high = Limit(false);
   if (high > 0 && pos > 0) {
     const int filled = ProgressLength(Width(w), pos, high);
