@@ -204,3 +204,311 @@ void TStatusBar::UpdatePanels() {
       SendMessageW(FHandle, SB_SETTEXTW, how, LPARAM(panel.GetText().c_str()));
   }
 }
+
+// ---- Range controls ----
+
+namespace {
+void TellWindow(HWND wnd, UINT msg, WPARAM wparam, LPARAM lparam) {
+  if (wnd) SendMessageW(wnd, msg, wparam, lparam);
+}
+// Puts new style bits in place of those under mask and has the control lay
+// itself out and repaint.
+void ReplaceStyle(HWND wnd, DWORD mask, DWORD bits) {
+  if (!wnd) return;
+  const LONG_PTR style = GetWindowLongPtrW(wnd, GWL_STYLE);
+  SetWindowLongPtrW(wnd, GWL_STYLE, (style & ~LONG_PTR(mask)) | LONG_PTR(bits));
+  SetWindowPos(wnd, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  InvalidateRect(wnd, nullptr, TRUE);
+}
+}  // namespace
+
+DEFINE_CLASS_INFO(TRangeControl, TWinControl,
+  {IntProp("Min", &TRangeControl::GetMin, &TRangeControl::SetMin),
+   IntProp("Max", &TRangeControl::GetMax, &TRangeControl::SetMax),
+   IntProp("Position", &TRangeControl::GetPosition, &TRangeControl::SetPosition)})
+
+void TRangeControl::HandleCreated() {
+  SendRange();
+  SendPosition();
+}
+
+int TRangeControl::GetMin() const {
+  int low = FMin, high = FMax;
+  if (FHandle) ReadRange(low, high);
+  return low;
+}
+
+int TRangeControl::GetMax() const {
+  int low = FMin, high = FMax;
+  if (FHandle) ReadRange(low, high);
+  return high;
+}
+
+int TRangeControl::GetPosition() const { return FHandle ? ReadPosition() : FPosition; }
+
+void TRangeControl::SetMin(int v) {
+  FMin = v;
+  if (FHandle) SendRange();
+}
+
+void TRangeControl::SetMax(int v) {
+  FMax = v;
+  if (FHandle) SendRange();
+}
+
+void TRangeControl::SetPosition(int v) {
+  FPosition = v;
+  if (FHandle) SendPosition();
+}
+
+DEFINE_COMPONENT_INFO(TProgressBar, TRangeControl,
+  {IntProp("Step", &TProgressBar::GetStep, &TProgressBar::SetStep),
+   EnumProp("Orientation", &TProgressBar::GetOrientation, &TProgressBar::SetOrientation,
+            {L"pbHorizontal", L"pbVertical"}),
+   BoolProp("Smooth", &TProgressBar::GetSmooth, &TProgressBar::SetSmooth)})
+
+TProgressBar::TProgressBar(TComponent* AOwner) : TRangeControl(AOwner) {
+  FWidth = 150;
+  FHeight = 16;
+}
+
+DWORD TProgressBar::StyleBits() const {
+  return (FOrientation == pbVertical ? PBS_VERTICAL : 0) | (FSmooth ? PBS_SMOOTH : 0);
+}
+
+void TProgressBar::CreateParams(TCreateParams& p) {
+  TRangeControl::CreateParams(p);
+  p.SysClassName = PROGRESS_CLASSW;
+  p.Style |= StyleBits();
+}
+
+void TProgressBar::HandleCreated() {
+  SendMessageW(FHandle, PBM_SETSTEP, WPARAM(FStep), 0);
+  TRangeControl::HandleCreated();
+}
+
+void TProgressBar::SendRange() { SendMessageW(FHandle, PBM_SETRANGE32, WPARAM(FMin), LPARAM(FMax)); }
+void TProgressBar::SendPosition() { SendMessageW(FHandle, PBM_SETPOS, WPARAM(FPosition), 0); }
+int TProgressBar::ReadPosition() const { return int(SendMessageW(FHandle, PBM_GETPOS, 0, 0)); }
+
+void TProgressBar::ReadRange(int& low, int& high) const {
+  low = int(SendMessageW(FHandle, PBM_GETRANGE, TRUE, 0));
+  high = int(SendMessageW(FHandle, PBM_GETRANGE, FALSE, 0));
+}
+
+void TProgressBar::SetStep(int v) {
+  FStep = v;
+  TellWindow(FHandle, PBM_SETSTEP, WPARAM(v), 0);
+}
+
+void TProgressBar::SetOrientation(TProgressBarOrientation v) {
+  FOrientation = v;
+  ReplaceStyle(FHandle, PBS_VERTICAL | PBS_SMOOTH, StyleBits());
+}
+
+void TProgressBar::SetSmooth(bool v) {
+  FSmooth = v;
+  ReplaceStyle(FHandle, PBS_VERTICAL | PBS_SMOOTH, StyleBits());
+}
+
+void TProgressBar::StepIt() {
+  if (FHandle) {
+    SendMessageW(FHandle, PBM_STEPIT, 0, 0);
+    return;
+  }
+  // 64 bits: a step near the integer limits must not overflow.
+  long long next = (long long)FPosition + FStep;
+  const long long span = (long long)FMax - FMin;
+  if (next > FMax) next = span > 0 ? FMin + (next - FMin) % span : FMin;
+  FPosition = int(next);
+}
+
+DEFINE_COMPONENT_INFO(TTrackBar, TRangeControl,
+  {IntProp("Frequency", &TTrackBar::GetFrequency, &TTrackBar::SetFrequency),
+   IntProp("SelStart", &TTrackBar::GetSelStart, &TTrackBar::SetSelStart),
+   IntProp("SelEnd", &TTrackBar::GetSelEnd, &TTrackBar::SetSelEnd),
+   EnumProp("Orientation", &TTrackBar::GetOrientation, &TTrackBar::SetOrientation,
+            {L"trHorizontal", L"trVertical"}),
+   EnumProp("TickMarks", &TTrackBar::GetTickMarks, &TTrackBar::SetTickMarks,
+            {L"tmBottomRight", L"tmTopLeft", L"tmBoth"}),
+   EnumProp("TickStyle", &TTrackBar::GetTickStyle, &TTrackBar::SetTickStyle, {L"tsNone", L"tsAuto", L"tsManual"})})
+
+TTrackBar::TTrackBar(TComponent* AOwner) : TRangeControl(AOwner) {
+  FTabStop = true;
+  FMax = 10;
+  FWidth = 150;
+  FHeight = 45;
+}
+
+namespace {
+constexpr DWORD kTrackStyleMask = TBS_VERT | TBS_TOP | TBS_BOTH | TBS_NOTICKS | TBS_AUTOTICKS;
+}
+
+DWORD TTrackBar::StyleBits() const {
+  DWORD bits = FOrientation == trVertical ? TBS_VERT : TBS_HORZ;
+  if (FTickMarks == tmTopLeft) bits |= TBS_TOP;  // the same bit as TBS_LEFT
+  if (FTickMarks == tmBoth) bits |= TBS_BOTH;
+  if (FTickStyle == tsNone) bits |= TBS_NOTICKS;
+  if (FTickStyle == tsAuto) bits |= TBS_AUTOTICKS;
+  return bits;
+}
+
+void TTrackBar::CreateParams(TCreateParams& p) {
+  TRangeControl::CreateParams(p);
+  p.SysClassName = TRACKBAR_CLASSW;
+  // The selection range shows whenever SelStart and SelEnd mark one.
+  p.Style |= StyleBits() | TBS_ENABLESELRANGE;
+}
+
+void TTrackBar::HandleCreated() {
+  SendMessageW(FHandle, TBM_SETTICFREQ, WPARAM(FFrequency), 0);
+  SendMessageW(FHandle, TBM_SETSELSTART, FALSE, FSelStart);
+  SendMessageW(FHandle, TBM_SETSELEND, FALSE, FSelEnd);
+  TRangeControl::HandleCreated();
+}
+
+void TTrackBar::SendRange() {
+  SendMessageW(FHandle, TBM_SETRANGEMIN, FALSE, FMin);
+  SendMessageW(FHandle, TBM_SETRANGEMAX, TRUE, FMax);
+}
+
+void TTrackBar::SendPosition() { SendMessageW(FHandle, TBM_SETPOS, TRUE, FPosition); }
+int TTrackBar::ReadPosition() const { return int(SendMessageW(FHandle, TBM_GETPOS, 0, 0)); }
+
+void TTrackBar::ReadRange(int& low, int& high) const {
+  low = int(SendMessageW(FHandle, TBM_GETRANGEMIN, 0, 0));
+  high = int(SendMessageW(FHandle, TBM_GETRANGEMAX, 0, 0));
+}
+
+int TTrackBar::GetSelStart() const { return FHandle ? int(SendMessageW(FHandle, TBM_GETSELSTART, 0, 0)) : FSelStart; }
+int TTrackBar::GetSelEnd() const { return FHandle ? int(SendMessageW(FHandle, TBM_GETSELEND, 0, 0)) : FSelEnd; }
+
+void TTrackBar::SetFrequency(int v) {
+  FFrequency = v;
+  TellWindow(FHandle, TBM_SETTICFREQ, WPARAM(v), 0);
+}
+
+void TTrackBar::SetSelStart(int v) {
+  FSelStart = v;
+  TellWindow(FHandle, TBM_SETSELSTART, TRUE, v);
+}
+
+void TTrackBar::SetSelEnd(int v) {
+  FSelEnd = v;
+  TellWindow(FHandle, TBM_SETSELEND, TRUE, v);
+}
+
+void TTrackBar::SetOrientation(TTrackBarOrientation v) {
+  FOrientation = v;
+  ReplaceStyle(FHandle, kTrackStyleMask, StyleBits());
+}
+
+void TTrackBar::SetTickMarks(TTickMark v) {
+  FTickMarks = v;
+  ReplaceStyle(FHandle, kTrackStyleMask, StyleBits());
+}
+
+void TTrackBar::SetTickStyle(TTickStyle v) {
+  FTickStyle = v;
+  ReplaceStyle(FHandle, kTrackStyleMask, StyleBits());
+}
+
+DEFINE_COMPONENT_INFO(TUpDown, TRangeControl,
+  {IntProp("Increment", &TUpDown::GetIncrement, &TUpDown::SetIncrement),
+   EnumProp("Orientation", &TUpDown::GetOrientation, &TUpDown::SetOrientation, {L"udHorizontal", L"udVertical"}),
+   TPropInfo{"Associate",
+             [](TPersistent& o) { return TValue::Obj(static_cast<TUpDown&>(o).GetAssociate()); },
+             [](TPersistent& o, const TValue& v) {
+               auto& upDown = static_cast<TUpDown&>(o);
+               if (v.Kind == TValue::vkIdent || v.Kind == TValue::vkString)
+                 upDown.SetAssociateByName(v.Str);
+               else if (v.Kind == TValue::vkObject)
+                 upDown.SetAssociate(dynamic_cast<TWinControl*>(v.Object));
+             }}})
+
+TUpDown::TUpDown(TComponent* AOwner) : TRangeControl(AOwner) {
+  FWidth = 17;
+  FHeight = 25;
+}
+
+void TUpDown::CreateParams(TCreateParams& p) {
+  TRangeControl::CreateParams(p);
+  p.SysClassName = UPDOWN_CLASSW;
+  p.Style |= UDS_SETBUDDYINT | UDS_ARROWKEYS | (FOrientation == udHorizontal ? UDS_HORZ : 0);
+}
+
+void TUpDown::HandleCreated() {
+  UDACCEL accel{0, UINT(FIncrement)};
+  SendMessageW(FHandle, UDM_SETACCEL, 1, LPARAM(&accel));
+  TRangeControl::HandleCreated();
+  SetBuddy();
+}
+
+void TUpDown::SendRange() { SendMessageW(FHandle, UDM_SETRANGE32, WPARAM(FMin), LPARAM(FMax)); }
+void TUpDown::SendPosition() { SendMessageW(FHandle, UDM_SETPOS32, 0, LPARAM(FPosition)); }
+int TUpDown::ReadPosition() const { return int(SendMessageW(FHandle, UDM_GETPOS32, 0, 0)); }
+
+void TUpDown::ReadRange(int& low, int& high) const {
+  SendMessageW(FHandle, UDM_GETRANGE32, WPARAM(&low), LPARAM(&high));
+}
+
+void TUpDown::SetIncrement(int v) {
+  FIncrement = v;
+  UDACCEL accel{0, UINT(v)};
+  TellWindow(FHandle, UDM_SETACCEL, 1, LPARAM(&accel));
+}
+
+void TUpDown::SetOrientation(TUDOrientation v) {
+  FOrientation = v;
+  ReplaceStyle(FHandle, UDS_HORZ, v == udHorizontal ? UDS_HORZ : 0);
+}
+
+TWinControl* TUpDown::GetAssociate() const {
+  if (!FHandle) return FAssociate;
+  return FindControl(HWND(SendMessageW(FHandle, UDM_GETBUDDY, 0, 0)));
+}
+
+void TUpDown::SetAssociate(TWinControl* v) {
+  FAssociateName.clear();
+  FAssociate = v == this ? nullptr : v;
+  SetBuddy();
+}
+
+void TUpDown::SetAssociateByName(const std::wstring& name) {
+  FAssociateName = name;
+  if (!Loading()) ResolveAssociate();
+}
+
+void TUpDown::Loaded() {
+  TRangeControl::Loaded();
+  ResolveAssociate();
+}
+
+void TUpDown::ResolveAssociate() {
+  if (FAssociateName.empty()) return;
+  TComponent* owner = Owner();
+  SetAssociate(owner ? dynamic_cast<TWinControl*>(owner->FindComponent(FAssociateName)) : nullptr);
+}
+
+void TUpDown::SetBuddy() {
+  if (!FHandle) return;
+  // A buddy without a parent cannot have a window yet.
+  const HWND buddy = FAssociate && (FAssociate->HandleAllocated() || FAssociate->Parent()) ? FAssociate->Handle()
+                                                                                         : nullptr;
+  // The position, once there is a buddy, is read from its text: the
+  // up-down's own goes there first.
+  const LRESULT position = SendMessageW(FHandle, UDM_GETPOS32, 0, 0);
+  SendMessageW(FHandle, UDM_SETBUDDY, WPARAM(buddy), 0);
+  if (buddy) SendMessageW(FHandle, UDM_SETPOS32, 0, position);
+}
+
+void TUpDown::WndProc(TMessage& m) {
+  if (m.Msg == CN_NOTIFY && m.LParam && reinterpret_cast<NMHDR*>(m.LParam)->code == UDN_DELTAPOS) {
+    bool allow = true;
+    if (OnChanging) OnChanging(this, allow);
+    m.Result = allow ? 0 : 1;  // non-zero keeps the position
+    if (allow) Click();
+    return;
+  }
+  TRangeControl::WndProc(m);
+}

@@ -1,4 +1,5 @@
-// Common controls: page control with tab sheets, status bar.
+// Common controls: page control with tab sheets, status bar, progress bar,
+// track bar and up-down.
 #pragma once
 #include "host/Controls.h"
 #include <memory>
@@ -136,4 +137,140 @@ private:
   std::wstring FSimpleText;
   bool FSizeGrip = false;
   TCanvas FCanvas;
+};
+
+// ---- Range controls: thin over the native controls. Each keeps its
+// settings in fields until its window exists and from then on in the window,
+// so reading a property gives what the control shows.
+
+// Min, Max and Position, published; each control says how its window is
+// told and asked.
+class TRangeControl : public TWinControl {
+public:
+  DECLARE_CLASS_INFO
+  using TWinControl::TWinControl;
+  int GetMin() const;
+  void SetMin(int v);
+  int GetMax() const;
+  void SetMax(int v);
+  int GetPosition() const;
+  void SetPosition(int v);
+
+protected:
+  // Range and position to the window, after the other settings.
+  void HandleCreated() override;
+  virtual void SendRange() = 0;
+  virtual void SendPosition() = 0;
+  virtual void ReadRange(int& low, int& high) const = 0;
+  virtual int ReadPosition() const = 0;
+  int FMin = 0, FMax = 100, FPosition = 0;
+};
+
+enum TProgressBarOrientation { pbHorizontal, pbVertical };
+
+class TProgressBar : public TRangeControl {
+public:
+  DECLARE_CLASS_INFO
+  explicit TProgressBar(TComponent* AOwner);
+  int GetStep() const { return FStep; }
+  void SetStep(int v);
+  TProgressBarOrientation GetOrientation() const { return FOrientation; }
+  void SetOrientation(TProgressBarOrientation v);
+  bool GetSmooth() const { return FSmooth; }
+  void SetSmooth(bool v);
+  // Advances by Step; past Max it starts again from Min, as the native bar does.
+  void StepIt();
+
+protected:
+  void CreateParams(TCreateParams& p) override;
+  void HandleCreated() override;
+  void SendRange() override;
+  void SendPosition() override;
+  void ReadRange(int& low, int& high) const override;
+  int ReadPosition() const override;
+
+private:
+  DWORD StyleBits() const;
+  int FStep = 10;
+  TProgressBarOrientation FOrientation = pbHorizontal;
+  bool FSmooth = false;
+};
+
+enum TTrackBarOrientation { trHorizontal, trVertical };
+enum TTickMark { tmBottomRight, tmTopLeft, tmBoth };
+enum TTickStyle { tsNone, tsAuto, tsManual };
+
+class TTrackBar : public TRangeControl {
+public:
+  DECLARE_CLASS_INFO
+  explicit TTrackBar(TComponent* AOwner);
+  int GetFrequency() const { return FFrequency; }
+  void SetFrequency(int v);
+  int GetSelStart() const;
+  void SetSelStart(int v);
+  int GetSelEnd() const;
+  void SetSelEnd(int v);
+  TTrackBarOrientation GetOrientation() const { return FOrientation; }
+  void SetOrientation(TTrackBarOrientation v);
+  TTickMark GetTickMarks() const { return FTickMarks; }
+  void SetTickMarks(TTickMark v);
+  TTickStyle GetTickStyle() const { return FTickStyle; }
+  void SetTickStyle(TTickStyle v);
+
+protected:
+  void CreateParams(TCreateParams& p) override;
+  void HandleCreated() override;
+  void SendRange() override;
+  void SendPosition() override;
+  void ReadRange(int& low, int& high) const override;
+  int ReadPosition() const override;
+
+private:
+  DWORD StyleBits() const;
+  int FFrequency = 1, FSelStart = 0, FSelEnd = 0;
+  TTrackBarOrientation FOrientation = trHorizontal;
+  TTickMark FTickMarks = tmBottomRight;
+  TTickStyle FTickStyle = tsAuto;
+};
+
+enum TUDOrientation { udHorizontal, udVertical };
+// AllowChange comes in true; a handler that clears it keeps the position.
+using TUDChangingEvent = std::function<void(TObject* Sender, bool& AllowChange)>;
+
+class TUpDown : public TRangeControl {
+public:
+  DECLARE_CLASS_INFO
+  explicit TUpDown(TComponent* AOwner);
+  int GetIncrement() const { return FIncrement; }
+  void SetIncrement(int v);
+  TUDOrientation GetOrientation() const { return FOrientation; }
+  void SetOrientation(TUDOrientation v);
+  // The control whose text shows the position; the up-down stays where it
+  // was placed. Read back from the window once it exists, so a buddy whose
+  // window is gone reads as none.
+  TWinControl* GetAssociate() const;
+  void SetAssociate(TWinControl* v);
+  void Loaded() override;
+
+  // Before every change by the arrows or keys; OnClick follows a change
+  // allowed (the position then still is the old one).
+  TUDChangingEvent OnChanging;
+
+protected:
+  void CreateParams(TCreateParams& p) override;
+  void HandleCreated() override;
+  void WndProc(TMessage& m) override;
+  void SendRange() override;
+  void SendPosition() override;
+  void ReadRange(int& low, int& high) const override;
+  int ReadPosition() const override;
+
+private:
+  void SetBuddy();
+  void SetAssociateByName(const std::wstring& name);
+  void ResolveAssociate();
+  int FIncrement = 1;
+  TUDOrientation FOrientation = udVertical;
+  TWinControl* FAssociate = nullptr;
+  std::wstring FAssociateName;  // resolved once the description is read
 };

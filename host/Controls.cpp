@@ -427,8 +427,9 @@ bool TWinControl::ReflectNotification(TMessage& m) {
   HWND from = nullptr;
   UINT reflected = 0;
   if (m.Msg == WM_COMMAND && m.LParam) { from = HWND(m.LParam); reflected = CN_COMMAND; }
-  if (m.Msg == WM_NOTIFY) { from = reinterpret_cast<NMHDR*>(m.LParam)->hwndFrom; reflected = CN_NOTIFY; }
-  if (m.Msg == WM_DRAWITEM) {
+  // A notification without its header has no sender to reflect it to.
+  if (m.Msg == WM_NOTIFY && m.LParam) { from = reinterpret_cast<NMHDR*>(m.LParam)->hwndFrom; reflected = CN_NOTIFY; }
+  if (m.Msg == WM_DRAWITEM && m.LParam) {
     // A menu item's record names a menu, not a window.
     const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(m.LParam);
     if (item->CtlType != ODT_MENU) { from = item->hwndItem; reflected = CN_DRAWITEM; }

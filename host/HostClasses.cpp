@@ -7,6 +7,7 @@
 void RegisterHostClasses() {
   for (const TClassInfo* c : {&TButton::StaticClass(), &TBitBtn::StaticClass(), &TSpeedButton::StaticClass(), &TEdit::StaticClass(), &TLabel::StaticClass(),
                               &TPageControl::StaticClass(), &TTabSheet::StaticClass(),
-                              &TStatusBar::StaticClass(), &TTimer::StaticClass(), &TPanel::StaticClass()})
+                              &TStatusBar::StaticClass(), &TTimer::StaticClass(), &TPanel::StaticClass(),
+                              &TProgressBar::StaticClass(), &TTrackBar::StaticClass(), &TUpDown::StaticClass()})
     RegisterComponentClass(*c);
 }

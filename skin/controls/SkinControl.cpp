@@ -91,6 +91,12 @@ void TSkinControl::Detach() {
   }
 }
 
+void TSkinControl::DetachAndRepaint() {
+  const bool wasActive = FActive;
+  TSkinControl::Detach();
+  if (wasActive && FStatus != ssWindowGone && FHandle) InvalidateRect(FHandle, nullptr, TRUE);
+}
+
 void TSkinControl::Release() {
   Unlink();
   if (FCallDepth > 0) {
@@ -162,6 +168,12 @@ LRESULT TSkinControl::CallDefault(TMessage& Message) {
   else if (FWindowLink.Installed())
     Message.Result = FWindowLink.CallOld(Message.Msg, Message.WParam, Message.LParam);
   return Message.Result;
+}
+
+bool TSkinControl::CallDefaultSurvived(TMessage& Message) {
+  const std::shared_ptr<bool> alive = FAlive;
+  CallDefault(Message);
+  return *alive;
 }
 
 void TSkinControl::PaintWindow(HDC DC) {

@@ -121,6 +121,13 @@ protected:
   void LinkWindow(HWND handle);
   // Gives the control its WindowProc back; CallDefault then reaches nothing.
   void UnlinkControl();
+  // CallDefault for a skinner that goes on after it: false when a handler
+  // inside freed the skinner (its control was destroyed), which then must
+  // not touch itself.
+  bool CallDefaultSurvived(TMessage& Message);
+  // The base's Detach, then the native control repaints over what the
+  // skinner painted (unless its window is gone).
+  void DetachAndRepaint();
 
   unsigned FMouseState = 0;
   TCanvas* FCanvas = nullptr;

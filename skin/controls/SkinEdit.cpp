@@ -1,6 +1,8 @@
 #include "skin/controls/SkinEdit.h"
 #include "host/Handles.h"
+#include "skin/controls/SkinUpDown.h"
 #include "skin/data/WinSkinData.h"
+#include "skin/manager/SkinManage.h"
 #include "skin/manager/SkinMessages.h"
 
 DEFINE_CLASS_INFO(TSkinEdit, TSkinControl, {})
@@ -44,9 +46,32 @@ void TSkinEdit::AfterMessage(TMessage& Message) {
   }
 }
 
+bool IsSpinButtonClass(const std::wstring& ClassName) {
+  std::wstring name = ClassName;
+  for (wchar_t& c : name) c = wchar_t(towlower(c));
+  return name == L"msctls_updown32" || name.find(L"spin") != std::wstring::npos ||
+         name.find(L"updown") != std::wstring::npos;
+}
+
+void TSkinEdit::FindUpDown() {
+  for (HWND child = GetTopWindow(FHandle); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    if (!IsSpinButtonClass(ClassNameOf(child))) continue;
+    // Found by discovery first: one skinner per window.
+    if (SendMessageW(child, WM_SKIN_QUERY, 0, 0) == 1) return;
+    auto* upDown = new TSkinUpDown(Owner());
+    upDown->AttachWindow(child, FSkinData, FForm, FCanvas);
+    upDown->SetInEdit(true);
+    FUpDown = upDown;
+    FUpDownWindow = child;
+    return;
+  }
+}
+
 void TSkinEdit::PaintControl(HDC DC, const RECT& Rect) {
+  if (FUpDown && !IsWindow(FUpDownWindow)) FUpDown = nullptr;
+  if (FSkinData->Has(xcSpin) && !FUpDown) FindUpDown();
   if (Borderless(FHandle, Rect, 0)) return;
-  FrameWith(DC, Rect, FSkinData->SkinColours[7]);
+  FrameWith(DC, Rect, FSkinData->SkinColours[scButtonShadow]);
   RECT ring = Rect;
   for (int i = 0; i < 2; ++i) {
     InflateRect(&ring, -1, -1);
@@ -69,5 +94,5 @@ void TSkinEdit::PrintBorder(HDC DC) {
   RECT inner = whole;
   InflateRect(&inner, -1, -1);
   FrameRect(DC, &inner, HBRUSH(GetCurrentObject(DC, OBJ_BRUSH)));
-  FrameWith(DC, whole, FSkinData->SkinColours[7]);
+  FrameWith(DC, whole, FSkinData->SkinColours[scButtonShadow]);
 }

@@ -40,6 +40,14 @@ using TOnSkinForm = std::function<void(TObject* Sender, HWND ahwnd, const std::w
 using TOnSkinControl = std::function<void(TComponent* Sender, TSkinData* SkinData, TControl* Form, TControl* Control,
                                           const std::wstring& ControlClass, TComponent*& SkinnedControl)>;
 
+// The entries of SkinColours, by the keys of the "Colours" section.
+enum TSkinColourIndex {
+  scWindowText = 0, scTitleTextActive = 1, scTitleTextNoActive = 2, scButtonFace = 3, scButtonText = 4,
+  scButtonHilight = 5, scButtonlight = 6, scButtonShadow = 7, scButtonDkShadow = 8, scHilightText = 11,
+  scHilight = 12, scMenubar = 13, scMenuBarText = 14, scMenuText = 15, scMenu = 16, scTitleSample = 17,
+  scScrollbar = 18
+};
+
 // The skin state loading fills; painters read it directly.
 struct TSkinState {
   std::string SkinName;

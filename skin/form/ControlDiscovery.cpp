@@ -5,10 +5,13 @@
 #include "skin/controls/SkinBoxH.h"
 #include "skin/controls/SkinButton.h"
 #include "skin/controls/SkinEdit.h"
-#include "skin/controls/SkinSizer.h"
-#include "skin/controls/SkinStatusBar.h"
 #include "skin/controls/SkinMenuButton.h"
+#include "skin/controls/SkinProgress.h"
+#include "skin/controls/SkinSizer.h"
 #include "skin/controls/SkinSpeedButton.h"
+#include "skin/controls/SkinStatusBar.h"
+#include "skin/controls/SkinTrackBar.h"
+#include "skin/controls/SkinUpDown.h"
 #include "skin/data/WinSkinData.h"
 #include "skin/form/WinSkinForm.h"
 #include "skin/manager/SkinManage.h"
@@ -119,7 +122,7 @@ const std::vector<TClassRule>& ClassRules() {
       {"container of other controls", [](const TControl&, const std::string& n) { return n == "TMVCPANEL"; }, kNone,
        false, Children},
       {"up-down or spin button", [](const TControl&, const std::string& n) { return Named(n, {"TUPDOWN", "TSPINBUTTON"}); },
-       Need(xcSpin), false, nullptr},
+       Need(xcSpin), false, Make<TSkinUpDown>},
       {"media player", [](const TControl&, const std::string& n) { return n == "TMEDIAPLAYER"; }, Need(xcButton),
        false, nullptr},
       {"data navigator", [](const TControl&, const std::string& n) { return n == "TDBNAVIGATOR"; }, Need(xcPanel),
@@ -149,8 +152,8 @@ const std::vector<TClassRule>& ClassRules() {
       {"radio group", Descends<kCustomRadioGroup>, Need(xcRadioButton), false, nullptr},
       {"group box", Descends<kCustomGroupBox>, Need(xcPanel), false, nullptr},
       {"radio button", Descends<kRadioButton>, Need(xcRadioButton), false, nullptr},
-      {"track bar", Descends<kTrackBar>, Need(xcTrackBar), false, nullptr},
-      {"progress bar", Descends<kProgressBar>, Need(xcProgress), false, nullptr},
+      {"track bar", Descends<kTrackBar>, Need(xcTrackBar), false, Make<TSkinTrackBar>},
+      {"progress bar", Descends<kProgressBar>, Need(xcProgress), false, Make<TSkinProgress>},
       {"header", Descends<kHeaderControl>, Need(xcPanel), false, nullptr},
       {"tool bar", Descends<kToolBar>, Need(xcToolbar), false, nullptr},
       {"bar of bands", Descends<kCoolBar>, Need(xcToolbar), false, nullptr},
@@ -201,7 +204,13 @@ const std::vector<TSkin3rdKind>& Skin3rdKinds() {
          WriteProp(&c, "Transparent", L"True");
          d.Attach<TSkinBox>(c, true);
        }},
-      {"trackbar", Need(xcButton), false, nullptr},
+      {"trackbar", Need(xcButton), false,
+       [](TControlDiscovery& d, TControl& c) {
+         // Transparent while skinned: the skinner puts back what was there.
+         const std::wstring before = ReadEnumProp(&c, "Transparent");
+         WriteProp(&c, "Transparent", L"True");
+         d.Attach<TSkinTrackBar>(c)->RestoreTransparentOnDetach(before);
+       }},
       {"button", Need(xcButton), false, Make<TSkinButton>},
       {"datetimepicker", Need(xcCombo), false, nullptr},
       {"mediaplayer", Need(xcButton), false, nullptr},
@@ -211,7 +220,7 @@ const std::vector<TSkin3rdKind>& Skin3rdKinds() {
       {"menubtn", Need(xcButton), false, Make<TSkinMenuButton>},
       {"speedbutton", Need(xcSpeedButton), false, SpeedButton<kNoGlyphProperty>},
       {"tab", Need(xcTab), true, nullptr},
-      {"progress", Need(xcProgress), false, nullptr},
+      {"progress", Need(xcProgress), false, Make<TSkinProgress>},
       {"scrollbar", Need(xcScrollbar), false, nullptr},
       {"singlescrollbar", Need(xcScrollbar), false, nullptr},
       {"embedscrollbar", Need(xcScrollbar), false, nullptr},
@@ -301,7 +310,7 @@ const std::vector<TWindowRule>& WindowRules() {
       {"button of the class library", [](const std::wstring& n, LONG_PTR) { return n == L"tbutton"; }, Need(xcButton),
        false, MakeFor<TSkinButton>},
       {"progress bar of the class library", [](const std::wstring& n, LONG_PTR) { return n == L"tprogressbar"; },
-       kNone, false, nullptr},
+       kNone, false, MakeFor<TSkinProgress>},
       {"panel painting nothing", [](const std::wstring& n, LONG_PTR) { return n == L"tsilentpaintpanel"; }, kNone,
        false, FacePanel},
       {"tab control",
