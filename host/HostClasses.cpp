@@ -5,8 +5,9 @@
 #include "host/StdCtrls.h"
 
 void RegisterHostClasses() {
-  for (const TClassInfo* c : {&TButton::StaticClass(), &TBitBtn::StaticClass(), &TSpeedButton::StaticClass(), &TEdit::StaticClass(), &TLabel::StaticClass(),
-                              &TPageControl::StaticClass(), &TTabSheet::StaticClass(),
+  for (const TClassInfo* c : {&TButton::StaticClass(), &TBitBtn::StaticClass(), &TSpeedButton::StaticClass(),
+                              &TEdit::StaticClass(), &TLabel::StaticClass(), &TPageControl::StaticClass(),
+                              &TTabSheet::StaticClass(),
                               &TStatusBar::StaticClass(), &TTimer::StaticClass(), &TPanel::StaticClass(),
                               &TProgressBar::StaticClass(), &TTrackBar::StaticClass(), &TUpDown::StaticClass()})
     RegisterComponentClass(*c);

@@ -96,7 +96,7 @@ protected:
     RECT r;
     GetWindowRect(wnd, &r);
     auto picture = Target(r.right - r.left, r.bottom - r.top);
-    TNonClientDC dc(wnd);
+    TWholeWindowDC dc(wnd);
     BitBlt(picture->Canvas().Handle(), 0, 0, picture->Width(), picture->Height(), dc.Get(), 0, 0, SRCCOPY);
     return picture;
   }
