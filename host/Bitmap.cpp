@@ -51,6 +51,8 @@ uint32_t Expand5(uint32_t c) { return (c << 3) | (c >> 2); }
 
 }  // namespace
 
+DEFINE_CLASS_INFO(TBitmap, TPersistent, {})
+
 TBitmap::TBitmap(int width, int height, TPixelFormat format) : FFormat(format) { SetSize(width, height); }
 
 TBitmap::~TBitmap() { Free(); }

@@ -1,5 +1,6 @@
 // Bitmaps: a top-down DIB section in one of the usual pixel formats, with its
-// own memory DC and canvas.
+// own memory DC and canvas. Persistent, so a control may publish one as a
+// property that others set by name.
 #pragma once
 #include "host/Graphics.h"
 #include <memory>
@@ -9,13 +10,14 @@ class TMemoryStream;
 
 enum TPixelFormat { pf1bit = 1, pf4bit = 4, pf8bit = 8, pf16bit = 16, pf24bit = 24, pf32bit = 32 };
 
-class TBitmap {
+class TBitmap : public TPersistent {
 public:
+  DECLARE_CLASS_INFO
   TBitmap() = default;
   TBitmap(int width, int height, TPixelFormat format = pf32bit);
   TBitmap(const TBitmap&) = delete;
   TBitmap& operator=(const TBitmap&) = delete;
-  ~TBitmap();
+  ~TBitmap() override;
 
   int Width() const { return FWidth; }
   int Height() const { return FHeight; }

@@ -2,10 +2,12 @@
 #include "host/ComCtrls.h"
 #include "host/ExtCtrls.h"
 #include "host/StdCtrls.h"
+#include "host/Tabs.h"
 
 void RegisterHostClasses() {
   for (const TClassInfo* c : {&TButton::StaticClass(), &TEdit::StaticClass(), &TLabel::StaticClass(),
                               &TPageControl::StaticClass(), &TTabSheet::StaticClass(),
+                              &TTabControl::StaticClass(), &TTabSet::StaticClass(),
                               &TStatusBar::StaticClass(), &TTimer::StaticClass()})
     RegisterComponentClass(*c);
 }

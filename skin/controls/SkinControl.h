@@ -118,6 +118,9 @@ protected:
   // window's procedure.
   void LinkControl(TControl& control);
   void LinkWindow(HWND handle);
+  // False once the skinner is freed: a skinner that sends a message another
+  // window may answer by freeing it looks here before it goes on.
+  std::shared_ptr<const bool> AliveFlag() const { return FAlive; }
 
   unsigned FMouseState = 0;
   TCanvas* FCanvas = nullptr;

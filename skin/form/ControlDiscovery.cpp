@@ -3,7 +3,12 @@
 #include "skin/controls/SkinBox.h"
 #include "skin/controls/SkinButton.h"
 #include "skin/controls/SkinEdit.h"
+#include "skin/controls/SkinAdvPage.h"
 #include "skin/controls/SkinStatusBar.h"
+#include "skin/controls/SkinTab.h"
+#include "skin/controls/SkinTab31.h"
+#include "skin/controls/SkinTabBtn.h"
+#include "skin/controls/SkinTabSheet.h"
 #include "skin/data/WinSkinData.h"
 #include "skin/form/WinSkinForm.h"
 #include "skin/manager/SkinManage.h"
@@ -65,6 +70,17 @@ void EmbeddedForm(TControlDiscovery& d, TControl& c) {
   d.Attach<TSkinBox>(c, true);
   d.DiscoverComponents(c);
 }
+// A tab control without pages repaints its window-less children over the
+// skin; a page control with button tabs is painted as buttons.
+void TabControl(TControlDiscovery& d, TControl& c) {
+  auto* pages = dynamic_cast<TPageControl*>(&c);
+  if (!pages)
+    d.Attach<TSkinTab>(c, false, [](TSkinTab& s) { s.SetMode(kTabControlMode); });
+  else if (pages->GetStyle() != tsTabs)
+    d.Attach<TSkinTabBtn>(c);
+  else
+    d.Attach<TSkinTab>(c);
+}
 void DCEdit(TControlDiscovery& d, TControl& c) {
   const int buttons = ReadIntProp(&c, "NumButtons");
   if (buttons == 0 && d.Allows(Need(xcEdit), false) && IsWindowed(c))
@@ -84,12 +100,12 @@ bool DescendsFrom(const TControl& control, const char* className) {
 // they will once it is.
 const std::vector<TClassRule>& ClassRules() {
   static const std::vector<TClassRule> rules = {
-      {"tab control or page control", Descends<kCustomTabControl>, Need(xcTab), true, nullptr},
+      {"tab control or page control", Descends<kCustomTabControl>, Need(xcTab), true, TabControl},
       {"old-style tab set", [](const TControl&, const std::string& n) { return n == "TTABSET"; }, Need(xcTab), true,
-       nullptr},
-      {"tab sheet", Descends<kTabSheet>, Need(xcTab), true, nullptr},
+       Make<TSkinTab31>},
+      {"tab sheet", Descends<kTabSheet>, Need(xcTab), true, Make<TSkinTabSheet>},
       {"tabbed notebook", [](const TControl&, const std::string& n) { return n == "TTABBEDNOTEBOOK"; }, Need(xcTab),
-       true, nullptr},
+       true, Make<TSkinTab>},
       {"container of other controls", [](const TControl&, const std::string& n) { return n == "TMVCPANEL"; }, kNone,
        false, Children},
       {"up-down or spin button", [](const TControl&, const std::string& n) { return Named(n, {"TUPDOWN", "TSPINBUTTON"}); },
@@ -184,14 +200,17 @@ const std::vector<TSkin3rdKind>& Skin3rdKinds() {
       {"pngspeedbutton", Need(xcButton), false, nullptr},
       {"menubtn", Need(xcButton), false, nullptr},
       {"speedbutton", Need(xcSpeedButton), false, nullptr},
-      {"tab", Need(xcTab), true, nullptr},
+      {"tab", Need(xcTab), true, Make<TSkinTab>},
       {"progress", Need(xcProgress), false, nullptr},
       {"scrollbar", Need(xcScrollbar), false, nullptr},
       {"singlescrollbar", Need(xcScrollbar), false, nullptr},
       {"embedscrollbar", Need(xcScrollbar), false, nullptr},
       {"container", kNone, false, Children},
       {"groupbox", Need(xcGroupBox), false, nullptr},
-      {"advpagecontrol", Need(xcTab), false, nullptr},
+      {"advpagecontrol", Need(xcTab), false,
+       [](TControlDiscovery& d, TControl& c) {
+         d.Attach<TSkinAdvPage>(c, true, [](TSkinAdvPage& s) { s.PageMode = kAdvPageMode; });
+       }},
       {"radiogroup", Need(xcGroupBox), false, nullptr},
       // Without xcPanel a check group is judged as a check box.
       {"checkgroup", Need(xcPanel), false, nullptr},
@@ -276,7 +295,7 @@ const std::vector<TWindowRule>& WindowRules() {
        false, FacePanel},
       {"tab control",
        [](const std::wstring& n, LONG_PTR s) { return n == L"systabcontrol32" && !(s & TCS_OWNERDRAWFIXED); },
-       Need(xcTab), true, nullptr},
+       Need(xcTab), true, MakeFor<TSkinTab>},
       {"tool bar", [](const std::wstring& n, LONG_PTR) { return n == L"toolbarwindow32"; }, kNone, false, nullptr},
       {"edit", [](const std::wstring& n, LONG_PTR) { return n == L"edit"; }, Need(xcEdit), false, MakeFor<TSkinEdit>},
   };
@@ -286,8 +305,9 @@ const std::vector<TWindowRule>& WindowRules() {
 TControlDiscovery::TControlDiscovery(TWinSkinForm& form, TSkinData& data) : Form(form), Data(data) {}
 
 template <class T>
-T* TControlDiscovery::Attach(TControl& control, bool ownsColor) {
+T* TControlDiscovery::Attach(TControl& control, bool ownsColor, const std::function<void(T&)>& prepare) {
   auto* skinner = new T(&control);
+  if (prepare) prepare(*skinner);
   AttachSkinner(*skinner, ownsColor);
   return skinner;
 }
