@@ -10,13 +10,11 @@ DEFINE_CLASS_INFO(TSkinTab31, TSkinControl, {})
 namespace {
 bool HasTabImage(const TSkinData* data) { return data && data->Tabs && data->Tabs->Image && !data->Tabs->Image->Empty(); }
 
-// The component is a windowed control on an up-down window.
-TWinControl* AsScroller(TComponent* component) {
-  auto* control = dynamic_cast<TWinControl*>(component);
-  if (!control) return nullptr;
-  wchar_t name[32] = {};
-  GetClassNameW(control->Handle(), name, int(std::size(name)));
-  return _wcsicmp(name, UPDOWN_CLASSW) == 0 ? control : nullptr;
+// The tab set's scroller: its first component, a windowed child of it.
+TWinControl* ScrollerOf(TWinControl& tabSet) {
+  if (tabSet.Components().empty()) return nullptr;
+  auto* scroller = dynamic_cast<TWinControl*>(tabSet.Components().front());
+  return scroller && scroller->Parent() == &tabSet ? scroller : nullptr;
 }
 }  // namespace
 
@@ -26,8 +24,7 @@ void TSkinTab31::AttachControl(TSkinnerHost* Form, TSkinData* SkinData, bool, TC
   if (!FControl) return;
   AttachWindow(FControl->Handle(), SkinData, Form, Canvas);
   PrepareImages();
-  if (FControl->Components().empty()) return;
-  TWinControl* scroller = AsScroller(FControl->Components().front());
+  TWinControl* scroller = ScrollerOf(*FControl);
   if (!scroller) return;
   FScroller = scroller;
   FUpDown.Skin(scroller->Handle(), Owner(), true, FSkinData, FForm, FCanvas);

@@ -24,6 +24,11 @@ bool TSkinTabSheet::BeforeMessage(TMessage& Message) {
   }
 }
 
+void TSkinTabSheet::AfterMessage(TMessage& Message) {
+  if (FMode != 0 && Message.Msg == WM_PAINT) return;
+  TSkinControl::AfterMessage(Message);
+}
+
 void TSkinTabSheet::PaintControl(HDC DC, const RECT& Rect) {
   FillFace(DC, Rect);
   if (FControl) FControl->PaintControls(DC, Rect);

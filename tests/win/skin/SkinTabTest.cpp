@@ -4,6 +4,7 @@
 // standing in the strip, and close boxes whose page goes only when the form
 // says so and only once the click is over.
 #include "host/ComCtrls.h"
+#include "host/StdCtrls.h"
 #include "skin/controls/SkinTab.h"
 #include "skin/manager/SkinMessages.h"
 #include "tests/win/skin/TabSkinKit.h"
@@ -31,16 +32,7 @@ protected:
     Host.Window = Form.Handle();
   }
   TPageControl* Pages(TTabPosition position, std::initializer_list<const wchar_t*> captions, int width = 300) {
-    auto* pages = new TPageControl(&Form);
-    pages->SetTabPosition(position);
-    pages->SetParent(&Form);
-    pages->SetBounds(0, 0, width, 200);
-    for (const wchar_t* caption : captions) {
-      auto* sheet = new TTabSheet(&Form);
-      sheet->SetText(caption);
-      sheet->SetParent(pages);
-    }
-    return pages;
+    return MakePages(Form, captions, position, tsTabs, width);
   }
   TSkinTab* Skin(TCustomTabControl* control) {
     auto* skinner = new TSkinTab(control);
@@ -229,23 +221,28 @@ TEST_F(SkinTabTest, BottomTabsOfATaggedPageControlGetNoCloseBoxes) {
 }
 
 TEST_F(SkinTabTest, AClosedBoxsPageGoesOnlyOnAnAnswerOfZeroAndOnlyAfterTheClick) {
+  // A window that is gone: sending to it answers 0, but nobody said so.
+  const HWND gone = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+  DestroyWindow(gone);
+  enum TFormWindow { fwForm, fwNone, fwGone };
   struct TCase {
     const char* What;
     LRESULT Answer;
-    bool FormWindow;
+    TFormWindow FormWindow;
     bool Freed;
   };
   const TCase cases[] = {
-      {"the form answers 0", 0, true, true},
-      {"the form answers 1", 1, true, false},
-      {"no form window to answer", 0, false, false},
+      {"the form answers 0", 0, fwForm, true},
+      {"the form answers 1", 1, fwForm, false},
+      {"no form window to answer", 0, fwNone, false},
+      {"the form window is gone", 0, fwGone, false},
   };
   for (const TCase& c : cases) {
     SCOPED_TRACE(c.What);
     TPageControl* pages = Pages(tpTop, {L"First", L"Second page", L"Third"});
     pages->SetTag(kCloseBoxTag);
     const HWND tabs = pages->Handle();
-    Host.Window = c.FormWindow ? Form.Handle() : nullptr;
+    Host.Window = c.FormWindow == fwForm ? Form.Handle() : c.FormWindow == fwGone ? gone : nullptr;
     TSkinTab* skinner = Skin(pages);
     PaintOf(tabs);
     std::vector<std::pair<WPARAM, LPARAM>> asked;
@@ -263,7 +260,7 @@ TEST_F(SkinTabTest, AClosedBoxsPageGoesOnlyOnAnAnswerOfZeroAndOnlyAfterTheClick)
     EXPECT_EQ(pages->PageCount(), 3);
     EXPECT_EQ(pages->Pages()[1], second);
     EXPECT_EQ(SendMessageW(tabs, TCM_GETCURSEL, 0, 0), selected);
-    if (c.FormWindow)
+    if (c.FormWindow == fwForm)
       EXPECT_EQ(asked, (std::vector<std::pair<WPARAM, LPARAM>>{{WPARAM(tabs), 1}}));
     else
       EXPECT_TRUE(asked.empty());
@@ -277,6 +274,37 @@ TEST_F(SkinTabTest, AClosedBoxsPageGoesOnlyOnAnAnswerOfZeroAndOnlyAfterTheClick)
     Form.WindowProc = formProc;
     delete pages;
   }
+}
+
+TEST_F(SkinTabTest, ASkinChangeTakesTheNewSkinsImagesAndLeavesNothingOfTheOld) {
+  TPageControl* pages = Pages(tpTop, {L"First"});
+  TSkinTab* skinner = Skin(pages);
+  RECT page{0, 0, 300, 200};
+  SendMessageW(pages->Handle(), TCM_ADJUSTRECT, FALSE, LPARAM(&page));
+  const POINT edge{page.left + 10, page.top - 2};
+  EXPECT_EQ(PaintOf(pages->Handle())->Pixel(edge.x, edge.y), kPaneTop);
+  // Style 2: neither the border image nor Tab.Pane frames the pages.
+  ASSERT_TRUE(LoadTestSkin(Data, TabSkin(2)));
+  skinner->SkinChanged();
+  EXPECT_EQ(PaintOf(pages->Handle())->Pixel(edge.x, edge.y), kUnpainted);
+}
+
+TEST_F(SkinTabTest, ATabControlWithoutPagesPaintsItsWindowlessChildrenOverTheSkin) {
+  auto* tabs = new TTabControl(&Form);
+  tabs->SetParent(&Form);
+  tabs->SetBounds(0, 0, 300, 200);
+  tabs->GetTabs()->Add(L"First");
+  tabs->TabsChanged();
+  auto* label = new TLabel(&Form);
+  label->SetTransparent(true);
+  label->SetText(L"Label text");
+  label->SetParent(tabs);
+  label->SetBounds(20, 60, 100, 20);
+  auto* skinner = new TSkinTab(tabs);
+  skinner->SetMode(kTabControlMode);
+  skinner->AttachControl(&Host, &Data, false, nullptr);
+  auto picture = PaintOf(tabs->Handle());
+  EXPECT_GT(CountColour(*picture, label->BoundsRect(), TColor(ColorToRGB(clWindowText))), 0);
 }
 
 TEST_F(SkinTabTest, DetachingLetsTheNativeTabsPaintAgain) {

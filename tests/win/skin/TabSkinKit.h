@@ -3,6 +3,7 @@
 // an up-down skinner that records how it was made, and pictures of a
 // control as its skinner paints it.
 #pragma once
+#include "host/ComCtrls.h"
 #include "host/Forms.h"
 #include "skin/controls/UpDownLink.h"
 #include "skin/draw/SkinScratch.h"
@@ -100,6 +101,23 @@ private:
   }
   TUpDownSkinnerMaker FPrevious;
 };
+
+// A 200 pixel high page control on the form with one sheet per caption,
+// the form owning everything.
+inline TPageControl* MakePages(TForm& form, std::initializer_list<const wchar_t*> captions,
+                               TTabPosition position = tpTop, TTabStyle style = tsTabs, int width = 300) {
+  auto* pages = new TPageControl(&form);
+  pages->SetTabPosition(position);
+  pages->SetStyle(style);
+  pages->SetParent(&form);
+  pages->SetBounds(0, 0, width, 200);
+  for (const wchar_t* caption : captions) {
+    auto* sheet = new TTabSheet(&form);
+    sheet->SetText(caption);
+    sheet->SetParent(pages);
+  }
+  return pages;
+}
 
 // The window as its skinner paints it into a picture that held kUnpainted.
 inline std::unique_ptr<TBitmap> PaintOf(HWND wnd) {
