@@ -174,6 +174,8 @@ RECT TSkinTab::ToStrip(const RECT& t, const RECT& whole, const RECT& page) const
 
 void TSkinTab::PaintControl(HDC DC, const RECT& Rect) {
   FEnabled = !(GetLong(FHandle, GWL_STYLE) & WS_DISABLED);
+  // Boxes are only where this paint puts them.
+  FCloseRects.clear();
   const RECT page = PageRect(Rect);
   const TDataSkinBorder* tabs = Tabs();
   if (tabs && HasImage(tabs->Image)) PaintStrip(DC, Rect, page);
