@@ -4,6 +4,7 @@
 #include "skin/draw/ImgUtil.h"
 #include "skin/draw/SkinPaint.h"
 #include "skin/manager/SkinMessages.h"
+#include <algorithm>
 #include <commctrl.h>
 #include <iterator>
 
@@ -134,10 +135,12 @@ void TSkinTab::AskToClose(int index) {
   TTabSheet* page = pages->Pages()[size_t(index)];
   const std::shared_ptr<const bool> alive = AliveFlag();
   const LRESULT answer = SendMessageW(form, WM_SKIN_TABCLOSE, WPARAM(FHandle), LPARAM(index));
-  // The form may have freed the control, or pages of it, meanwhile; the page
-  // is freed only after this click has returned.
-  if (!*alive || answer != 0 || page->PageIndex() < 0) return;
-  pages->ReleasePage(page);
+  // The form may have freed the control, or pages of it, meanwhile: the page
+  // is looked for, never touched, until it is known to be there. It is freed
+  // only after this click has returned.
+  if (!*alive || answer != 0) return;
+  const std::vector<TTabSheet*>& left = pages->Pages();
+  if (std::find(left.begin(), left.end(), page) != left.end()) pages->ReleasePage(page);
 }
 
 RECT TSkinTab::PageRect(const RECT& whole) const {

@@ -276,6 +276,37 @@ TEST_F(SkinTabTest, AClosedBoxsPageGoesOnlyOnAnAnswerOfZeroAndOnlyAfterTheClick)
   }
 }
 
+TEST_F(SkinTabTest, AFormThatFreesPagesWhileItAnswersHasNothingFreedTwice) {
+  TPageControl* pages = Pages(tpTop, {L"One", L"Two", L"Six", L"Ten"});
+  pages->SetTag(kCloseBoxTag);
+  const HWND tabs = pages->Handle();
+  TSkinTab* skinner = Skin(pages);
+  TTabSheet* freeInAnswer = nullptr;
+  const TWndMethod formProc = Form.WindowProc;
+  Form.WindowProc = [&](TMessage& m) {
+    if (m.Msg != WM_SKIN_TABCLOSE) return formProc(m);
+    delete freeInAnswer;
+    m.Result = 0;
+  };
+  auto clickBox = [&](int i) {
+    PaintOf(tabs);
+    const RECT box = skinner->CloseRects()[size_t(i)];
+    SendMessageW(tabs, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(box.left + 2, box.top + 3));
+    Application->ProcessMessages();
+  };
+  // The page whose box was clicked, freed by the form itself.
+  freeInAnswer = pages->Pages()[1];
+  clickBox(1);
+  EXPECT_EQ(pages->PageCount(), 3);
+  // Another page freed by the form: the clicked one goes as well.
+  TTabSheet* last = pages->Pages()[2];
+  freeInAnswer = last;
+  clickBox(0);
+  Form.WindowProc = formProc;
+  ASSERT_EQ(pages->PageCount(), 1);
+  EXPECT_EQ(pages->Pages()[0]->GetText(), L"Six");
+}
+
 TEST_F(SkinTabTest, ASkinChangeTakesTheNewSkinsImagesAndLeavesNothingOfTheOld) {
   TPageControl* pages = Pages(tpTop, {L"First"});
   TSkinTab* skinner = Skin(pages);
