@@ -1,5 +1,6 @@
 // Bitmaps: a top-down DIB section in one of the usual pixel formats, with its
-// own memory DC and canvas.
+// own memory DC and canvas. Persistent, so a control may publish one as a
+// property that others set by name.
 #pragma once
 #include "host/Graphics.h"
 #include <memory>

@@ -1,64 +1,152 @@
-// Common controls: page control with tab sheets, status bar, progress bar,
-// track bar and up-down.
+// Common controls: tab controls (with and without pages), status bar,
+// progress bar, track bar and up-down.
 #pragma once
 #include "host/Controls.h"
+#include "host/ImgList.h"
 #include <memory>
 
 class TPageControl;
 
-// The ancestors that tell control kinds apart by class.
+// Where the tabs sit, and how they look.
+enum TTabPosition { tpTop, tpBottom, tpLeft, tpRight };
+enum TTabStyle { tsTabs, tsButtons, tsFlatButtons };
+
+// Posted by a page control to itself: the pages it was asked to release
+// are freed once the message that asked has returned.
+constexpr UINT CM_RELEASEPAGE = 0xB000 + 0x50;
+
+// The system tab control under both kinds of tab control: tab position,
+// style, rows and images, and the change event.
 class TCustomTabControl : public TWinControl {
 public:
   DECLARE_CLASS_INFO
-  using TWinControl::TWinControl;
+  explicit TCustomTabControl(TComponent* AOwner);
+
+  TTabPosition GetTabPosition() const { return FTabPosition; }
+  void SetTabPosition(TTabPosition v);
+  TTabStyle GetStyle() const { return FStyle; }
+  void SetStyle(TTabStyle v);
+  bool GetMultiLine() const { return FMultiLine; }
+  void SetMultiLine(bool v);
+  // Not owned; it must outlive the control or be taken away first.
+  TImageList* GetImages() const { return FImages; }
+  void SetImages(TImageList* images);
+
+  // The part of the client area the tabs leave free.
+  RECT DisplayRect();
+  // The selected tab changed by the user.
+  TNotifyEvent OnChange;
+
+protected:
+  void CreateParams(TCreateParams& p) override;
+  void HandleCreated() override;
+  void WndProc(TMessage& m) override;
+  // The user selected tab index.
+  virtual void TabChanged(int /*index*/) {}
+  // The image of tab index.
+  virtual int TabImageIndex(int index) const { return index; }
+  // Every tab of the window rewritten from the control's own data.
+  virtual void UpdateTabs() {}
+  void InsertTab(int index, const std::wstring& text);
+  void SetTab(int index, const std::wstring& text);
+  void DeleteTab(int index);
+  void SelectTab(int index);
+
+private:
+  DWORD TabStyles() const;
+  void StylesChanged();
+  TTabPosition FTabPosition = tpTop;
+  TTabStyle FStyle = tsTabs;
+  bool FMultiLine = false;
+  TImageList* FImages = nullptr;
 };
-class TCustomStatusBar : public TWinControl {
+
+// A row of tabs without pages: the application shows what a tab means.
+class TTabControl : public TCustomTabControl {
 public:
   DECLARE_CLASS_INFO
-  using TWinControl::TWinControl;
+  explicit TTabControl(TComponent* AOwner);
+  // The captions; after changing them, TabsChanged brings the window along.
+  TStringList* GetTabs() const { return const_cast<TStringList*>(&FTabs); }
+  void TabsChanged();
+  int GetTabIndex() const { return FTabIndex; }
+  void SetTabIndex(int index);
+  void Loaded() override;
+
+protected:
+  void TabChanged(int index) override;
+  void UpdateTabs() override;
+
+private:
+  TStringList FTabs;
+  int FTabIndex = -1;
 };
 
 class TTabSheet : public TWinControl {
 public:
   DECLARE_CLASS_INFO
   explicit TTabSheet(TComponent* AOwner);
+  ~TTabSheet() override;
   void SetParent(TWinControl* parent) override;
   void SetText(const std::wstring& text) override;
   int GetImageIndex() const { return FImageIndex; }
-  void SetImageIndex(int v) { FImageIndex = v; }
+  void SetImageIndex(int v);
+  // Erases with the page control's colour instead of its own.
+  bool GetParentBackground() const { return FParentBackground; }
+  void SetParentBackground(bool v);
   TPageControl* PageControl() const { return FPageControl; }
+  int PageIndex() const;
+
+protected:
+  void WndProc(TMessage& m) override;
 
 private:
+  friend class TPageControl;
   TPageControl* FPageControl = nullptr;
   int FImageIndex = -1;
+  bool FParentBackground = false;
 };
 
 class TPageControl : public TCustomTabControl {
 public:
   DECLARE_CLASS_INFO
   explicit TPageControl(TComponent* AOwner);
+  ~TPageControl() override;
   const std::vector<TTabSheet*>& Pages() const { return FPages; }
+  int PageCount() const { return int(FPages.size()); }
   TTabSheet* ActivePage() const { return FActivePage; }
   void SetActivePage(TTabSheet* page);
   void Loaded() override;
   void AlignControls() override;
 
-  // Pages register themselves when their parent is set.
+  // Pages register themselves when their parent is set, and leave when
+  // they go.
   void InsertPage(TTabSheet* page);
   void RemovePage(TTabSheet* page);
-  void PageCaptionChanged(TTabSheet* page);
+  void PageChanged(TTabSheet* page);
+  // Frees the page once the message being handled has returned, so a
+  // handler of one of the control's own messages may ask for it.
+  void ReleasePage(TTabSheet* page);
 
 protected:
-  void CreateParams(TCreateParams& p) override;
-  void HandleCreated() override;
   void WndProc(TMessage& m) override;
+  void TabChanged(int index) override;
+  int TabImageIndex(int index) const override;
+  void UpdateTabs() override;
 
 private:
   void ResolveActivePage();
-  RECT DisplayRect();
+  void FreeReleasedPages();
   std::vector<TTabSheet*> FPages;
+  std::vector<TTabSheet*> FReleased;  // pages of FPages waiting to be freed
   TTabSheet* FActivePage = nullptr;
   std::wstring FActivePageName;  // resolved once the description is read
+};
+
+class TCustomStatusBar : public TWinControl {
+public:
+  DECLARE_CLASS_INFO
+  using TWinControl::TWinControl;
 };
 
 enum TStatusPanelBevel { pbNone, pbLowered, pbRaised };

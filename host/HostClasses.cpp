@@ -3,11 +3,12 @@
 #include "host/ComCtrls.h"
 #include "host/ExtCtrls.h"
 #include "host/StdCtrls.h"
+#include "host/Tabs.h"
 
 void RegisterHostClasses() {
   for (const TClassInfo* c : {&TButton::StaticClass(), &TBitBtn::StaticClass(), &TSpeedButton::StaticClass(),
                               &TEdit::StaticClass(), &TLabel::StaticClass(), &TPageControl::StaticClass(),
-                              &TTabSheet::StaticClass(),
+                              &TTabSheet::StaticClass(), &TTabControl::StaticClass(), &TTabSet::StaticClass(),
                               &TStatusBar::StaticClass(), &TTimer::StaticClass(), &TPanel::StaticClass(),
                               &TProgressBar::StaticClass(), &TTrackBar::StaticClass(), &TUpDown::StaticClass()})
     RegisterComponentClass(*c);

@@ -128,6 +128,9 @@ protected:
   // The base's Detach, then the native control repaints over what the
   // skinner painted (unless its window is gone).
   void DetachAndRepaint();
+  // False once the skinner is freed: a skinner that sends a message another
+  // window may answer by freeing it looks here before it goes on.
+  std::shared_ptr<const bool> AliveFlag() const { return FAlive; }
 
   unsigned FMouseState = 0;
   TCanvas* FCanvas = nullptr;

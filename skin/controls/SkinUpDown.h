@@ -42,6 +42,7 @@ public:
   bool InEdit() const { return FInEdit; }
   // 1: horizontal whatever the style says (a tab set's scroller).
   void SetHorizontalMode(int Mode) { FHorizontalMode = Mode; }
+  int HorizontalMode() const { return FHorizontalMode; }
 
 protected:
   bool FInEdit = false;

@@ -1,5 +1,6 @@
 #include "skin/form/ControlDiscovery.h"
 #include "host/WideText.h"
+#include "skin/controls/SkinAdvPage.h"
 #include "skin/controls/SkinBitButton.h"
 #include "skin/controls/SkinBox.h"
 #include "skin/controls/SkinBoxH.h"
@@ -10,6 +11,10 @@
 #include "skin/controls/SkinSizer.h"
 #include "skin/controls/SkinSpeedButton.h"
 #include "skin/controls/SkinStatusBar.h"
+#include "skin/controls/SkinTab.h"
+#include "skin/controls/SkinTab31.h"
+#include "skin/controls/SkinTabBtn.h"
+#include "skin/controls/SkinTabSheet.h"
 #include "skin/controls/SkinTrackBar.h"
 #include "skin/controls/SkinUpDown.h"
 #include "skin/data/WinSkinData.h"
@@ -76,8 +81,7 @@ void EmbeddedForm(TControlDiscovery& d, TControl& c) {
 // A glyph button whose picture is the named graphic property.
 template <class T, const char* GlyphProperty>
 void MakeWithGlyphProperty(TControlDiscovery& d, TControl& c) {
-  // Before the first paint, which the attach only asks for.
-  d.Attach<T>(c)->SetGlyphProperty(GlyphProperty);
+  d.Attach<T>(c, false, [](T& s) { s.SetGlyphProperty(GlyphProperty); });
 }
 constexpr char kNoGlyphProperty[] = "", kPngImage[] = "PngImage";
 template <const char* GlyphProperty>
@@ -93,6 +97,17 @@ void BitButton(TControlDiscovery& d, TControl& c) {
     d.Attach<TSkinMenuButton>(c);
   else
     d.Attach<TSkinBitButton>(c);
+}
+// A tab control without pages repaints its window-less children over the
+// skin; a page control with button tabs is painted as buttons.
+void TabControl(TControlDiscovery& d, TControl& c) {
+  auto* pages = dynamic_cast<TPageControl*>(&c);
+  if (!pages)
+    d.Attach<TSkinTab>(c, false, [](TSkinTab& s) { s.SetMode(kTabControlMode); });
+  else if (pages->GetStyle() != tsTabs)
+    d.Attach<TSkinTabBtn>(c);
+  else
+    d.Attach<TSkinTab>(c);
 }
 void DCEdit(TControlDiscovery& d, TControl& c) {
   const int buttons = ReadIntProp(&c, "NumButtons");
@@ -113,12 +128,12 @@ bool DescendsFrom(const TControl& control, const char* className) {
 // they will once it is.
 const std::vector<TClassRule>& ClassRules() {
   static const std::vector<TClassRule> rules = {
-      {"tab control or page control", Descends<kCustomTabControl>, Need(xcTab), true, nullptr},
+      {"tab control or page control", Descends<kCustomTabControl>, Need(xcTab), true, TabControl},
       {"old-style tab set", [](const TControl&, const std::string& n) { return n == "TTABSET"; }, Need(xcTab), true,
-       nullptr},
-      {"tab sheet", Descends<kTabSheet>, Need(xcTab), true, nullptr},
+       Make<TSkinTab31>},
+      {"tab sheet", Descends<kTabSheet>, Need(xcTab), true, Make<TSkinTabSheet>},
       {"tabbed notebook", [](const TControl&, const std::string& n) { return n == "TTABBEDNOTEBOOK"; }, Need(xcTab),
-       true, nullptr},
+       true, Make<TSkinTab>},
       {"container of other controls", [](const TControl&, const std::string& n) { return n == "TMVCPANEL"; }, kNone,
        false, Children},
       {"up-down or spin button", [](const TControl&, const std::string& n) { return Named(n, {"TUPDOWN", "TSPINBUTTON"}); },
@@ -219,14 +234,17 @@ const std::vector<TSkin3rdKind>& Skin3rdKinds() {
       {"pngspeedbutton", Need(xcButton), false, SpeedButton<kPngImage>},
       {"menubtn", Need(xcButton), false, Make<TSkinMenuButton>},
       {"speedbutton", Need(xcSpeedButton), false, SpeedButton<kNoGlyphProperty>},
-      {"tab", Need(xcTab), true, nullptr},
+      {"tab", Need(xcTab), true, Make<TSkinTab>},
       {"progress", Need(xcProgress), false, Make<TSkinProgress>},
       {"scrollbar", Need(xcScrollbar), false, nullptr},
       {"singlescrollbar", Need(xcScrollbar), false, nullptr},
       {"embedscrollbar", Need(xcScrollbar), false, nullptr},
       {"container", kNone, false, Children},
       {"groupbox", Need(xcGroupBox), false, nullptr},
-      {"advpagecontrol", Need(xcTab), false, nullptr},
+      {"advpagecontrol", Need(xcTab), false,
+       [](TControlDiscovery& d, TControl& c) {
+         d.Attach<TSkinAdvPage>(c, true, [](TSkinAdvPage& s) { s.PageMode = kAdvPageMode; });
+       }},
       {"radiogroup", Need(xcGroupBox), false, nullptr},
       // Without xcPanel a check group is judged as a check box.
       {"checkgroup", Need(xcPanel), false, nullptr},
@@ -315,7 +333,7 @@ const std::vector<TWindowRule>& WindowRules() {
        false, FacePanel},
       {"tab control",
        [](const std::wstring& n, LONG_PTR s) { return n == L"systabcontrol32" && !(s & TCS_OWNERDRAWFIXED); },
-       Need(xcTab), true, nullptr},
+       Need(xcTab), true, MakeFor<TSkinTab>},
       {"tool bar", [](const std::wstring& n, LONG_PTR) { return n == L"toolbarwindow32"; }, kNone, false,
        MakeFor<TSkinBoxH>},
       {"edit", [](const std::wstring& n, LONG_PTR) { return n == L"edit"; }, Need(xcEdit), false, MakeFor<TSkinEdit>},
@@ -326,8 +344,9 @@ const std::vector<TWindowRule>& WindowRules() {
 TControlDiscovery::TControlDiscovery(TWinSkinForm& form, TSkinData& data) : Form(form), Data(data) {}
 
 template <class T>
-T* TControlDiscovery::Attach(TControl& control, bool ownsColor) {
+T* TControlDiscovery::Attach(TControl& control, bool ownsColor, const std::function<void(T&)>& prepare) {
   auto* skinner = new T(&control);
+  if (prepare) prepare(*skinner);
   AttachSkinner(*skinner, ownsColor);
   return skinner;
 }

@@ -7,6 +7,7 @@
 // switches it on or off.
 #pragma once
 #include "host/Controls.h"
+#include <functional>
 #include <string>
 #include <vector>
 #include <windows.h>
@@ -71,10 +72,10 @@ public:
   bool IsSkinned(const TControl& control) const;
   bool Allows(unsigned needs, bool needsTabs) const;
 
-  // Makes a skinner of class T owned by the control and attaches it (the
-  // rule actions, all in ControlDiscovery.cpp).
+  // Makes a skinner of class T owned by the control, lets prepare set it
+  // up, and attaches it (the rule actions, all in ControlDiscovery.cpp).
   template <class T>
-  T* Attach(TControl& control, bool ownsColor = false);
+  T* Attach(TControl& control, bool ownsColor = false, const std::function<void(T&)>& prepare = {});
   // The same for a bare window, owned by the form skinner.
   template <class T>
   T* AttachWindow(HWND wnd);

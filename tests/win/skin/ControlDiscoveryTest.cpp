@@ -1,10 +1,13 @@
 // Which skinner control discovery gives each control: the class table read
 // from the top, the Skin3rd rows, DisableTag, the SkinControls switches,
 // the application's own choice, and the child windows of a foreign dialog.
+#include "host/ComCtrls.h"
 #include "host/ExtCtrls.h"
 #include "host/StdCtrls.h"
+#include "host/Tabs.h"
 #include "skin/controls/SkinButton.h"
 #include "skin/controls/SkinEdit.h"
+#include "skin/controls/SkinTab.h"
 #include "skin/form/ControlDiscovery.h"
 #include "skin/form/WinSkinForm.h"
 #include "skin/manager/SkinMessages.h"
@@ -36,6 +39,9 @@ TEST_CONTROL(TTestEmbeddedForm, "TEmbeddedForm", TCustomForm)
 TEST_CONTROL(TTestDCEdit, "TDCEdit", TWinControl)
 TEST_CONTROL(TTestLmdEdit, "TLMDEdit", TEdit)
 TEST_CONTROL(TTestLmdLabel, "TLMDEdit", TWinControl)
+TEST_CONTROL(TTestFooTabs, "TFooTabs", TWinControl)
+TEST_CONTROL(TTestAdvPage, "TAdvPageControl", TWinControl)
+TEST_CONTROL(TTestNotebook, "TTabbedNotebook", TWinControl)
 
 class ControlDiscoveryTest : public SecondFormTest {
 public:
@@ -92,6 +98,32 @@ TEST_F(ControlDiscoveryTest, EachControlGetsTheSkinnerOfTheFirstRuleThatHolds) {
       {"an edit of kind edit with a border", [](auto& t) { return t.template Add<TTestLmdEdit>(); }, {},
        "TSkinEdit"},
       {"an edit of kind edit without a border", [](auto& t) { return t.template Add<TTestLmdLabel>(); }, {}, ""},
+      // Tabs: the kind of tab control, and the skin must have its Tabs element.
+      {"a page control", [](auto& t) { return t.template Add<TPageControl>(); }, {}, "TSkinTab"},
+      {"a page control with button tabs",
+       [](auto& t) {
+         auto* pages = t.template Add<TPageControl>();
+         pages->SetStyle(tsButtons);
+         return pages;
+       },
+       {}, "TSkinTabBtn"},
+      {"a page control with flat button tabs",
+       [](auto& t) {
+         auto* pages = t.template Add<TPageControl>();
+         pages->SetStyle(tsFlatButtons);
+         return pages;
+       },
+       {}, "TSkinTabBtn"},
+      {"a tab control without pages", [](auto& t) { return t.template Add<TTabControl>(); }, {}, "TSkinTab"},
+      {"a page control with tabs switched off", [](auto& t) { return t.template Add<TPageControl>(); },
+       [](TSkinData& d) { d.SkinControls &= ~Bit(xcTab); }, ""},
+      {"a tab sheet", [](auto& t) { return t.template Add<TTabSheet>(); }, {}, "TSkinTabSheet"},
+      {"a tab set", [](auto& t) { return t.template Add<TTabSet>(); }, {}, "TSkinTab31"},
+      {"a tabbed notebook", [](auto& t) { return t.template Add<TTestNotebook>(); }, {}, "TSkinTab"},
+      {"a class named as tabs", [](auto& t) { return t.template Add<TTestFooTabs>(); },
+       [](TSkinData& d) { d.GetSkin3rd()->Add(L"TFooTabs=tab"); }, "TSkinTab"},
+      {"a class named as a page control with tab backgrounds", [](auto& t) { return t.template Add<TTestAdvPage>(); },
+       [](TSkinData& d) { d.GetSkin3rd()->Add(L"TAdvPageControl=advpagecontrol"); }, "TSkinAdvPage"},
   };
   for (const TCase& c : cases) {
     SCOPED_TRACE(c.What);
@@ -105,6 +137,23 @@ TEST_F(ControlDiscoveryTest, EachControlGetsTheSkinnerOfTheFirstRuleThatHolds) {
     Data->GetSkin3rd()->Clear();
     for (const std::wstring& row : rows) Data->GetSkin3rd()->Add(row);
   }
+}
+
+TEST_F(ControlDiscoveryTest, TabControlsWithoutPagesRepaintTheirChildrenAndNeedTheTabsElement) {
+  auto* tabs = Add<TTabControl>();
+  Discover(*tabs);
+  auto* skinner = dynamic_cast<TSkinTab*>(Skinner->FindControlSkinner(*tabs));
+  ASSERT_NE(skinner, nullptr);
+  EXPECT_EQ(skinner->Mode(), kTabControlMode);
+  auto* pages = Add<TPageControl>();
+  Discover(*pages);
+  EXPECT_EQ(Skinner->FindControlSkinner(*pages)->Mode(), 0);
+  // Without the skin's Tabs element no tab skinner is made.
+  std::unique_ptr<TDataSkinBorder> saved = std::move(Data->Tabs);
+  auto* withoutTabs = Add<TPageControl>();
+  Discover(*withoutTabs);
+  Data->Tabs = std::move(saved);
+  EXPECT_EQ(SkinnerOf(*withoutTabs), "");
 }
 
 TEST_F(ControlDiscoveryTest, TheClassTableIsReadFromTheTop) {
@@ -257,9 +306,12 @@ TEST_F(ControlDiscoveryTest, AForeignDialogsChildrenAreJudgedByClassNameAndStyle
                     .Item(0x80, BS_GROUPBOX, 3)
                     .Item(0x81, WS_BORDER, 4)
                     .Item(0x85, CBS_SIMPLE, 5)
-                    .Item(0x84, SBS_SIZEGRIP, 6)
+                    .Item(0x84, SBS_SIZEGRIP, 8)
                     .Create();
   ASSERT_NE(dialog, nullptr);
+  for (auto [id, style] : {std::pair<int, DWORD>{6, 0}, {7, TCS_OWNERDRAWFIXED}})
+    CreateWindowExW(0, WC_TABCONTROLW, L"", WS_CHILD | WS_VISIBLE | style, 5, 80 + 30 * (id - 6), 100, 25, dialog,
+                    HMENU(INT_PTR(id)), GetModuleHandleW(nullptr), nullptr);
   ShowWindow(dialog, SW_SHOW);
   Application->ProcessMessages();
   TWinSkinForm* skinner = FindFormSkinner(dialog);
@@ -273,7 +325,9 @@ TEST_F(ControlDiscoveryTest, AForeignDialogsChildrenAreJudgedByClassNameAndStyle
   EXPECT_EQ(skinnerOf(3), "");  // group box
   EXPECT_EQ(skinnerOf(4), "TSkinEdit");
   EXPECT_EQ(skinnerOf(5), "");  // a simple combo box stays native
-  EXPECT_EQ(skinnerOf(6), "TSkinSizer");
+  EXPECT_EQ(skinnerOf(6), "TSkinTab");
+  EXPECT_EQ(skinnerOf(7), "");  // owner-drawn tabs stay native
+  EXPECT_EQ(skinnerOf(8), "TSkinSizer");
   // Its skinner answers for it.
   EXPECT_EQ(SendMessageW(GetDlgItem(dialog, 1), WM_SKIN_QUERY, 0, 0), 1);
   DestroyWindow(dialog);
