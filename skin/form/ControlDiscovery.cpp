@@ -7,6 +7,7 @@
 #include "skin/controls/SkinButton.h"
 #include "skin/controls/SkinEdit.h"
 #include "skin/controls/SkinMenuButton.h"
+#include "skin/controls/SkinObjImage.h"
 #include "skin/controls/SkinProgress.h"
 #include "skin/controls/SkinSizer.h"
 #include "skin/controls/SkinSpeedButton.h"
@@ -90,6 +91,11 @@ void SpeedButton(TControlDiscovery& d, TControl& c) {
   skinner->SetGlyphProperty(GlyphProperty);
   skinner->AttachSpeedButton(&d.Form, &d.Data, &d.Form.SkinnerCanvas);
 }
+// A control of another component set that takes a glyph strip made from the skin.
+template <int Mode>
+void ObjImage(TControlDiscovery& d, TControl& c) {
+  d.Attach<TSkinObjImage>(c, true, [](TSkinObjImage& s) { s.GlyphMode = Mode; });
+}
 // A drop-down button of the bit-button kind gets the menu button's arrow.
 void BitButton(TControlDiscovery& d, TControl& c) {
   if (_stricmp(c.ClassName().c_str(), "TcxButton") == 0 &&
@@ -144,13 +150,13 @@ const std::vector<TClassRule>& ClassRules() {
        false, NavigatorBox},
       {"check box with custom glyphs",
        [](const TControl&, const std::string& n) { return Named(n, {"TRZDBCHECKBOX", "TRZCHECKBOX"}); },
-       Need(xcCheckBox), false, nullptr},
+       Need(xcCheckBox), false, ObjImage<gmCheckGlyphs>},
       {"radio button with custom glyphs",
        [](const TControl&, const std::string& n) { return Named(n, {"TRZRADIOBUTTON", "TRZDBRADIOBUTTON"}); },
-       Need(xcRadioButton), false, nullptr},
+       Need(xcRadioButton), false, ObjImage<gmRadioGlyphs>},
       {"check box with a glyph property",
        [](const TControl&, const std::string& n) { return Named(n, {"TCXDBCHECKBOX", "TCXCHECKBOX"}); },
-       Need(xcCheckBox), false, nullptr},
+       Need(xcCheckBox), false, ObjImage<gmPropertiesGlyph>},
       {"status bar", Descends<kCustomStatusBar>, Need(xcStatusBar), false, Make<TSkinStatusBar>},
       {"wide-text combo box", [](const TControl&, const std::string& n) { return n == "TTNTCOMBOBOX"; },
        Need(xcCombo), false, nullptr},
