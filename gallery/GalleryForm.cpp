@@ -32,6 +32,17 @@ INT_PTR CALLBACK ForeignDialogProc(HWND wnd, UINT msg, WPARAM wparam, LPARAM) {
   }
   return FALSE;
 }
+
+// The application's own drawing inside an owner-drawn panel: a swatch and a
+// word. (The skinned bar asks for every panel.)
+void DrawOwnPanel(TStatusBar* bar, TStatusPanel* panel, const RECT& r) {
+  if (panel->GetStyle() != psOwnerDraw) return;
+  TCanvas& canvas = bar->Canvas();
+  canvas.BrushColor = TColor(RGB(220, 120, 40));
+  canvas.FillRect({r.left, r.top, r.left + (r.bottom - r.top), r.bottom});
+  canvas.TextRect({r.left + (r.bottom - r.top) + 4, r.top, r.right, r.bottom}, L"drawn by the program",
+                  DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+}
 }  // namespace
 
 bool ParseGalleryOptions(const std::vector<std::wstring>& args, TGalleryOptions& options, std::wstring& error) {
@@ -77,6 +88,7 @@ void TGalleryForm::Loaded() {
   TForm::Loaded();
   Pages = Field<TPageControl>(L"Pages");
   SkinData1 = Field<TSkinData>(L"SkinData1");
+  Field<TStatusBar>(L"OwnerDrawStatusBar")->OnDrawPanel = DrawOwnPanel;
 }
 
 void TGalleryForm::Apply(const TGalleryOptions& options) {
