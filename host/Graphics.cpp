@@ -67,6 +67,17 @@ void TFont::Assign(const TFont& other) {
   Changed();
 }
 
+void TFont::AssignHandle(HFONT font) {
+  LOGFONTW lf{};
+  if (!GetObjectW(font ? HGDIOBJ(font) : GetStockObject(DEFAULT_GUI_FONT), sizeof lf, &lf)) return;
+  FName = lf.lfFaceName;
+  FHeight = lf.lfHeight;
+  FCharset = lf.lfCharSet;
+  FStyle = (lf.lfWeight >= FW_BOLD ? 1u << fsBold : 0) | (lf.lfItalic ? 1u << fsItalic : 0) |
+           (lf.lfUnderline ? 1u << fsUnderline : 0) | (lf.lfStrikeOut ? 1u << fsStrikeOut : 0);
+  Changed();
+}
+
 void TFont::Changed() {
   FHandle.Reset();
   if (OnChange) OnChange();

@@ -34,6 +34,9 @@ public:
   TFont(const TFont&) = delete;
   TFont& operator=(const TFont&) = delete;
   void Assign(const TFont& other);
+  // Takes name, height, character set and style of a system font (a
+  // window's WM_GETFONT); the stock font when there is none.
+  void AssignHandle(HFONT font);
 
   std::wstring GetName() const { return FName; }
   void SetName(const std::wstring& v) { FName = v; Changed(); }

@@ -48,16 +48,20 @@ void TSkinStatusBar::PaintControl(HDC DC, const RECT& Rect) {
   scratch->SetSize(whole.right, whole.bottom);
   TCanvas& canvas = scratch->Canvas();
   FillFace(canvas.Handle(), whole);
-  if (FControl) canvas.Font().Assign(FControl->EffectiveFont());
+  if (FControl)
+    canvas.Font().Assign(FControl->EffectiveFont());
+  else
+    canvas.Font().AssignHandle(HFONT(SendMessageW(FHandle, WM_GETFONT, 0, 0)));
   canvas.Font().SetStyle(0);
   if (FSkinData->StatusBarEdges) {
     canvas.Font().SetColor(FSkinData->StatusBarEdges->NormalColour2);
     SetTextColor(DC, ColorToRGB(FSkinData->StatusBarEdges->NormalColour2));
   }
-  if (!bar || bar->GetSimplePanel() || bar->Panels()->Count() == 0)
+  const std::vector<TPanelLook> panels = Panels();
+  if (panels.empty())
     PaintSimple(canvas, whole);
   else
-    PaintPanels(canvas, whole);
+    PaintPanels(canvas, whole, panels);
   PaintSizeGrip(canvas.Handle(), whole);
   BitBlt(DC, Rect.left, Rect.top, whole.right, whole.bottom, canvas.Handle(), 0, 0, SRCCOPY);
   if (!FControl) return;
@@ -71,27 +75,52 @@ void TSkinStatusBar::PaintControl(HDC DC, const RECT& Rect) {
   }
 }
 
+std::vector<TSkinStatusBar::TPanelLook> TSkinStatusBar::Panels() const {
+  std::vector<TPanelLook> looks;
+  if (auto* bar = dynamic_cast<TStatusBar*>(FControl)) {
+    if (bar->GetSimplePanel()) return looks;
+    TStatusPanels& panels = *bar->Panels();
+    for (int i = 0; i < panels.Count(); ++i)
+      looks.push_back({PanelFrame(panels[i].GetBevel()), ReadTextProp(&panels[i], "Text"),
+                       StatusPanelAlignment(panels[i]), panels[i].GetStyle() == psText});
+    return looks;
+  }
+  // A bare status bar tells its parts, their texts and their borders.
+  if (FControl || SendMessageW(FHandle, SB_ISSIMPLE, 0, 0)) return looks;
+  const int parts = int(SendMessageW(FHandle, SB_GETPARTS, 0, 0));
+  for (int i = 0; i < parts; ++i) {
+    const DWORD info = DWORD(SendMessageW(FHandle, SB_GETTEXTLENGTHW, WPARAM(i), 0));
+    const UINT type = HIWORD(info);
+    std::wstring text;
+    if (!(type & SBT_OWNERDRAW)) {
+      text.resize(LOWORD(info) + 1);
+      SendMessageW(FHandle, SB_GETTEXTW, WPARAM(i), LPARAM(text.data()));
+      text.resize(LOWORD(info));
+    }
+    const int frame = (type & SBT_NOBORDERS) ? pfFlat : (type & SBT_POPOUT) ? pfRaised : pfLowered;
+    looks.push_back({frame, text, UINT((type & SBT_RTLREADING) ? DT_RIGHT : DT_LEFT), !(type & SBT_OWNERDRAW)});
+  }
+  return looks;
+}
+
 void TSkinStatusBar::PaintSimple(TCanvas& canvas, const RECT& whole) {
   PaintFrame(canvas.Handle(), whole, pfLowered);
-  std::wstring text = ReadTextProp(FControl, "SimpleText");
+  std::wstring text = FControl ? ReadTextProp(FControl, "SimpleText") : ReadWindowText(FHandle);
   if (text.empty()) text = L" ";
   const UINT alignment = FControl && FControl->GetBiDiMode() == bdRightToLeft ? DT_RIGHT : DT_LEFT;
   DrawCaption(*this, canvas, InsetX(whole, 2), alignment, true, text);
 }
 
-void TSkinStatusBar::PaintPanels(TCanvas& canvas, const RECT& whole) {
-  TStatusPanels& panels = *static_cast<TStatusBar*>(FControl)->Panels();
-  for (int i = 0; i < panels.Count(); ++i) {
-    TStatusPanel& panel = panels[i];
+void TSkinStatusBar::PaintPanels(TCanvas& canvas, const RECT& whole, const std::vector<TPanelLook>& panels) {
+  for (size_t i = 0; i < panels.size(); ++i) {
+    const TPanelLook& panel = panels[i];
     RECT p;
-    if (!PanelRect(FHandle, i, p)) continue;
+    if (!PanelRect(FHandle, int(i), p)) continue;
     p.right += 2;
-    if (i == panels.Count() - 1) p.right = whole.right;  // the last runs to the bar's end
-    PaintFrame(canvas.Handle(), p, PanelFrame(panel.GetBevel()));
-    if (panel.GetStyle() != psText) continue;
-    std::wstring text = ReadTextProp(&panel, "Text");
-    if (text.empty()) text = L" ";
-    DrawCaption(*this, canvas, InsetX(p, 2), StatusPanelAlignment(panel), true, text);
+    if (i + 1 == panels.size()) p.right = whole.right;  // the last runs to the bar's end
+    PaintFrame(canvas.Handle(), p, panel.Frame);
+    if (!panel.HasText) continue;
+    DrawCaption(*this, canvas, InsetX(p, 2), panel.Alignment, true, panel.Text.empty() ? L" " : panel.Text);
   }
 }
 

@@ -3,6 +3,7 @@
 // size grip from "ExtraImages". The native bar never paints.
 #pragma once
 #include "skin/controls/SkinControl.h"
+#include <vector>
 
 // Frames of the "StatusBarEdges" strip.
 enum TPanelFrame { pfLowered = 1, pfRaised = 2, pfFlat = 3 };
@@ -26,9 +27,19 @@ public:
   static void DrawPanelBevel(HDC DC, const RECT& Rect, int FrameIndex);
 
 private:
+  // A panel as it is painted: a class-library bar's panel, or a part of a
+  // bare status bar of the system.
+  struct TPanelLook {
+    int Frame;
+    std::wstring Text;
+    UINT Alignment;
+    bool HasText;  // owner-drawn panels get their frame only
+  };
+  // Empty in simple mode.
+  std::vector<TPanelLook> Panels() const;
   bool HasEdges() const;
   void PaintSimple(TCanvas& canvas, const RECT& whole);
-  void PaintPanels(TCanvas& canvas, const RECT& whole);
+  void PaintPanels(TCanvas& canvas, const RECT& whole, const std::vector<TPanelLook>& panels);
   void PaintSizeGrip(HDC dc, const RECT& whole);
   void PaintFrame(HDC dc, const RECT& r, int frame);
 };

@@ -343,6 +343,15 @@ const std::vector<TWindowRule>& WindowRules() {
       {"tool bar", [](const std::wstring& n, LONG_PTR) { return n == L"toolbarwindow32"; }, kNone, false,
        MakeFor<TSkinBoxH>},
       {"edit", [](const std::wstring& n, LONG_PTR) { return n == L"edit"; }, Need(xcEdit), false, MakeFor<TSkinEdit>},
+      // The common controls of the system, by their class names.
+      {"status bar", [](const std::wstring& n, LONG_PTR) { return n == L"msctls_statusbar32"; }, Need(xcStatusBar),
+       false, MakeFor<TSkinStatusBar>},
+      {"up-down", [](const std::wstring& n, LONG_PTR) { return n == L"msctls_updown32"; }, Need(xcSpin), false,
+       MakeFor<TSkinUpDown>},
+      {"progress bar", [](const std::wstring& n, LONG_PTR) { return n == L"msctls_progress32"; }, Need(xcProgress),
+       false, MakeFor<TSkinProgress>},
+      {"track bar", [](const std::wstring& n, LONG_PTR) { return n == L"msctls_trackbar32"; }, Need(xcTrackBar),
+       false, MakeFor<TSkinTrackBar>},
   };
   return rules;
 }

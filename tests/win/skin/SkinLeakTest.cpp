@@ -7,7 +7,9 @@
 #include "skin/form/WinSkinForm.h"
 #include "skin/manager/SkinManage.h"
 #include "skin/manager/SkinMessages.h"
+#include "tests/win/skin/ControlStates.h"
 #include "tests/win/skin/ForeignDialog.h"
+#include "tests/win/skin/GalleryFixture.h"
 #include "tests/win/skin/HandleCount.h"
 #include "tests/win/skin/SkinnedFormFixture.h"
 #include <map>
@@ -34,31 +36,6 @@ protected:
     if (on) SkinManager->SkinWindow(Dialog);
     Application->ProcessMessages();  // activation runs on WM_SKIN_START
   }
-  bool Skinned(HWND wnd) { return SendMessageA(wnd, WM_SKIN_QUERY, 0, 0) == 1; }
-  // What skinning may change on a control, and must give back.
-  struct TControlState {
-    LONG_PTR Proc, Style, ExStyle;
-    TColor Color;
-    int Links;
-    std::wstring Properties;
-    bool operator==(const TControlState& o) const {
-      return Proc == o.Proc && Style == o.Style && ExStyle == o.ExStyle && Color == o.Color && Links == o.Links &&
-             Properties == o.Properties;
-    }
-  };
-  std::map<std::wstring, TControlState> ControlStates() {
-    std::map<std::wstring, TControlState> states;
-    for (TComponent* c : Form->Components()) {
-      auto* w = dynamic_cast<TWinControl*>(c);
-      if (!w || !w->HandleAllocated()) continue;
-      const HWND h = w->Handle();
-      std::wstring props;
-      for (const char* name : {"ParentBackground", "Transparent", "Flat"}) props += ReadEnumProp(w, name) + L";";
-      states[w->GetName()] = {GetWindowLongPtrW(h, GWLP_WNDPROC), GetWindowLongPtrW(h, GWL_STYLE),
-                              GetWindowLongPtrW(h, GWL_EXSTYLE), w->GetColor(), WindowProcLinks(*w), props};
-    }
-    return states;
-  }
   LONG_PTR Proc(HWND wnd) { return GetWindowLongPtrW(wnd, GWLP_WNDPROC); }
 
   HWND Main = nullptr, Dialog = nullptr;
@@ -69,7 +46,7 @@ TEST_F(SkinLeakTest, SwitchingOffAndOnAThousandTimesLeavesNothingBehind) {
   Switch(false);
   ASSERT_FALSE(Skinned(Main));
   const LONG_PTR mainProc = Proc(Main), dialogProc = Proc(Dialog);
-  const auto controls = ControlStates();
+  const auto controls = ControlStates(*Form);
   ASSERT_GE(controls.size(), 20u);
   // One round first: the first use of some GDI paths creates objects GDI keeps.
   Switch(true);
@@ -89,7 +66,7 @@ TEST_F(SkinLeakTest, SwitchingOffAndOnAThousandTimesLeavesNothingBehind) {
   EXPECT_EQ(Proc(Main), mainProc);
   EXPECT_EQ(Proc(Dialog), dialogProc);
   // Every control has its procedure, links, styles, colour and properties back.
-  const auto after = ControlStates();
+  const auto after = ControlStates(*Form);
   for (const auto& [name, state] : controls) {
     ASSERT_TRUE(after.count(name)) << WideToUtf8(name);
     EXPECT_TRUE(after.at(name) == state) << WideToUtf8(name);
@@ -119,4 +96,45 @@ TEST_F(SkinLeakTest, PaintingTheFrameTenThousandTimesLeavesNothingBehind) {
   }
   EXPECT_EQ(LiveGdiObjects(), gdi);
   EXPECT_EQ(LiveUserObjects(), user);
+}
+
+namespace {
+class SkinLeakGalleryTest : public GalleryTest {
+protected:
+  void Switch(bool on) {
+    Gallery->SkinData1->SetActive(on);
+    SkinManager->ActionTimer.SetEnabled(false);
+    SkinManager->RunPendingAction();
+    Application->ProcessMessages();
+  }
+};
+}  // namespace
+
+TEST_F(SkinLeakGalleryTest, SwitchingTheGalleryOffAndOnAThousandTimesLeavesNothingBehind) {
+  ShowSkinned();
+  const HWND main = Gallery->Handle();
+  Switch(false);
+  ASSERT_FALSE(Skinned(main));
+  const auto controls = ControlStates(*Gallery);
+  const LONG_PTR mainProc = GetWindowLongPtrW(main, GWLP_WNDPROC);
+  Switch(true);
+  Switch(false);
+  const int gdi = LiveGdiObjects(), user = LiveUserObjects();
+  const HWND button = dynamic_cast<TWinControl*>(Gallery->FindComponent(L"NormalButton"))->Handle();
+  for (int i = 0; i < 1000; ++i) {
+    Switch(true);
+    ASSERT_TRUE(Skinned(main)) << "round " << i;
+    ASSERT_TRUE(Skinned(button)) << "round " << i;
+    Switch(false);
+    ASSERT_FALSE(Skinned(main)) << "round " << i;
+  }
+  EXPECT_EQ(LiveGdiObjects(), gdi);
+  EXPECT_EQ(LiveUserObjects(), user);
+  EXPECT_EQ(GetWindowLongPtrW(main, GWLP_WNDPROC), mainProc);
+  const auto after = ControlStates(*Gallery);
+  for (const auto& [name, state] : controls) {
+    ASSERT_TRUE(after.count(name)) << WideToUtf8(name);
+    EXPECT_TRUE(after.at(name) == state) << WideToUtf8(name);
+    EXPECT_EQ(state.Links, 0) << WideToUtf8(name);
+  }
 }
