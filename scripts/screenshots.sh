@@ -54,4 +54,40 @@ send off
 shot 6-skinning-off
 send on
 shot 7-skinning-on-again
+
+# One key in its states under the real pointer: hot, pressed, then focused
+# once the pointer has left it.
+echo "where 5" >&"${DEMO[1]}"
+IFS=' ' read -r -t 30 _ x y <&"${DEMO[0]}"
+y=${y%$'\r'}
+expect done
+xdotool mousemove "$x" "$y"
+shot 8-key-hot
+xdotool mousedown 1
+shot 9-key-pressed
+xdotool mouseup 1
+xdotool mousemove 5 5
+shot 10-key-focused
 send quit
+
+# The gallery, page by page, in both skins, natively, and its foreign dialog.
+gallery() {  # gallery <name> <options...>
+  local name=$1
+  shift
+  (cd "$build/gallery" && exec wine "$build/gallery/SkinGallery.exe" "$@" 2>/dev/null) &
+  local pid=$!
+  sleep 4
+  shot "$name"
+  wine taskkill /im SkinGallery.exe >/dev/null 2>&1 || true
+  wait "$pid" 2>/dev/null || true
+}
+dark=$(winepath -w "$build/app/dark.skn")
+# The pages as the stored description lists them.
+mapfile -t pages < <(sed -n 's/^    object \([A-Za-z]*\)Page: TTabSheet.*/\1/p' "$root/gallery/Gallery.dfm")
+for i in "${!pages[@]}"; do
+  gallery "gallery-$i-${pages[$i]}" --page "$i"
+  gallery "gallery-$i-${pages[$i]}-dark" --page "$i" --skin "$dark"
+done
+gallery gallery-native --native
+gallery gallery-dialog --dialog
+gallery gallery-dialog-dark --dialog --skin "$dark"

@@ -8,6 +8,8 @@
 //   menu          open a context menu over the display (closed with "close")
 //   sysmenu       open the calculator's system menu, as Alt+Space does
 //   close         close the message box or the menu
+//   where <key>   the screen point at the middle of the key with that caption
+//                 ("at X Y"), for a pointer driven from outside
 //   quit
 // Every command is answered with "done" once its messages have been handled.
 #include "app/AppSetup.h"
@@ -76,6 +78,15 @@ void Run(TForm1& form, const std::string& line) {
     GetWindowRect(form.Edit1->Handle(), &r);
     popup.Popup(r.left + 20, r.bottom);
     return;
+  } else if (verb == "where") {
+    for (TComponent* c : form.Components()) {
+      auto* key = dynamic_cast<TButton*>(c);
+      if (!key || key->GetText() != Utf8ToWide(arg)) continue;
+      RECT r;
+      GetWindowRect(key->Handle(), &r);
+      std::printf("at %ld %ld\n", (r.left + r.right) / 2, (r.top + r.bottom) / 2);
+      break;
+    }
   } else if (verb == "close") {
     EndMenu();
     if (HWND box = FindWindowW(L"#32770", L"语音计算器")) PostMessageW(box, WM_COMMAND, IDOK, 0);
