@@ -17,7 +17,7 @@ wine_env_display
 wine_env_prefix
 
 coproc DEMO { cd "$build/app" && exec wine "$build/tools/skin_demo.exe" 2>/dev/null; }
-trap 'kill "$DEMO_PID" 2>/dev/null || true; wine_env_stop' EXIT
+trap 'kill "${DEMO_PID:-}" 2>/dev/null || true; wine_env_stop' EXIT
 
 expect() {
   local line
@@ -32,7 +32,10 @@ expect() {
 send() { echo "$1" >&"${DEMO[1]}"; expect done; }
 shot() {
   sleep 0.3
-  xwd -root -display "$DISPLAY" | convert xwd:- -trim +repage "$out/$1.png"
+  # import reads every visible window; the root window's own image (xwd
+  # -root) shows windows that save the screen under them, popup menus and
+  # dialogs, black under Xvfb.
+  import -display "$DISPLAY" -window root png:- | convert png:- -trim +repage "$out/$1.png"
   echo "$out/$1.png"
 }
 
