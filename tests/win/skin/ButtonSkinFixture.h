@@ -8,29 +8,11 @@
 #include "skin/controls/SkinButton.h"
 #include "skin/data/WinSkinData.h"
 #include "tests/win/skin/PixelFixtures.h"
+#include "tests/win/skin/TestSkinnerHost.h"
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <memory>
 #include <vector>
-
-// The form skinner's registry, as a list.
-class TestSkinnerHost : public TSkinnerHost {
-public:
-  explicit TestSkinnerHost(HWND form = nullptr) : Window(form) {}
-  bool AddControlSkinner(TSkinControl* skinner) override {
-    if (std::find(Skinners.begin(), Skinners.end(), skinner) != Skinners.end()) return true;
-    Skinners.push_back(skinner);
-    return false;
-  }
-  void RemoveControlSkinner(TSkinControl* skinner) override {
-    Skinners.erase(std::remove(Skinners.begin(), Skinners.end(), skinner), Skinners.end());
-  }
-  HWND FormWindow() const override { return Window; }
-  bool FormActive() const override { return true; }
-
-  HWND Window;
-  std::vector<TSkinControl*> Skinners;
-};
 
 // The cursor over a window, so the system's leave tracking keeps quiet.
 inline void PointAt(HWND wnd) {
@@ -99,7 +81,7 @@ protected:
   static TColor FramePixel(int frame, int x, int y) { return StripPixel(frame, x, y); }
 
   std::unique_ptr<TSkinData> Skin;
-  TestSkinnerHost Host;
+  TTestSkinnerHost Host;
   TForm* Form = nullptr;
 };
 

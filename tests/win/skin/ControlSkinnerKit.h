@@ -11,27 +11,10 @@
 #include "skin/manager/SkinMessages.h"
 #include "tests/win/skin/PixelFixtures.h"
 #include "tests/win/skin/SkinLoadKit.h"
+#include "tests/win/skin/TestSkinnerHost.h"
 #include <algorithm>
 #include <chrono>
 #include <thread>
-
-class TSkinnerHostStub : public TSkinnerHost {
-public:
-  bool AddControlSkinner(TSkinControl* skinner) override {
-    if (Has(skinner)) return true;
-    Skinners.push_back(skinner);
-    return false;
-  }
-  void RemoveControlSkinner(TSkinControl* skinner) override {
-    Skinners.erase(std::remove(Skinners.begin(), Skinners.end(), skinner), Skinners.end());
-  }
-  HWND FormWindow() const override { return nullptr; }
-  bool FormActive() const override { return true; }
-  bool Has(const TSkinControl* skinner) const {
-    return std::find(Skinners.begin(), Skinners.end(), skinner) != Skinners.end();
-  }
-  std::vector<TSkinControl*> Skinners;
-};
 
 // A solid colour the skins of these tests use; never the key colour.
 constexpr TColor kFace = TColor(RGB(10, 20, 30));
@@ -123,7 +106,7 @@ protected:
   // Every active skinner answers the query with 1.
   static bool Skinned(HWND wnd) { return SendMessageW(wnd, WM_SKIN_QUERY, 0, 0) == 1; }
 
-  TSkinnerHostStub Host;
+  TTestSkinnerHost Host;
   std::unique_ptr<TSkinData> Data = std::make_unique<TSkinData>(nullptr);
   TCanvas Canvas;
   std::unique_ptr<TForm> Form;

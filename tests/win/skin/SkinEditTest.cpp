@@ -77,7 +77,9 @@ TEST_P(PaintNative, PaintsTheNativeEditIntoTheDCOnlyWithTheMagicParameter) {
   // painted at the DC's origin, nothing at the far edges.
   const bool touched = !PixelsAre(*target, 121, 21, [](int, int) { return kBackground; });
   EXPECT_EQ(touched, c.Painted);
-  if (c.Painted) EXPECT_EQ(target->Pixel(120, 20), kBackground);
+  if (c.Painted) {
+    EXPECT_EQ(target->Pixel(120, 20), kBackground);
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(SkinEdit, PaintNative, testing::Values(

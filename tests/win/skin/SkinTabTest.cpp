@@ -43,7 +43,7 @@ protected:
   TSkinDrawUnit DrawUnit;
   TSkinData Data{nullptr};
   TForm Form{nullptr};
-  TTestHost Host;
+  TTestSkinnerHost Host;
 };
 
 // Where to look in a tab: two points across it, one a quarter of its depth

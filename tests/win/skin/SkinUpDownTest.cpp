@@ -289,7 +289,9 @@ TEST_P(SpinSearch, TheEditsFirstPaintSkinsASpinChildOnly) {
   Picture(Edit->Handle());
   EXPECT_EQ(Skinned(spin), c.Found);
   EXPECT_EQ(skinner->UpDown() != nullptr, c.Found);
-  if (c.Found) EXPECT_TRUE(skinner->UpDown()->InEdit());
+  if (c.Found) {
+    EXPECT_TRUE(skinner->UpDown()->InEdit());
+  }
   DestroyWindow(spin);
 }
 

@@ -8,6 +8,7 @@
 #include "skin/controls/SkinUpDown.h"
 #include "skin/draw/SkinScratch.h"
 #include "tests/win/skin/SkinLoadKit.h"
+#include "tests/win/skin/TestSkinnerHost.h"
 #include <algorithm>
 #include <memory>
 #include <vector>
@@ -49,25 +50,6 @@ inline TTestSkin TabSkin(int style, const std::string& extraIni = "") {
              extraIni;
   return skin;
 }
-
-// The form skinner as the control skinners see it, over a plain form.
-class TTestHost : public TSkinnerHost {
-public:
-  explicit TTestHost(HWND window = nullptr) : Window(window) {}
-  bool AddControlSkinner(TSkinControl* skinner) override {
-    if (std::find(Skinners.begin(), Skinners.end(), skinner) != Skinners.end()) return true;
-    Skinners.push_back(skinner);
-    return false;
-  }
-  void RemoveControlSkinner(TSkinControl* skinner) override {
-    Skinners.erase(std::remove(Skinners.begin(), Skinners.end(), skinner), Skinners.end());
-  }
-  HWND FormWindow() const override { return Window; }
-  bool FormActive() const override { return true; }
-
-  HWND Window;
-  std::vector<TSkinControl*> Skinners;
-};
 
 // The up-down skinners a control owns: the ones its skinner made for its arrows.
 inline std::vector<TSkinUpDown*> UpDownSkinnersOf(const TComponent& owner) {
