@@ -91,7 +91,7 @@ play() {
   } >"$log"
   pulse_env_record_start "$rec" >>"$log" 2>&1 || { ok=1; why+=("no recording"); }
   # (the helper gives up on its own long before the time limit)
-  if ! timeout -k 10 300 env "${wine_locale[@]}" PULSE_LATENCY_MSEC=150 \
+  if ! timeout -k 10 300 env "${wine_locale[@]}" PULSE_LATENCY_MSEC=150 PRESSKEYS_RECORDING="$(winpath "$rec")" \
     wine "$tools/PressKeys.exe" "$(winpath "$exe")" "$(winpath "$folder")" "${actions[@]}" >>"$log" 2>&1 </dev/null; then
     ok=1
     why+=("the keys could not be worked")

@@ -9,7 +9,8 @@
 //              other captions: "*" for "×", "/" for "÷", "<" for "←"
 //   mouse:<k>  the same key clicked with the mouse: the pointer is moved onto
 //              it and the left button pressed and released as input, so the
-//              click goes the way a user's does (down, up, the click)
+//              click goes the way a user's does (down, up, the click);
+//              waits until the click is heard (see MouseClick)
 //   text:<s>   put s into the display (WM_SETTEXT), as if typed
 //   sleep:<ms> wait
 // After each action the display text is printed ("display: <text>").
@@ -96,9 +97,60 @@ std::string Narrow(const std::wstring& w) {
 
 HANDLE Program = nullptr;  // the calculator's process
 
-// A left click at the centre of the window, as input; returns once the
-// program has handled it (its handler and sound included).
+// The recording of the program's sound, when the caller records it
+// (PRESSKEYS_RECORDING, 16-bit samples, exact zeros for silence).
+std::wstring RecordingPath() {
+  wchar_t path[MAX_PATH] = {};
+  DWORD n = GetEnvironmentVariableW(L"PRESSKEYS_RECORDING", path, MAX_PATH);
+  return n > 0 && n < MAX_PATH ? path : L"";
+}
+
+long long FileSize(HANDLE file) {
+  LARGE_INTEGER size{};
+  return GetFileSizeEx(file, &size) ? size.QuadPart : -1;
+}
+
+// Waits until sound is recorded after the given offset: the handler is then
+// playing its voice and takes no further input until it is done.
+bool SoundAfter(HANDLE file, long long offset) {
+  DWORD start = GetTickCount();
+  while (GetTickCount() - start < 60000) {
+    long long size = FileSize(file);
+    if (size > offset) {
+      LARGE_INTEGER at{};
+      at.QuadPart = offset;
+      SetFilePointerEx(file, at, nullptr, FILE_BEGIN);
+      std::vector<short> samples(size_t(size - offset) / sizeof(short));
+      DWORD read = 0;
+      if (!samples.empty() && ReadFile(file, samples.data(), DWORD(samples.size() * sizeof(short)), &read, nullptr)) {
+        for (size_t i = 0; i < read / sizeof(short); ++i)
+          if (samples[i] != 0) return true;
+        offset += read & ~DWORD(1);
+      }
+    }
+    if (WaitForSingleObject(Program, 20) == WAIT_OBJECT_0) return false;
+  }
+  return false;
+}
+
+// A left click at the centre of the window, as input. Returns once the click
+// is heard: the click handler speaks synchronously, so from then on the
+// program takes the next input only after the voice has played. (The system's
+// idle wait is no help: under Wine it reports a busy program as idle.) Only
+// for keys that speak, and only while the sound is recorded.
 bool MouseClick(HWND main, HWND target) {
+  std::wstring recording = RecordingPath();
+  if (recording.empty()) {
+    std::fprintf(stderr, "PressKeys: mouse clicks need PRESSKEYS_RECORDING\n");
+    return false;
+  }
+  HANDLE file = CreateFileW(recording.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                            nullptr, OPEN_EXISTING, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) {
+    std::fprintf(stderr, "PressKeys: cannot read the recording (error %lu)\n", GetLastError());
+    return false;
+  }
+  long long offset = FileSize(file) & ~1LL;
   RECT r;
   GetWindowRect(target, &r);
   SetForegroundWindow(main);
@@ -107,11 +159,9 @@ bool MouseClick(HWND main, HWND target) {
   input[0].type = input[1].type = INPUT_MOUSE;
   input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
   input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-  if (SendInput(2, input, sizeof(INPUT)) != 2) return false;
-  // The program first takes the input, then is busy with the click until
-  // its sound has played; idle again means done.
-  Sleep(200);
-  return WaitForInputIdle(Program, 60000) == 0;
+  bool heard = SendInput(2, input, sizeof(INPUT)) == 2 && offset >= 0 && SoundAfter(file, offset);
+  CloseHandle(file);
+  return heard;
 }
 
 std::wstring Caption(const std::wstring& name) {
@@ -133,7 +183,7 @@ bool Act(HWND main, const std::string& action) {
       return false;
     }
     if (verb == "mouse" && !MouseClick(main, button)) {
-      std::fprintf(stderr, "PressKeys: the mouse click on \"%s\" was not handled\n", Narrow(Caption(arg)).c_str());
+      std::fprintf(stderr, "PressKeys: the mouse click on \"%s\" was not heard\n", Narrow(Caption(arg)).c_str());
       return false;
     }
     // Sent, not posted: returns when the handler, sound included, is done.
