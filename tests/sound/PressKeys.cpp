@@ -234,7 +234,6 @@ int wmain(int argc, wchar_t** argv) {
   bool ok = found.Window != nullptr;
   if (!ok) std::fprintf(stderr, "PressKeys: the main window did not appear\n");
   if (ok) {
-    WaitForInputIdle(pi.hProcess, 30000);
     for (int i = 3; i < argc && ok; ++i) ok = Act(found.Window, Narrow(argv[i]));
     PostMessageW(found.Window, WM_CLOSE, 0, 0);
   }
