@@ -902,6 +902,67 @@ object GalleryForm: TGalleryForm
         end
       end
     end
+    object CombosPage: TTabSheet
+      Caption = 'Combos'
+      object DropDownCombo: TComboBox
+        Left = 16
+        Top = 16
+        Width = 180
+        Height = 21
+        Items.Strings = (
+          'One'
+          'Two'
+          'Three'
+          'Four'
+          'Five'
+          'Six'
+          'Seven'
+          'Eight'
+          'Nine'
+          'Ten'
+          'Eleven'
+          'Twelve')
+        ItemIndex = 0
+        TabOrder = 0
+      end
+      object DropDownListCombo: TComboBox
+        Left = 16
+        Top = 56
+        Width = 180
+        Height = 21
+        Style = csDropDownList
+        Items.Strings = (
+          'Red'
+          'Green'
+          'Blue')
+        ItemIndex = 1
+        TabOrder = 1
+      end
+      object DisabledCombo: TComboBox
+        Left = 16
+        Top = 96
+        Width = 180
+        Height = 21
+        Enabled = False
+        Items.Strings = (
+          'Disabled')
+        ItemIndex = 0
+        TabOrder = 2
+      end
+      object SimpleCombo: TComboBox
+        Left = 232
+        Top = 16
+        Width = 180
+        Height = 100
+        Style = csSimple
+        Items.Strings = (
+          'A simple combo box'
+          'keeps its own look'
+          'and shows its list')
+        ItemIndex = 0
+        TabOrder = 3
+      end
+    end
   end
   object SkinData1: TSkinData
     Active = True

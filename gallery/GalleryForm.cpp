@@ -9,7 +9,7 @@ DEFINE_CLASS_INFO(TGalleryForm, TForm, {})
 
 namespace {
 // Control IDs of the foreign dialog (res/Gallery.rc.in).
-constexpr int kDialogTabs = 101, kDialogStatus = 103;
+constexpr int kDialogTabs = 101, kDialogStatus = 103, kDialogComboList = 107, kDialogComboEdit = 108;
 
 void FillForeignDialog(HWND wnd) {
   const wchar_t* tabs[] = {L"General", L"Details", L"More"};
@@ -19,6 +19,10 @@ void FillForeignDialog(HWND wnd) {
     SendDlgItemMessageW(wnd, kDialogTabs, TCM_INSERTITEMW, WPARAM(i), LPARAM(&item));
   }
   SendDlgItemMessageW(wnd, kDialogStatus, SB_SETTEXTW, 0, LPARAM(L"A status bar of the system"));
+  for (int id : {kDialogComboList, kDialogComboEdit}) {
+    for (const wchar_t* row : {L"Red", L"Green", L"Blue"}) SendDlgItemMessageW(wnd, id, CB_ADDSTRING, 0, LPARAM(row));
+    SendDlgItemMessageW(wnd, id, CB_SETCURSEL, 0, 0);
+  }
 }
 
 INT_PTR CALLBACK ForeignDialogProc(HWND wnd, UINT msg, WPARAM wparam, LPARAM) {

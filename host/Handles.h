@@ -83,6 +83,19 @@ private:
   HDC FDC;
 };
 
+// SaveDC for one scope: clipping, selections and modes set inside it go
+// back with RestoreDC.
+class TSavedDC {
+public:
+  explicit TSavedDC(HDC dc) : FDC(dc), FSaved(SaveDC(dc)) {}
+  ~TSavedDC() { if (FSaved) RestoreDC(FDC, FSaved); }
+  TSavedDC(const TSavedDC&) = delete;
+  TSavedDC& operator=(const TSavedDC&) = delete;
+private:
+  HDC FDC;
+  int FSaved;
+};
+
 // Selects a GDI object into a DC for one scope, so it is deselected before
 // anybody deletes it.
 class TSelectObject {

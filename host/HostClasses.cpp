@@ -1,6 +1,7 @@
 #include "host/HostClasses.h"
 #include "host/Buttons.h"
 #include "host/ComCtrls.h"
+#include "host/ComboBoxes.h"
 #include "host/ExtCtrls.h"
 #include "host/StdCtrls.h"
 #include "host/Tabs.h"
@@ -10,6 +11,7 @@ void RegisterHostClasses() {
                               &TEdit::StaticClass(), &TLabel::StaticClass(), &TPageControl::StaticClass(),
                               &TTabSheet::StaticClass(), &TTabControl::StaticClass(), &TTabSet::StaticClass(),
                               &TStatusBar::StaticClass(), &TTimer::StaticClass(), &TPanel::StaticClass(),
-                              &TProgressBar::StaticClass(), &TTrackBar::StaticClass(), &TUpDown::StaticClass()})
+                              &TProgressBar::StaticClass(), &TTrackBar::StaticClass(), &TUpDown::StaticClass(),
+                              &TComboBox::StaticClass()})
     RegisterComponentClass(*c);
 }

@@ -177,6 +177,8 @@ std::wstring ReadWindowText(HWND Handle);
 bool IsTopLevel(HWND Handle);
 void CopyBitmap(const TBitmap& Source, TBitmap& Destination);
 void FillColor(HDC DC, const RECT& Rect, TColor Colour);
+// A one-pixel frame.
+void FrameColor(HDC DC, const RECT& Rect, TColor Colour);
 // Adds DT_RTLREADING for a right-to-left control.
 UINT BiDiTextFlags(const TSkinControl& Skinner, UINT Flags);
 std::wstring ReplaceFirst(const std::wstring& Text, const std::wstring& Pattern, const std::wstring& Replacement);

@@ -1,4 +1,5 @@
 #include "skin/controls/SkinTab.h"
+#include "host/Handles.h"
 #include "skin/controls/SkinTabItems.h"
 #include "skin/data/WinSkinData.h"
 #include "skin/draw/ImgUtil.h"
@@ -250,8 +251,7 @@ void TSkinTab::BlitAroundUpDown(HDC DC, const RECT& Rect) {
   GetWindowRect(wnd, &upDown);
   GetWindowRect(FHandle, &control);
   OffsetRect(&upDown, -control.left, -control.top);
-  const int saved = SaveDC(DC);
+  TSavedDC saved(DC);
   ExcludeClipRect(DC, upDown.left, upDown.top, upDown.right, upDown.bottom);
   BitBlt(DC, Rect.left, Rect.top, FStrip.Width(), FStrip.Height(), FStrip.Canvas().Handle(), 0, 0, SRCCOPY);
-  RestoreDC(DC, saved);
 }

@@ -1,18 +1,7 @@
 #include "skin/draw/PaintControlToDC.h"
+#include "host/Handles.h"
 
 namespace {
-
-// SaveDC for one scope.
-class TSavedDC {
-public:
-  explicit TSavedDC(HDC dc) : FDC(dc), FSaved(SaveDC(dc)) {}
-  ~TSavedDC() { if (FSaved) RestoreDC(FDC, FSaved); }
-  TSavedDC(const TSavedDC&) = delete;
-  TSavedDC& operator=(const TSavedDC&) = delete;
-private:
-  HDC FDC;
-  int FSaved;
-};
 
 RECT ClientRectOf(const TControl& control) {
   if (auto* windowed = dynamic_cast<const TWinControl*>(&control)) return windowed->ClientRect();

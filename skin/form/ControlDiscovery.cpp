@@ -5,6 +5,7 @@
 #include "skin/controls/SkinBox.h"
 #include "skin/controls/SkinBoxH.h"
 #include "skin/controls/SkinButton.h"
+#include "skin/controls/SkinComBox.h"
 #include "skin/controls/SkinEdit.h"
 #include "skin/controls/SkinMenuButton.h"
 #include "skin/controls/SkinObjImage.h"
@@ -119,7 +120,8 @@ void DCEdit(TControlDiscovery& d, TControl& c) {
   const int buttons = ReadIntProp(&c, "NumButtons");
   if (buttons == 0 && d.Allows(Need(xcEdit), false) && IsWindowed(c))
     d.AttachWindow<TSkinEdit>(Windowed(c)->Handle());
-  // With one button it is a combo box, whose skinner comes with the combo boxes.
+  else if (buttons == 1 && d.Allows(Need(xcCombo), false))
+    d.Attach<TSkinComBox>(c);
 }
 }  // namespace
 
@@ -159,7 +161,7 @@ const std::vector<TClassRule>& ClassRules() {
        Need(xcCheckBox), false, ObjImage<gmPropertiesGlyph>},
       {"status bar", Descends<kCustomStatusBar>, Need(xcStatusBar), false, Make<TSkinStatusBar>},
       {"wide-text combo box", [](const TControl&, const std::string& n) { return n == "TTNTCOMBOBOX"; },
-       Need(xcCombo), false, nullptr},
+       Need(xcCombo), false, Make<TSkinComBox>},
       {"rich edit", [](const TControl&, const std::string& n) { return n == "TRICHEDIT"; }, Need(xcScrollbar), false,
        nullptr},
       {"rich edit or memo of data",
@@ -179,7 +181,7 @@ const std::vector<TClassRule>& ClassRules() {
       {"tool bar", Descends<kToolBar>, Need(xcToolbar), false, nullptr},
       {"bar of bands", Descends<kCoolBar>, Need(xcToolbar), false, nullptr},
       {"scrolling container", Descends<kScrollBox>, Need(xcScrollbar), false, nullptr},
-      {"combo box", Descends<kCustomComboBox>, Need(xcCombo), false, nullptr},
+      {"combo box", Descends<kCustomComboBox>, Need(xcCombo), false, Make<TSkinComBox>},
       {"list view", Descends<kCustomListView>, Need(xcScrollbar), false, nullptr},
       {"list box", Descends<kCustomListBox>, Need(xcScrollbar), false, nullptr},
       {"tree view", Descends<kCustomTreeView>, Need(xcScrollbar), false, nullptr},
@@ -207,8 +209,11 @@ const std::vector<TClassRule>& ClassRules() {
 
 const std::vector<TSkin3rdKind>& Skin3rdKinds() {
   static const std::vector<TSkin3rdKind> kinds = {
-      {"combobox", Need(xcCombo), false, nullptr},
-      {"comboboxex", Need(xcCombo), false, nullptr},
+      {"combobox", Need(xcCombo), false, Make<TSkinComBox>},
+      {"comboboxex", Need(xcCombo), false,
+       [](TControlDiscovery& d, TControl& c) {
+         d.Attach<TSkinComBox>(c, false, [](TSkinComBox& s) { s.ExMode = true; });
+       }},
       {"edit", Need(xcEdit), false,
        [](TControlDiscovery& d, TControl& c) {
          // Only an edit with a border: its window and client areas differ.
@@ -306,9 +311,13 @@ const std::vector<TWindowRule>& WindowRules() {
        MakeFor<TSkinButton>},
       {"simple combo box", [](const std::wstring& n, LONG_PTR s) { return n == L"combobox" && (s & 3) == CBS_SIMPLE; },
        kNone, false, StaysNative},
-      {"combo box", [](const std::wstring& n, LONG_PTR) { return n == L"combobox"; }, Need(xcCombo), false, nullptr},
+      {"combo box", [](const std::wstring& n, LONG_PTR) { return n == L"combobox"; }, Need(xcCombo), false,
+       MakeFor<TSkinComBox>},
       {"extended combo box", [](const std::wstring& n, LONG_PTR) { return n == L"comboboxex32"; }, Need(xcCombo),
-       false, nullptr},
+       false,
+       [](TControlDiscovery& d, HWND wnd) {
+         if (const HWND combo = GetTopWindow(wnd)) d.AttachWindow<TSkinComBox>(combo);
+       }},
       {"size grip", [](const std::wstring& n, LONG_PTR s) { return n == L"scrollbar" && !(s & WS_TABSTOP); }, kNone,
        false, MakeFor<TSkinSizer>},
       {"tree view", [](const std::wstring& n, LONG_PTR) { return n == L"systreeview32"; }, kNone, false, StaysNative},
@@ -330,7 +339,7 @@ const std::vector<TWindowRule>& WindowRules() {
       {"check box of the class library", [](const std::wstring& n, LONG_PTR) { return n == L"tcheckbox"; },
        Need(xcCheckBox), false, nullptr},
       {"combo box of the class library", [](const std::wstring& n, LONG_PTR) { return n == L"tcombobox"; },
-       Need(xcCombo), false, nullptr},
+       Need(xcCombo), false, MakeFor<TSkinComBox>},
       {"button of the class library", [](const std::wstring& n, LONG_PTR) { return n == L"tbutton"; }, Need(xcButton),
        false, MakeFor<TSkinButton>},
       {"progress bar of the class library", [](const std::wstring& n, LONG_PTR) { return n == L"tprogressbar"; },
