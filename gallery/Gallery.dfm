@@ -963,6 +963,62 @@ object GalleryForm: TGalleryForm
         TabOrder = 3
       end
     end
+    object ListsPage: TTabSheet
+      Caption = 'Lists'
+      object SectionsHeader: THeaderControl
+        Left = 0
+        Top = 0
+        Width = 620
+        Height = 24
+        Sections = <
+          item
+            Text = 'Left'
+            Width = 120
+          end
+          item
+            Alignment = taCenter
+            Text = 'Centred'
+            Width = 120
+          end
+          item
+            Alignment = taRightJustify
+            Text = 'Right'
+            Width = 120
+          end
+          item
+            SortArrow = hsUp
+            Text = 'Sorted up'
+            Width = 110
+          end
+          item
+            SortArrow = hsDown
+            Text = 'Sorted down'
+            Width = 110
+          end>
+      end
+      object FilesList: TListView
+        Left = 16
+        Top = 40
+        Width = 420
+        Height = 200
+        Columns = <
+          item
+            Text = 'Name'
+            Width = 160
+          end
+          item
+            Alignment = taRightJustify
+            Text = 'Size'
+            Width = 80
+          end
+          item
+            SortArrow = hsUp
+            Text = 'Kind'
+            Width = 150
+          end>
+        TabOrder = 0
+      end
+    end
   end
   object SkinData1: TSkinData
     Active = True

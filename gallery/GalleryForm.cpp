@@ -1,4 +1,5 @@
 #include "gallery/GalleryForm.h"
+#include "host/ListViews.h"
 #include "skin/data/WinSkinData.h"
 #include <commctrl.h>
 #include <cwchar>
@@ -23,6 +24,12 @@ void FillForeignDialog(HWND wnd) {
     for (const wchar_t* row : {L"Red", L"Green", L"Blue"}) SendDlgItemMessageW(wnd, id, CB_ADDSTRING, 0, LPARAM(row));
     SendDlgItemMessageW(wnd, id, CB_SETCURSEL, 0, 0);
   }
+}
+
+// Enough rows to scroll: a list the way a file window shows one.
+void FillFilesList(TListView& list) {
+  for (int i = 1; i <= 40; ++i)
+    list.AddRow({L"File " + std::to_wstring(i) + L".wav", std::to_wstring(i * 3) + L" KB", L"Wave sound"});
 }
 
 INT_PTR CALLBACK ForeignDialogProc(HWND wnd, UINT msg, WPARAM wparam, LPARAM) {
@@ -93,6 +100,7 @@ void TGalleryForm::Loaded() {
   Pages = Field<TPageControl>(L"Pages");
   SkinData1 = Field<TSkinData>(L"SkinData1");
   Field<TStatusBar>(L"OwnerDrawStatusBar")->OnDrawPanel = DrawOwnPanel;
+  FillFilesList(*Field<TListView>(L"FilesList"));
 }
 
 void TGalleryForm::Apply(const TGalleryOptions& options) {

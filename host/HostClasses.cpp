@@ -3,6 +3,7 @@
 #include "host/ComCtrls.h"
 #include "host/ComboBoxes.h"
 #include "host/ExtCtrls.h"
+#include "host/ListViews.h"
 #include "host/StdCtrls.h"
 #include "host/Tabs.h"
 
@@ -12,6 +13,7 @@ void RegisterHostClasses() {
                               &TTabSheet::StaticClass(), &TTabControl::StaticClass(), &TTabSet::StaticClass(),
                               &TStatusBar::StaticClass(), &TTimer::StaticClass(), &TPanel::StaticClass(),
                               &TProgressBar::StaticClass(), &TTrackBar::StaticClass(), &TUpDown::StaticClass(),
-                              &TComboBox::StaticClass()})
+                              &TComboBox::StaticClass(), &THeaderControl::StaticClass(),
+                              &TListView::StaticClass()})
     RegisterComponentClass(*c);
 }

@@ -199,6 +199,8 @@ void HandleEraseBkgnd(TSkinControl& Skinner, TMessage& Message);
 // One line of caption (status-bar panels, tab sets).
 void DrawCaption(TSkinControl& Skinner, TCanvas& Canvas, const RECT& Rect, UINT Alignment, bool Enabled,
                  const std::wstring& Text);
-// An image-list icon followed by text (tab captions).
+// An image-list icon followed by text (tab captions, header columns); Alignment
+// 0 left, 1 centre, 2 right.
 void DrawImageText(TSkinControl& Skinner, TCanvas& Canvas, const RECT& Rect, int Alignment, const std::wstring& Text,
-                   int ImageIndex, HIMAGELIST ImageList, bool Enabled);
+                   int ImageIndex, HIMAGELIST ImageList, bool Enabled,
+                   UINT TextFlags = DT_END_ELLIPSIS | DT_EXPANDTABS | DT_WORDBREAK);

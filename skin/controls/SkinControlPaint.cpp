@@ -111,7 +111,7 @@ void DrawCaption(TSkinControl& Skinner, TCanvas& Canvas, const RECT& Rect, UINT 
 }
 
 void DrawImageText(TSkinControl& Skinner, TCanvas& Canvas, const RECT& Rect, int Alignment, const std::wstring& Text,
-                   int ImageIndex, HIMAGELIST ImageList, bool Enabled) {
+                   int ImageIndex, HIMAGELIST ImageList, bool Enabled, UINT TextFlags) {
   int iw = 0, ih = 0;
   if (ImageList) ImageList_GetIconSize(ImageList, &iw, &ih);
   const bool image = ImageIndex != -1 && ImageList && iw < Width(Rect);
@@ -123,7 +123,7 @@ void DrawImageText(TSkinControl& Skinner, TCanvas& Canvas, const RECT& Rect, int
   if (Text.empty())
     t.right = t.left;
   else
-    t = Measure(dc, Text, t, DT_END_ELLIPSIS | DT_NOCLIP | DT_EXPANDTABS | DT_WORDBREAK);
+    t = Measure(dc, Text, t, TextFlags | DT_NOCLIP);
   int x = Alignment == 0   ? 3
           : Alignment == 1 ? (Width(Rect) - iw - Width(t)) / 2
                            : Width(Rect) - iw - Width(t) - 2;
@@ -135,6 +135,6 @@ void DrawImageText(TSkinControl& Skinner, TCanvas& Canvas, const RECT& Rect, int
   t.left = std::max(t.left, Rect.left);
   t.right = std::min(t.right, Rect.right);
   const COLORREF old = SetTextColor(dc, TextColour(Canvas, Enabled));
-  DrawTextW(dc, Text.c_str(), int(Text.size()), &t, BiDiTextFlags(Skinner, DT_END_ELLIPSIS | DT_EXPANDTABS | DT_WORDBREAK));
+  DrawTextW(dc, Text.c_str(), int(Text.size()), &t, BiDiTextFlags(Skinner, TextFlags));
   SetTextColor(dc, old);
 }

@@ -7,6 +7,7 @@
 #include "skin/controls/SkinButton.h"
 #include "skin/controls/SkinComBox.h"
 #include "skin/controls/SkinEdit.h"
+#include "skin/controls/SkinHeader.h"
 #include "skin/controls/SkinMenuButton.h"
 #include "skin/controls/SkinObjImage.h"
 #include "skin/controls/SkinProgress.h"
@@ -116,6 +117,12 @@ void TabControl(TControlDiscovery& d, TControl& c) {
   else
     d.Attach<TSkinTab>(c);
 }
+// The column captions of a list view are a header window of its own.
+void ListViewHeader(TControlDiscovery& d, TControl& c) {
+  TWinControl* w = Windowed(c);
+  if (!w) return;
+  if (const HWND header = HWND(SendMessageW(w->Handle(), LVM_GETHEADER, 0, 0))) d.AttachWindow<TSkinHeader>(header);
+}
 void DCEdit(TControlDiscovery& d, TControl& c) {
   const int buttons = ReadIntProp(&c, "NumButtons");
   if (buttons == 0 && d.Allows(Need(xcEdit), false) && IsWindowed(c))
@@ -177,12 +184,12 @@ const std::vector<TClassRule>& ClassRules() {
       {"radio button", Descends<kRadioButton>, Need(xcRadioButton), false, nullptr},
       {"track bar", Descends<kTrackBar>, Need(xcTrackBar), false, Make<TSkinTrackBar>},
       {"progress bar", Descends<kProgressBar>, Need(xcProgress), false, Make<TSkinProgress>},
-      {"header", Descends<kHeaderControl>, Need(xcPanel), false, nullptr},
+      {"header", Descends<kHeaderControl>, Need(xcPanel), false, Make<TSkinHeader>},
       {"tool bar", Descends<kToolBar>, Need(xcToolbar), false, nullptr},
       {"bar of bands", Descends<kCoolBar>, Need(xcToolbar), false, nullptr},
       {"scrolling container", Descends<kScrollBox>, Need(xcScrollbar), false, nullptr},
       {"combo box", Descends<kCustomComboBox>, Need(xcCombo), false, Make<TSkinComBox>},
-      {"list view", Descends<kCustomListView>, Need(xcScrollbar), false, nullptr},
+      {"list view", Descends<kCustomListView>, Need(xcScrollbar), false, ListViewHeader},
       {"list box", Descends<kCustomListBox>, Need(xcScrollbar), false, nullptr},
       {"tree view", Descends<kCustomTreeView>, Need(xcScrollbar), false, nullptr},
       {"bit button", Descends<kBitBtn>, Need(xcBitBtn), false, Make<TSkinBitButton>},

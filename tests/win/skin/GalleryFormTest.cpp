@@ -3,6 +3,7 @@
 // names of the system's controls, and its command line.
 #include "host/Buttons.h"
 #include "host/ExtCtrls.h"
+#include "host/ListViews.h"
 #include "host/Tabs.h"
 #include "tests/win/skin/GalleryFixture.h"
 
@@ -14,7 +15,7 @@ TEST_F(GalleryTest, EveryControlOnEveryPageHasTheSkinnerOfItsKind) {
       {"TEdit", "TSkinEdit"},             {"TPageControl", "TSkinTab"},      {"TTabSheet", "TSkinTabSheet"},
       {"TStatusBar", "TSkinStatusBar"},   {"TProgressBar", "TSkinProgress"}, {"TTrackBar", "TSkinTrackBar"},
       {"TUpDown", "TSkinUpDown"},         {"TTabControl", "TSkinTab"},       {"TTabSet", "TSkinTab31"},
-      {"TPanel", "TSkinBox"},           {"TComboBox", "TSkinComBox"}};
+      {"TPanel", "TSkinBox"},           {"TComboBox", "TSkinComBox"},      {"THeaderControl", "TSkinHeader"}};
   int checked = 0;
   for (TComponent* c : Gallery->Components()) {
     auto* control = dynamic_cast<TControl*>(c);
@@ -31,6 +32,14 @@ TEST_F(GalleryTest, EveryControlOnEveryPageHasTheSkinnerOfItsKind) {
     ++checked;
   }
   EXPECT_GE(checked, 50);
+}
+
+TEST_F(GalleryTest, TheListViewsColumnCaptionsAreSkinned) {
+  ShowSkinned();
+  auto* list = Find<TListView>(L"FilesList");
+  ASSERT_NE(list, nullptr);
+  EXPECT_EQ(SendMessageW(list->Handle(), LVM_GETITEMCOUNT, 0, 0), 40);
+  EXPECT_TRUE(Skinned(list->HeaderHandle()));
 }
 
 TEST_F(GalleryTest, TheForeignDialogIsSkinnedThroughTheClassNamesOfItsControls) {
