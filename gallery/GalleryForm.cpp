@@ -10,7 +10,8 @@ DEFINE_CLASS_INFO(TGalleryForm, TForm, {})
 
 namespace {
 // Control IDs of the foreign dialog (res/Gallery.rc.in).
-constexpr int kDialogTabs = 101, kDialogStatus = 103, kDialogComboList = 107, kDialogComboEdit = 108;
+constexpr int kDialogTabs = 101, kDialogStatus = 103, kDialogComboList = 107, kDialogComboEdit = 108,
+              kDialogLateGrip = 110;
 
 void FillForeignDialog(HWND wnd) {
   const wchar_t* tabs[] = {L"General", L"Details", L"More"};
@@ -114,7 +115,14 @@ void TGalleryForm::Apply(const TGalleryOptions& options) {
 HWND TGalleryForm::OpenForeignDialog() {
   if (FDialog && IsWindow(FDialog)) return FDialog;
   FDialog = CreateDialogParamW(GetModuleHandleW(nullptr), L"FOREIGNDIALOG", Handle(), ForeignDialogProc, 0);
-  if (FDialog) ShowWindow(FDialog, SW_SHOW);
+  if (!FDialog) return nullptr;
+  ShowWindow(FDialog, SW_SHOW);
+  // A control made after the dialog is up, as programs add them.
+  RECT grip{208, 84, 218, 94};
+  MapDialogRect(FDialog, &grip);
+  CreateWindowExW(0, L"ScrollBar", L"", WS_CHILD | WS_VISIBLE | SBS_SIZEGRIP, grip.left, grip.top,
+                  grip.right - grip.left, grip.bottom - grip.top, FDialog, HMENU(INT_PTR(kDialogLateGrip)),
+                  GetModuleHandleW(nullptr), nullptr);
   return FDialog;
 }
 

@@ -51,8 +51,9 @@ TEST_F(GalleryTest, TheForeignDialogIsSkinnedThroughTheClassNamesOfItsControls) 
     return s && s->State == skActive;
   }));
   // OK, Cancel, the disabled button, both edits, the tab control, the
-  // up-down, the status bar and both combo boxes.
-  for (int id : {IDOK, IDCANCEL, 106, 104, 105, 101, 102, 103, 107, 108})
+  // up-down, the status bar, both combo boxes, the size grip and the one
+  // made after the dialog was shown.
+  for (int id : {IDOK, IDCANCEL, 106, 104, 105, 101, 102, 103, 107, 108, 109, 110})
     EXPECT_TRUE(Skinned(GetDlgItem(dialog, id))) << "control " << id;
   EXPECT_FALSE(Skinned(GetDlgItem(dialog, -1)));  // the static text keeps its own look
 }
