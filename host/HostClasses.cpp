@@ -1,7 +1,9 @@
 #include "host/HostClasses.h"
 #include "host/Buttons.h"
+#include "host/CheckButtons.h"
 #include "host/ComCtrls.h"
 #include "host/ExtCtrls.h"
+#include "host/GroupBoxes.h"
 #include "host/StdCtrls.h"
 #include "host/Tabs.h"
 
@@ -10,6 +12,8 @@ void RegisterHostClasses() {
                               &TEdit::StaticClass(), &TLabel::StaticClass(), &TPageControl::StaticClass(),
                               &TTabSheet::StaticClass(), &TTabControl::StaticClass(), &TTabSet::StaticClass(),
                               &TStatusBar::StaticClass(), &TTimer::StaticClass(), &TPanel::StaticClass(),
-                              &TProgressBar::StaticClass(), &TTrackBar::StaticClass(), &TUpDown::StaticClass()})
+                              &TProgressBar::StaticClass(), &TTrackBar::StaticClass(), &TUpDown::StaticClass(),
+                              &TCheckBox::StaticClass(), &TRadioButton::StaticClass(), &TGroupBox::StaticClass(),
+                              &TRadioGroup::StaticClass(), &TCheckGroup::StaticClass()})
     RegisterComponentClass(*c);
 }

@@ -276,6 +276,10 @@ bool TSkinControl::PaintAll(TMessage& Message) {
   return false;
 }
 
+bool ShowsParentBehind(const TControl& Control, const TSkinData* SkinData) {
+  return Control.GetTag() == kTransparentTag || (SkinData && SkinData->Has(xoTransparent));
+}
+
 void TSkinControl::SetMouseBit(TMouseStateBit bit, bool on) {
   if (on)
     FMouseState |= bit;

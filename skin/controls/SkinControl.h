@@ -6,6 +6,7 @@
 #pragma once
 #include "host/Bitmap.h"
 #include "host/Controls.h"
+#include "host/Handles.h"
 #include "host/WindowProcLink.h"
 #include "skin/manager/WindowSubclass.h"
 #include <memory>
@@ -163,6 +164,27 @@ private:
   std::shared_ptr<bool> FAlive = std::make_shared<bool>(true);
 };
 
+// A DC's font, text and background colours and background mode, given back
+// when the scope ends: a caption painter sets them freely.
+class TSavedDCText {
+public:
+  TSavedDCText(HDC dc, HFONT font)
+      : FDC(dc), FFont(dc, font), FText(GetTextColor(dc)), FBack(GetBkColor(dc)), FMode(GetBkMode(dc)) {}
+  ~TSavedDCText() {
+    SetTextColor(FDC, FText);
+    SetBkColor(FDC, FBack);
+    SetBkMode(FDC, FMode);
+  }
+  TSavedDCText(const TSavedDCText&) = delete;
+  TSavedDCText& operator=(const TSavedDCText&) = delete;
+
+private:
+  HDC FDC;
+  TSelectObject FFont;
+  COLORREF FText, FBack;
+  int FMode;
+};
+
 // Properties by name: every skinner reads its control only through these,
 // so any class that publishes a property of the name is painted alike.
 int ReadIntProp(TPersistent* Object, const char* Name);          // -1 when absent
@@ -172,6 +194,12 @@ TPersistent* ReadObjectProp(TPersistent* Object, const char* Name, const TClassI
 // Does nothing when absent; an integer property given non-numeric text throws.
 void WriteProp(TPersistent* Object, const char* Name, const std::wstring& Value);
 bool IsTrue(const std::wstring& EnumValue);
+
+// A control with this Tag shows its parent behind it (buttons, check boxes,
+// radio buttons), as every such control does when the skin's Options have
+// xoTransparent.
+constexpr int kTransparentTag = 5555;
+bool ShowsParentBehind(const TControl& Control, const TSkinData* SkinData);
 
 std::wstring ReadWindowText(HWND Handle);
 bool IsTopLevel(HWND Handle);
