@@ -9,7 +9,8 @@ DEFINE_CLASS_INFO(TGalleryForm, TForm, {})
 
 namespace {
 // Control IDs of the foreign dialog (res/Gallery.rc.in).
-constexpr int kDialogTabs = 101, kDialogStatus = 103;
+constexpr int kDialogTabs = 101, kDialogStatus = 103, kDialogFirstRadio = 108, kDialogLastRadio = 109,
+              kDialogCheck = 110, kDialogThreeStates = 111;
 
 void FillForeignDialog(HWND wnd) {
   const wchar_t* tabs[] = {L"General", L"Details", L"More"};
@@ -19,6 +20,9 @@ void FillForeignDialog(HWND wnd) {
     SendDlgItemMessageW(wnd, kDialogTabs, TCM_INSERTITEMW, WPARAM(i), LPARAM(&item));
   }
   SendDlgItemMessageW(wnd, kDialogStatus, SB_SETTEXTW, 0, LPARAM(L"A status bar of the system"));
+  CheckRadioButton(wnd, kDialogFirstRadio, kDialogLastRadio, kDialogFirstRadio);
+  CheckDlgButton(wnd, kDialogCheck, BST_CHECKED);
+  CheckDlgButton(wnd, kDialogThreeStates, BST_INDETERMINATE);
 }
 
 INT_PTR CALLBACK ForeignDialogProc(HWND wnd, UINT msg, WPARAM wparam, LPARAM) {

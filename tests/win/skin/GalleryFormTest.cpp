@@ -3,6 +3,7 @@
 // names of the system's controls, and its command line.
 #include "host/Buttons.h"
 #include "host/ExtCtrls.h"
+#include "host/GroupBoxes.h"
 #include "host/Tabs.h"
 #include "tests/win/skin/GalleryFixture.h"
 
@@ -14,7 +15,8 @@ TEST_F(GalleryTest, EveryControlOnEveryPageHasTheSkinnerOfItsKind) {
       {"TEdit", "TSkinEdit"},             {"TPageControl", "TSkinTab"},      {"TTabSheet", "TSkinTabSheet"},
       {"TStatusBar", "TSkinStatusBar"},   {"TProgressBar", "TSkinProgress"}, {"TTrackBar", "TSkinTrackBar"},
       {"TUpDown", "TSkinUpDown"},         {"TTabControl", "TSkinTab"},       {"TTabSet", "TSkinTab31"},
-      {"TPanel", "TSkinBox"}};
+      {"TPanel", "TSkinBox"},             {"TCheckBox", "TSkinCheckBox"},   {"TRadioButton", "TSkinRadioButton"},
+      {"TGroupBox", "TSkinGroupBox"},     {"TRadioGroup", "TSkinGroupBox"}, {"TCheckGroup", "TSkinGroupBox"}};
   int checked = 0;
   for (TComponent* c : Gallery->Components()) {
     auto* control = dynamic_cast<TControl*>(c);
@@ -30,7 +32,19 @@ TEST_F(GalleryTest, EveryControlOnEveryPageHasTheSkinnerOfItsKind) {
     EXPECT_EQ(skinner->ClassName(), want) << WideToUtf8(control->GetName());
     ++checked;
   }
-  EXPECT_GE(checked, 50);
+  EXPECT_GE(checked, 70);
+  // The buttons the groups make for themselves.
+  for (const wchar_t* name : {L"ChoiceGroup", L"OptionGroup"}) {
+    auto* group = Find<TCustomButtonGroup>(name);
+    ASSERT_NE(group, nullptr);
+    ASSERT_FALSE(group->Buttons().empty());
+    const std::string want = dynamic_cast<TRadioGroup*>(group) ? "TSkinRadioButton" : "TSkinCheckBox";
+    for (TButtonControl* button : group->Buttons()) {
+      TSkinControl* skinner = Skinner->FindControlSkinner(*button);
+      ASSERT_NE(skinner, nullptr);
+      EXPECT_EQ(skinner->ClassName(), want);
+    }
+  }
 }
 
 TEST_F(GalleryTest, TheForeignDialogIsSkinnedThroughTheClassNamesOfItsControls) {
@@ -42,10 +56,11 @@ TEST_F(GalleryTest, TheForeignDialogIsSkinnedThroughTheClassNamesOfItsControls) 
     return s && s->State == skActive;
   }));
   // OK, Cancel, the disabled button, both edits, the tab control, the
-  // up-down and the status bar.
-  for (int id : {IDOK, IDCANCEL, 106, 104, 105, 101, 102, 103})
+  // up-down, the status bar, the radio buttons and the check boxes.
+  for (int id : {IDOK, IDCANCEL, 106, 104, 105, 101, 102, 103, 108, 109, 110, 111, 112})
     EXPECT_TRUE(Skinned(GetDlgItem(dialog, id))) << "control " << id;
   EXPECT_FALSE(Skinned(GetDlgItem(dialog, -1)));  // the static text keeps its own look
+  EXPECT_FALSE(Skinned(GetDlgItem(dialog, 107)));  // and so does the group box
 }
 
 TEST_F(GalleryTest, NativeLeavesTheWindowUnskinned) {
