@@ -11,6 +11,8 @@
 #include "skin/manager/WindowSubclass.h"
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 #include <windows.h>
 #include <commctrl.h>
 
@@ -99,6 +101,11 @@ public:
   // once the outermost returns; it is detached and unregistered at once.
   void Release();
 
+  // Sets a published property of the attached control for as long as it is
+  // skinned; RestoreProperties writes back what it was. A property the
+  // control does not publish is left alone.
+  void SetPropertyWhileSkinned(const char* Name, const std::wstring& Value);
+
   TSkinData* SkinData() const { return FSkinData; }
   TSkinnerHost* Form() const { return FForm; }
   HWND WindowHandle() const { return FHandle; }
@@ -129,6 +136,10 @@ protected:
   // The base's Detach, then the native control repaints over what the
   // skinner painted (unless its window is gone).
   void DetachAndRepaint();
+  // Gives back the properties SetPropertyWhileSkinned changed, newest
+  // first; a control whose window is gone is being destroyed and is not
+  // touched again.
+  void RestoreProperties();
   // False once the skinner is freed: a skinner that sends a message another
   // window may answer by freeing it looks here before it goes on.
   std::shared_ptr<const bool> AliveFlag() const { return FAlive; }
@@ -160,6 +171,7 @@ private:
   TWindowSubclass FWindowLink;    // AttachWindow
   int FCallDepth = 0;
   bool FReleasePending = false;
+  std::vector<std::pair<std::string, std::wstring>> FSavedProperties;  // name, value before
   // Cleared by the destructor: a call on the stack learns it must not go on.
   std::shared_ptr<bool> FAlive = std::make_shared<bool>(true);
 };

@@ -250,15 +250,11 @@ const std::vector<TSkin3rdKind>& Skin3rdKinds() {
       {"radiobutton", Need(xcRadioButton), false, Make<TSkinRadioButton>},
       {"panel", Need(xcPanel), false,
        [](TControlDiscovery& d, TControl& c) {
-         WriteProp(&c, "Transparent", L"True");
-         d.Attach<TSkinBox>(c, true);
+         d.Attach<TSkinBox>(c, true)->SetPropertyWhileSkinned("Transparent", L"True");
        }},
       {"trackbar", Need(xcButton), false,
        [](TControlDiscovery& d, TControl& c) {
-         // Transparent while skinned: the skinner puts back what was there.
-         const std::wstring before = ReadEnumProp(&c, "Transparent");
-         WriteProp(&c, "Transparent", L"True");
-         d.Attach<TSkinTrackBar>(c)->RestoreTransparentOnDetach(before);
+         d.Attach<TSkinTrackBar>(c)->SetPropertyWhileSkinned("Transparent", L"True");
        }},
       {"button", Need(xcButton), false, Make<TSkinButton>},
       {"datetimepicker", Need(xcCombo), false, nullptr},

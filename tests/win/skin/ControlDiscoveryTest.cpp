@@ -50,6 +50,20 @@ TEST_CONTROL(TTestFooGroup, "TFooGroup", TWinControl)
 TEST_CONTROL(TTestFooRadioGroup, "TFooRadioGroup", TWinControl)
 TEST_CONTROL(TTestFooCheckGroup, "TFooCheckGroup", TWinControl)
 
+// A panel of another component set that publishes "Transparent".
+class TTestFooPanel : public TCustomPanel {
+public:
+  DECLARE_CLASS_INFO
+  using TCustomPanel::TCustomPanel;
+  bool GetTransparent() const { return FTransparent; }
+  void SetTransparent(bool v) { FTransparent = v; }
+
+private:
+  bool FTransparent = false;
+};
+DEFINE_COMPONENT_INFO(TTestFooPanel, TCustomPanel,
+  {BoolProp("Transparent", &TTestFooPanel::GetTransparent, &TTestFooPanel::SetTransparent)})
+
 class ControlDiscoveryTest : public SecondFormTest {
 public:
   // A control of the second form, placed on it (or on parent).
@@ -487,4 +501,17 @@ TEST_F(ControlDiscoveryTest, ANativeButtonsStyleChoosesCheckRadioOrNothing) {
     EXPECT_EQ(s ? s->ClassName() : std::string(), rows[i].second) << "style " << rows[i].first;
   }
   DestroyWindow(wnd);
+}
+
+TEST_F(ControlDiscoveryTest, APanelRowMakesThePanelTransparentWhileSkinnedOnly) {
+  Data->GetSkin3rd()->Add(L"TTestFooPanel=panel");
+  auto* panel = Add<TTestFooPanel>();
+  panel->SetColor(TColor(RGB(1, 2, 3)));
+  Discover(*panel);
+  EXPECT_EQ(SkinnerOf(*panel), "TSkinBox");
+  EXPECT_TRUE(panel->GetTransparent());
+  EXPECT_EQ(panel->GetColor(), Data->SkinColours[3]);
+  Skinner->FreeControlSkinners();
+  EXPECT_FALSE(panel->GetTransparent());
+  EXPECT_EQ(panel->GetColor(), TColor(RGB(1, 2, 3)));
 }
