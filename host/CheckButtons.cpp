@@ -114,6 +114,13 @@ void TRadioButton::CreateParams(TCreateParams& p) {
   TButtonControl::CreateParams(p);
 }
 
+void TRadioButton::HandleCreated() {
+  TButtonControl::HandleCreated();
+  // The system's radio button takes its tab stop from the check it was
+  // just sent; the group's own rule decides instead.
+  SetStyleBit(FHandle, GWL_STYLE, WS_TABSTOP, FTabStop);
+}
+
 void TRadioButton::SetChecked(bool v) {
   if (v == FChecked) return;
   FChecked = v;

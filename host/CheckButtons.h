@@ -89,6 +89,7 @@ public:
 
 protected:
   void CreateParams(TCreateParams& p) override;
+  void HandleCreated() override;
   DWORD ButtonType() const override { return BS_RADIOBUTTON; }
   WPARAM CheckState() const override { return FChecked ? BST_CHECKED : BST_UNCHECKED; }
   void WndProc(TMessage& m) override;
