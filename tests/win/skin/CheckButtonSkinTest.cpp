@@ -257,6 +257,55 @@ TEST_F(CheckSkinTest, ABareCheckBoxGetsTheMarkOverItsNativePicture) {
   DestroyWindow(wnd);
 }
 
+TEST_F(CheckSkinTest, TheTransparentTagShowsTheParentBehindTheBox) {
+  constexpr TColor kParent = TColor(RGB(90, 20, 20));
+  Form->SetColor(kParent);
+  AddButton(L"", 200, 10);
+  TCheckBox* plain = AddCheck(L"", 10);
+  TCheckBox* transparent = AddCheck(L"", 40);
+  transparent->SetTag(kTransparentTag);
+  Attach<TSkinCheckBox>(plain);
+  Attach<TSkinCheckBox>(transparent);
+  for (TCheckBox* check : {plain, transparent}) {
+    const auto painted = Painted(check);
+    EXPECT_TRUE(MarkIs(*painted, {0, kMarkTop}, 1));
+    EXPECT_EQ(painted->Pixel(kBoxW / 2, 1), check == transparent ? kParent : kFace);
+  }
+}
+
+// A check box of a data set: it publishes the field it shows.
+class TTestDBCheckBox : public TCheckBox {
+public:
+  DECLARE_CLASS_INFO
+  using TCheckBox::TCheckBox;
+  std::wstring GetDataField() const { return FDataField; }
+  void SetDataField(const std::wstring& v) { FDataField = v; }
+
+private:
+  std::wstring FDataField;
+};
+DEFINE_COMPONENT_INFO(TTestDBCheckBox, TCheckBox,
+  {StrProp("DataField", &TTestDBCheckBox::GetDataField, &TTestDBCheckBox::SetDataField)})
+
+TEST_F(CheckSkinTest, ADataAwareBoxShowsWhatTheDataLastSet) {
+  AddButton(L"", 200, 10);
+  TCheckBox* plain = AddCheck(L"", 10);
+  auto* data = Place(new TTestDBCheckBox(Form), L"", 10, 40, kBoxW, kBoxH);
+  Attach<TSkinCheckBox>(plain);
+  auto* dataSkinner = Attach<TSkinCheckBox>(data);
+  EXPECT_EQ(dataSkinner->CheckState(), 0);
+  // The window is checked behind the controls' backs: a plain box shows
+  // its published State, a data-aware one what the window was sent.
+  for (TCheckBox* check : {plain, static_cast<TCheckBox*>(data)})
+    SendMessageW(check->Handle(), BM_SETCHECK, BST_CHECKED, 0);
+  EXPECT_EQ(dataSkinner->CheckState(), 2);
+  EXPECT_TRUE(MarkIs(*Painted(plain), {0, kMarkTop}, 1));
+  EXPECT_TRUE(MarkIs(*Painted(data), {0, kMarkTop}, 2));
+  SendMessageW(data->Handle(), BM_SETCHECK, BST_INDETERMINATE, 0);
+  EXPECT_EQ(dataSkinner->CheckState(), 3);
+  EXPECT_TRUE(MarkIs(*Painted(data), {0, kMarkTop}, 4));
+}
+
 // ---- Clicks and keys ----
 
 // The state of a button: BST_ bits of BM_GETCHECK.
