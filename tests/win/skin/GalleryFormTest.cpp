@@ -63,6 +63,21 @@ TEST_F(GalleryTest, TheForeignDialogIsSkinnedThroughTheClassNamesOfItsControls) 
   EXPECT_FALSE(Skinned(GetDlgItem(dialog, 107)));  // and so does the group box
 }
 
+TEST_F(GalleryTest, TheForeignDialogsKeysMoveTheCheckAmongItsRadioButtons) {
+  ShowSkinned();
+  const HWND dialog = Gallery->OpenForeignDialog();
+  ASSERT_NE(dialog, nullptr);
+  const HWND first = GetDlgItem(dialog, 108), second = GetDlgItem(dialog, 109);
+  ASSERT_EQ(SendMessageW(first, BM_GETCHECK, 0, 0), BST_CHECKED);
+  SetFocus(first);
+  // Through the program's message loop, as a key from the keyboard comes.
+  PostMessageW(first, WM_KEYDOWN, VK_DOWN, 1);
+  PostMessageW(first, WM_KEYUP, VK_DOWN, 0xC0000001);
+  ASSERT_TRUE(PumpUntil([second] { return SendMessageW(second, BM_GETCHECK, 0, 0) == BST_CHECKED; }));
+  EXPECT_EQ(SendMessageW(first, BM_GETCHECK, 0, 0), BST_UNCHECKED);
+  EXPECT_EQ(GetFocus(), second);
+}
+
 TEST_F(GalleryTest, NativeLeavesTheWindowUnskinned) {
   Gallery->Apply(TGalleryOptions{L"", 3, true, false});
   Gallery->Show();
