@@ -1019,6 +1019,171 @@ object GalleryForm: TGalleryForm
         TabOrder = 0
       end
     end
+    object ChecksPage: TTabSheet
+      Caption = 'Checks'
+      object CheckedBox: TCheckBox
+        Left = 16
+        Top = 16
+        Width = 180
+        Height = 20
+        Caption = 'Checked'
+        Checked = True
+        TabOrder = 0
+      end
+      object UncheckedBox: TCheckBox
+        Left = 16
+        Top = 40
+        Width = 180
+        Height = 20
+        Caption = 'Unchecked'
+        TabOrder = 1
+      end
+      object GrayedBox: TCheckBox
+        Left = 16
+        Top = 64
+        Width = 180
+        Height = 20
+        AllowGrayed = True
+        Caption = 'Grayed (click: three states)'
+        State = cbGrayed
+        TabOrder = 2
+      end
+      object DisabledCheckedBox: TCheckBox
+        Left = 16
+        Top = 88
+        Width = 180
+        Height = 20
+        Caption = 'Disabled, checked'
+        Checked = True
+        Enabled = False
+        TabOrder = 3
+      end
+      object DisabledBox: TCheckBox
+        Left = 16
+        Top = 112
+        Width = 180
+        Height = 20
+        Caption = 'Disabled'
+        Enabled = False
+        TabOrder = 4
+      end
+      object RightBox: TCheckBox
+        Left = 16
+        Top = 136
+        Width = 180
+        Height = 20
+        Alignment = taLeftJustify
+        Caption = 'Box at the right'
+        Checked = True
+        TabOrder = 5
+      end
+      object RightToLeftBox: TCheckBox
+        Left = 16
+        Top = 160
+        Width = 180
+        Height = 20
+        BiDiMode = bdRightToLeft
+        Caption = 'Right to left'
+        TabOrder = 6
+      end
+      object RadioBox: TGroupBox
+        Left = 216
+        Top = 16
+        Width = 180
+        Height = 124
+        Caption = 'Group box'
+        TabOrder = 7
+        object FirstRadio: TRadioButton
+          Left = 12
+          Top = 20
+          Width = 160
+          Height = 20
+          Caption = 'First (arrows move)'
+          Checked = True
+          TabOrder = 0
+        end
+        object SecondRadio: TRadioButton
+          Left = 12
+          Top = 44
+          Width = 160
+          Height = 20
+          Caption = 'Second'
+          TabOrder = 1
+        end
+        object DisabledRadio: TRadioButton
+          Left = 12
+          Top = 68
+          Width = 160
+          Height = 20
+          Caption = 'Disabled'
+          Enabled = False
+          TabOrder = 2
+        end
+        object RightRadio: TRadioButton
+          Left = 12
+          Top = 92
+          Width = 160
+          Height = 20
+          Alignment = taLeftJustify
+          Caption = 'Circle at the right'
+          TabOrder = 3
+        end
+      end
+      object ChoiceGroup: TRadioGroup
+        Left = 416
+        Top = 16
+        Width = 180
+        Height = 124
+        Caption = 'Radio group'
+        Items.Strings = (
+          'One'
+          'Two'
+          'Three'
+          'Four')
+        ItemIndex = 1
+        TabOrder = 8
+      end
+      object OptionGroup: TCheckGroup
+        Left = 216
+        Top = 156
+        Width = 380
+        Height = 84
+        Caption = 'Check group'
+        Columns = 2
+        Items.Strings = (
+          'Alpha'
+          'Beta'
+          'Gamma'
+          'Delta')
+        TabOrder = 9
+      end
+      object CheckPanel: TPanel
+        Left = 16
+        Top = 196
+        Width = 180
+        Height = 64
+        Caption = ''
+        TabOrder = 10
+        object CheckOnPanel: TCheckBox
+          Left = 12
+          Top = 8
+          Width = 150
+          Height = 20
+          Caption = 'On a panel'
+          Checked = True
+          TabOrder = 0
+        end
+        object RadioOnPanel: TRadioButton
+          Left = 12
+          Top = 34
+          Width = 150
+          Height = 20
+          Caption = 'Alone on a panel'
+          Checked = True
+          TabOrder = 1
+        end
+      end
+    end
   end
   object SkinData1: TSkinData
     Active = True

@@ -10,8 +10,9 @@ DEFINE_CLASS_INFO(TGalleryForm, TForm, {})
 
 namespace {
 // Control IDs of the foreign dialog (res/Gallery.rc.in).
-constexpr int kDialogTabs = 101, kDialogStatus = 103, kDialogComboList = 107, kDialogComboEdit = 108,
-              kDialogLateGrip = 110;
+constexpr int kDialogTabs = 101, kDialogStatus = 103, kDialogFirstRadio = 108, kDialogLastRadio = 109,
+              kDialogCheck = 110, kDialogThreeStates = 111, kDialogComboList = 120, kDialogComboEdit = 121,
+              kDialogLateGrip = 123;
 
 void FillForeignDialog(HWND wnd) {
   const wchar_t* tabs[] = {L"General", L"Details", L"More"};
@@ -21,6 +22,9 @@ void FillForeignDialog(HWND wnd) {
     SendDlgItemMessageW(wnd, kDialogTabs, TCM_INSERTITEMW, WPARAM(i), LPARAM(&item));
   }
   SendDlgItemMessageW(wnd, kDialogStatus, SB_SETTEXTW, 0, LPARAM(L"A status bar of the system"));
+  CheckRadioButton(wnd, kDialogFirstRadio, kDialogLastRadio, kDialogFirstRadio);
+  CheckDlgButton(wnd, kDialogCheck, BST_CHECKED);
+  CheckDlgButton(wnd, kDialogThreeStates, BST_INDETERMINATE);
   for (int id : {kDialogComboList, kDialogComboEdit}) {
     for (const wchar_t* row : {L"Red", L"Green", L"Blue"}) SendDlgItemMessageW(wnd, id, CB_ADDSTRING, 0, LPARAM(row));
     SendDlgItemMessageW(wnd, id, CB_SETCURSEL, 0, 0);
@@ -118,7 +122,7 @@ HWND TGalleryForm::OpenForeignDialog() {
   if (!FDialog) return nullptr;
   ShowWindow(FDialog, SW_SHOW);
   // A control made after the dialog is up, as programs add them.
-  RECT grip{208, 84, 218, 94};
+  RECT grip{222, 118, 232, 128};
   MapDialogRect(FDialog, &grip);
   CreateWindowExW(0, L"ScrollBar", L"", WS_CHILD | WS_VISIBLE | SBS_SIZEGRIP, grip.left, grip.top,
                   grip.right - grip.left, grip.bottom - grip.top, FDialog, HMENU(INT_PTR(kDialogLateGrip)),

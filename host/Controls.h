@@ -21,6 +21,9 @@ constexpr UINT CM_BASE = 0xB000;
 // windowless children, a windowed control tells itself.
 constexpr UINT CM_MOUSEENTER = CM_BASE + 0x13;
 constexpr UINT CM_MOUSELEAVE = CM_BASE + 0x14;
+// The control's writing direction changed: a control whose window styles
+// depend on it brings them along.
+constexpr UINT CM_BIDIMODECHANGED = CM_BASE + 0x3C;
 
 // Notifications a parent reflects back to the child control they concern.
 constexpr UINT CN_BASE = 0xBC00;
@@ -78,7 +81,11 @@ public:
   TColor GetColor() const { return FColor; }
   void SetColor(TColor c) { FColor = c; Invalidate(); }
   TBiDiMode GetBiDiMode() const { return FBiDiMode; }
-  void SetBiDiMode(TBiDiMode v) { FBiDiMode = v; Invalidate(); }
+  void SetBiDiMode(TBiDiMode v) {
+    FBiDiMode = v;
+    Perform(CM_BIDIMODECHANGED);
+    Invalidate();
+  }
   TCursor GetCursor() const { return FCursor; }
   void SetCursor(TCursor c) { FCursor = c; }
 

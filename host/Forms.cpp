@@ -122,6 +122,19 @@ void TForm::WndProc(TMessage& m) {
 
 // ---- TApplication ----
 
+namespace {
+// The window whose dialog keys (Tab, the arrows, Enter, Escape) a message
+// is for: the top-level form of ours, or the dialog, it belongs to.
+HWND DialogKeysWindow(HWND wnd) {
+  const HWND root = wnd ? GetAncestor(wnd, GA_ROOT) : nullptr;
+  if (!root) return nullptr;
+  if (dynamic_cast<TCustomForm*>(FindControl(root))) return root;
+  wchar_t name[16] = {};
+  GetClassNameW(root, name, 16);
+  return wcscmp(name, L"#32770") == 0 ? root : nullptr;
+}
+}  // namespace
+
 DEFINE_CLASS_INFO(TApplication, TComponent, {StrProp("Title", &TApplication::GetTitle, &TApplication::SetTitle)})
 
 TApplication::TApplication() : TComponent(nullptr) {
@@ -164,8 +177,8 @@ bool TApplication::ProcessMessage(MSG& msg) {
     FTerminated = true;
     return false;
   }
-  HWND form = FMainForm ? FMainForm->HandleAllocated() ? FMainForm->Handle() : nullptr : nullptr;
-  if (form && IsDialogMessageW(form, &msg)) return true;
+  const HWND dialog = DialogKeysWindow(msg.hwnd);
+  if (dialog && IsDialogMessageW(dialog, &msg)) return true;
   TranslateMessage(&msg);
   DispatchMessageW(&msg);
   return true;

@@ -1,8 +1,10 @@
 #include "host/HostClasses.h"
 #include "host/Buttons.h"
+#include "host/CheckButtons.h"
 #include "host/ComCtrls.h"
 #include "host/ComboBoxes.h"
 #include "host/ExtCtrls.h"
+#include "host/GroupBoxes.h"
 #include "host/ListViews.h"
 #include "host/StdCtrls.h"
 #include "host/Tabs.h"
@@ -14,6 +16,7 @@ void RegisterHostClasses() {
                               &TStatusBar::StaticClass(), &TTimer::StaticClass(), &TPanel::StaticClass(),
                               &TProgressBar::StaticClass(), &TTrackBar::StaticClass(), &TUpDown::StaticClass(),
                               &TComboBox::StaticClass(), &THeaderControl::StaticClass(),
-                              &TListView::StaticClass()})
+                              &TListView::StaticClass(), &TCheckBox::StaticClass(), &TRadioButton::StaticClass(),
+                              &TGroupBox::StaticClass(), &TRadioGroup::StaticClass(), &TCheckGroup::StaticClass()})
     RegisterComponentClass(*c);
 }

@@ -19,6 +19,7 @@ void TSkinBox::AttachControl(TSkinnerHost* Form, TSkinData* SkinData, bool OwnsC
 }
 
 void TSkinBox::Detach() {
+  if (FStatus != ssDestroying) RestoreProperties();
   if (FStatus != ssDestroying && FOwnsColor && FControl) {
     SwitchParentBackground(false);
     FControl->SetColor(FSavedColor);

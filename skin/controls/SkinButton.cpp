@@ -8,8 +8,6 @@
 DEFINE_CLASS_INFO(TSkinButton, TSkinControl, {})
 
 namespace {
-constexpr int kTransparentTag = 5555;
-
 std::wstring LowerName(const TComponent& c) {
   const std::string className = c.ClassName();  // one string: begin and end of the same
   std::wstring name(className.begin(), className.end());
@@ -28,7 +26,7 @@ void TSkinButton::AttachControl(TSkinnerHost* Form, TSkinData* SkinData, bool Ow
 }
 
 void TSkinButton::ReadTransparent(const TControl& control) {
-  FTransparent = control.GetTag() == kTransparentTag || (FSkinData && FSkinData->Has(xoTransparent));
+  FTransparent = ShowsParentBehind(control, FSkinData);
 }
 
 void TSkinButton::Detach() {

@@ -97,6 +97,18 @@ void TSkinControl::DetachAndRepaint() {
   if (wasActive && FStatus != ssWindowGone && FHandle) InvalidateRect(FHandle, nullptr, TRUE);
 }
 
+void TSkinControl::SetPropertyWhileSkinned(const char* Name, const std::wstring& Value) {
+  if (!FControl || !IsPublishedProp(FControl, Name)) return;
+  FSavedProperties.emplace_back(Name, ReadEnumProp(FControl, Name));
+  WriteProp(FControl, Name, Value);
+}
+
+void TSkinControl::RestoreProperties() {
+  const auto saved = std::exchange(FSavedProperties, {});
+  if (FStatus == ssWindowGone || !FControl) return;
+  for (auto it = saved.rbegin(); it != saved.rend(); ++it) WriteProp(FControl, it->first.c_str(), it->second);
+}
+
 void TSkinControl::Release() {
   Unlink();
   if (FCallDepth > 0) {
@@ -274,6 +286,10 @@ bool TSkinControl::PaintAll(TMessage& Message) {
     return true;
   }
   return false;
+}
+
+bool ShowsParentBehind(const TControl& Control, const TSkinData* SkinData) {
+  return Control.GetTag() == kTransparentTag || (SkinData && SkinData->Has(xoTransparent));
 }
 
 void TSkinControl::SetMouseBit(TMouseStateBit bit, bool on) {

@@ -6,10 +6,13 @@
 #pragma once
 #include "host/Bitmap.h"
 #include "host/Controls.h"
+#include "host/Handles.h"
 #include "host/WindowProcLink.h"
 #include "skin/manager/WindowSubclass.h"
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 #include <windows.h>
 #include <commctrl.h>
 
@@ -98,6 +101,11 @@ public:
   // once the outermost returns; it is detached and unregistered at once.
   void Release();
 
+  // Sets a published property of the attached control for as long as it is
+  // skinned; RestoreProperties writes back what it was. A property the
+  // control does not publish is left alone.
+  void SetPropertyWhileSkinned(const char* Name, const std::wstring& Value);
+
   TSkinData* SkinData() const { return FSkinData; }
   TSkinnerHost* Form() const { return FForm; }
   HWND WindowHandle() const { return FHandle; }
@@ -128,6 +136,10 @@ protected:
   // The base's Detach, then the native control repaints over what the
   // skinner painted (unless its window is gone).
   void DetachAndRepaint();
+  // Gives back the properties SetPropertyWhileSkinned changed, newest
+  // first; a control whose window is gone is being destroyed and is not
+  // touched again.
+  void RestoreProperties();
   // False once the skinner is freed: a skinner that sends a message another
   // window may answer by freeing it looks here before it goes on.
   std::shared_ptr<const bool> AliveFlag() const { return FAlive; }
@@ -159,8 +171,30 @@ private:
   TWindowSubclass FWindowLink;    // AttachWindow
   int FCallDepth = 0;
   bool FReleasePending = false;
+  std::vector<std::pair<std::string, std::wstring>> FSavedProperties;  // name, value before
   // Cleared by the destructor: a call on the stack learns it must not go on.
   std::shared_ptr<bool> FAlive = std::make_shared<bool>(true);
+};
+
+// A DC's font, text and background colours and background mode, given back
+// when the scope ends: a caption painter sets them freely.
+class TSavedDCText {
+public:
+  TSavedDCText(HDC dc, HFONT font)
+      : FDC(dc), FFont(dc, font), FText(GetTextColor(dc)), FBack(GetBkColor(dc)), FMode(GetBkMode(dc)) {}
+  ~TSavedDCText() {
+    SetTextColor(FDC, FText);
+    SetBkColor(FDC, FBack);
+    SetBkMode(FDC, FMode);
+  }
+  TSavedDCText(const TSavedDCText&) = delete;
+  TSavedDCText& operator=(const TSavedDCText&) = delete;
+
+private:
+  HDC FDC;
+  TSelectObject FFont;
+  COLORREF FText, FBack;
+  int FMode;
 };
 
 // Properties by name: every skinner reads its control only through these,
@@ -172,6 +206,12 @@ TPersistent* ReadObjectProp(TPersistent* Object, const char* Name, const TClassI
 // Does nothing when absent; an integer property given non-numeric text throws.
 void WriteProp(TPersistent* Object, const char* Name, const std::wstring& Value);
 bool IsTrue(const std::wstring& EnumValue);
+
+// A control with this Tag shows its parent behind it (buttons, check boxes,
+// radio buttons), as every such control does when the skin's Options have
+// xoTransparent.
+constexpr int kTransparentTag = 5555;
+bool ShowsParentBehind(const TControl& Control, const TSkinData* SkinData);
 
 std::wstring ReadWindowText(HWND Handle);
 bool IsTopLevel(HWND Handle);

@@ -147,14 +147,7 @@ void TSkinTrackBar::SkinChanged() {
   Refresh();
 }
 
-void TSkinTrackBar::RestoreTransparentOnDetach(const std::wstring& Previous) {
-  FRestoreTransparent = true;
-  FTransparentBefore = Previous;
-}
-
 void TSkinTrackBar::Detach() {
-  // A control whose window is gone is being destroyed: not touched again.
-  if (FActive && FStatus != ssWindowGone && FRestoreTransparent && FControl && !FTransparentBefore.empty())
-    WriteProp(FControl, "Transparent", FTransparentBefore);
+  if (FActive) RestoreProperties();
   DetachAndRepaint();
 }

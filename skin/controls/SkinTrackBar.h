@@ -27,23 +27,18 @@ public:
   using TSkinControl::TSkinControl;
   bool BeforeMessage(TMessage& Message) override;
   bool ParentMessage(TMessage& Message) override;
-  // The control's own picture comes back, and a "Transparent" set for the
-  // skinner is put back as it was.
+  // The control's own picture comes back, and properties set for the
+  // skinner are put back as they were.
   void Detach() override;
   void SkinChanged() override;
 
   LRESULT CustomDraw(const NMCUSTOMDRAW& Draw);
   void DrawChannel(const NMCUSTOMDRAW& Draw);
   void DrawThumb(const NMCUSTOMDRAW& Draw);
-  // The control's "Transparent" was Previous ("True", "False" or empty when
-  // it has none) before it was set for this skinner; Detach restores it.
-  void RestoreTransparentOnDetach(const std::wstring& Previous);
 
 private:
   // Answers a custom-draw notification of this track bar; false for any
   // other message.
   bool AnswerCustomDraw(TMessage& Message);
   bool Vertical() const;
-  bool FRestoreTransparent = false;
-  std::wstring FTransparentBefore;
 };

@@ -5,12 +5,15 @@
 #include "skin/controls/SkinBox.h"
 #include "skin/controls/SkinBoxH.h"
 #include "skin/controls/SkinButton.h"
+#include "skin/controls/SkinCheckBox.h"
 #include "skin/controls/SkinComBox.h"
 #include "skin/controls/SkinEdit.h"
+#include "skin/controls/SkinGroupBox.h"
 #include "skin/controls/SkinHeader.h"
 #include "skin/controls/SkinMenuButton.h"
 #include "skin/controls/SkinObjImage.h"
 #include "skin/controls/SkinProgress.h"
+#include "skin/controls/SkinRadioButton.h"
 #include "skin/controls/SkinSizer.h"
 #include "skin/controls/SkinSpeedButton.h"
 #include "skin/controls/SkinStatusBar.h"
@@ -98,6 +101,31 @@ template <int Mode>
 void ObjImage(TControlDiscovery& d, TControl& c) {
   d.Attach<TSkinObjImage>(c, true, [](TSkinObjImage& s) { s.GlyphMode = Mode; });
 }
+// The buttons a group of buttons made get Plain, or, in a group of the
+// component set whose buttons take glyph strips, a strip of GlyphMode. A
+// button that already has a skinner keeps it.
+template <class Plain, int GlyphMode>
+void GroupButtons(TControlDiscovery& d, TControl& group) {
+  TWinControl* w = Windowed(group);
+  if (!w) return;
+  const bool glyphs = Upper(group.ClassName()).find("TRZ") != std::string::npos;
+  for (TControl* child : std::vector<TControl*>(w->Controls())) {
+    if (!IsWindowed(*child) || d.IsSkinned(*child)) continue;
+    if (glyphs)
+      ObjImage<GlyphMode>(d, *child);
+    else
+      d.Attach<Plain>(*child);
+  }
+}
+// A radio group's buttons, then the group itself in the skin's face.
+void RadioGroup(TControlDiscovery& d, TControl& c) {
+  GroupButtons<TSkinRadioButton, gmRadioGlyphs>(d, c);
+  d.Attach<TSkinGroupBox>(c, true);
+}
+void GroupBox(TControlDiscovery& d, TControl& c) {
+  Children(d, c);
+  d.Attach<TSkinGroupBox>(c);
+}
 // A drop-down button of the bit-button kind gets the menu button's arrow.
 void BitButton(TControlDiscovery& d, TControl& c) {
   if (_stricmp(c.ClassName().c_str(), "TcxButton") == 0 &&
@@ -178,10 +206,10 @@ const std::vector<TClassRule>& ClassRules() {
       {"tree list or grid",
        [](const TControl&, const std::string& n) { return Named(n, {"TDXTREELIST", "TDXDBTREELIST", "TDXDBGRID"}); },
        Need(xcScrollbar), false, nullptr},
-      {"check box", Descends<kCustomCheckBox>, Need(xcCheckBox), false, nullptr},
-      {"radio group", Descends<kCustomRadioGroup>, Need(xcRadioButton), false, nullptr},
-      {"group box", Descends<kCustomGroupBox>, Need(xcPanel), false, nullptr},
-      {"radio button", Descends<kRadioButton>, Need(xcRadioButton), false, nullptr},
+      {"check box", Descends<kCustomCheckBox>, Need(xcCheckBox), false, Make<TSkinCheckBox>},
+      {"radio group", Descends<kCustomRadioGroup>, Need(xcRadioButton), false, RadioGroup},
+      {"group box", Descends<kCustomGroupBox>, Need(xcPanel), false, GroupBox},
+      {"radio button", Descends<kRadioButton>, Need(xcRadioButton), false, Make<TSkinRadioButton>},
       {"track bar", Descends<kTrackBar>, Need(xcTrackBar), false, Make<TSkinTrackBar>},
       {"progress bar", Descends<kProgressBar>, Need(xcProgress), false, Make<TSkinProgress>},
       {"header", Descends<kHeaderControl>, Need(xcPanel), false, Make<TSkinHeader>},
@@ -231,18 +259,14 @@ const std::vector<TSkin3rdKind>& Skin3rdKinds() {
          GetClientRect(w->Handle(), &cr);
          if (wr.right - wr.left != cr.right || wr.bottom - wr.top != cr.bottom) d.Attach<TSkinEdit>(c);
        }},
-      {"radiobutton", Need(xcRadioButton), false, nullptr},
+      {"radiobutton", Need(xcRadioButton), false, Make<TSkinRadioButton>},
       {"panel", Need(xcPanel), false,
        [](TControlDiscovery& d, TControl& c) {
-         WriteProp(&c, "Transparent", L"True");
-         d.Attach<TSkinBox>(c, true);
+         d.Attach<TSkinBox>(c, true)->SetPropertyWhileSkinned("Transparent", L"True");
        }},
       {"trackbar", Need(xcButton), false,
        [](TControlDiscovery& d, TControl& c) {
-         // Transparent while skinned: the skinner puts back what was there.
-         const std::wstring before = ReadEnumProp(&c, "Transparent");
-         WriteProp(&c, "Transparent", L"True");
-         d.Attach<TSkinTrackBar>(c)->RestoreTransparentOnDetach(before);
+         d.Attach<TSkinTrackBar>(c)->SetPropertyWhileSkinned("Transparent", L"True");
        }},
       {"button", Need(xcButton), false, Make<TSkinButton>},
       {"datetimepicker", Need(xcCombo), false, nullptr},
@@ -258,15 +282,24 @@ const std::vector<TSkin3rdKind>& Skin3rdKinds() {
       {"singlescrollbar", Need(xcScrollbar), false, nullptr},
       {"embedscrollbar", Need(xcScrollbar), false, nullptr},
       {"container", kNone, false, Children},
-      {"groupbox", Need(xcGroupBox), false, nullptr},
+      {"groupbox", Need(xcGroupBox), false, MakeOwningColour<TSkinGroupBox>},
       {"advpagecontrol", Need(xcTab), false,
        [](TControlDiscovery& d, TControl& c) {
          d.Attach<TSkinAdvPage>(c, true, [](TSkinAdvPage& s) { s.PageMode = kAdvPageMode; });
        }},
-      {"radiogroup", Need(xcGroupBox), false, nullptr},
-      // Without xcPanel a check group is judged as a check box.
-      {"checkgroup", Need(xcPanel), false, nullptr},
-      {"checkbox", Need(xcCheckBox), false, nullptr},
+      {"radiogroup", Need(xcGroupBox), false,
+       [](TControlDiscovery& d, TControl& c) {
+         if (d.Data.Has(xcRadioButton)) GroupButtons<TSkinRadioButton, gmRadioGlyphs>(d, c);
+         d.Attach<TSkinGroupBox>(c, true);
+       }},
+      // Without xcPanel a check group is judged as a check box. Its buttons
+      // follow xcRadioButton, as the radio group's do.
+      {"checkgroup", Need(xcPanel), false,
+       [](TControlDiscovery& d, TControl& c) {
+         if (d.Data.Has(xcRadioButton)) GroupButtons<TSkinCheckBox, gmCheckGlyphs>(d, c);
+         if (d.Data.Has(xcGroupBox)) d.Attach<TSkinGroupBox>(c, true);
+       }},
+      {"checkbox", Need(xcCheckBox), false, Make<TSkinCheckBox>},
   };
   return kinds;
 }
@@ -311,9 +344,9 @@ const std::vector<TWindowRule>& WindowRules() {
        },
        kNone, false, StaysNative},
       {"check box", [](const std::wstring& n, LONG_PTR s) { return IsButton(n) && CheckStyle(s); }, Need(xcCheckBox),
-       false, nullptr},
+       false, MakeFor<TSkinCheckBox>},
       {"radio button", [](const std::wstring& n, LONG_PTR s) { return IsButton(n) && RadioStyle(s); },
-       Need(xcRadioButton), false, nullptr},
+       Need(xcRadioButton), false, MakeFor<TSkinRadioButton>},
       {"push button", [](const std::wstring& n, LONG_PTR) { return IsButton(n); }, Need(xcButton), false,
        MakeFor<TSkinButton>},
       {"simple combo box", [](const std::wstring& n, LONG_PTR s) { return n == L"combobox" && (s & 3) == CBS_SIMPLE; },
@@ -344,7 +377,7 @@ const std::vector<TWindowRule>& WindowRules() {
          FacePanel(d, wnd);
        }},
       {"check box of the class library", [](const std::wstring& n, LONG_PTR) { return n == L"tcheckbox"; },
-       Need(xcCheckBox), false, nullptr},
+       Need(xcCheckBox), false, MakeFor<TSkinCheckBox>},
       {"combo box of the class library", [](const std::wstring& n, LONG_PTR) { return n == L"tcombobox"; },
        Need(xcCombo), false, MakeFor<TSkinComBox>},
       {"button of the class library", [](const std::wstring& n, LONG_PTR) { return n == L"tbutton"; }, Need(xcButton),

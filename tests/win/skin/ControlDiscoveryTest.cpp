@@ -1,8 +1,10 @@
 // Which skinner control discovery gives each control: the class table read
 // from the top, the Skin3rd rows, DisableTag, the SkinControls switches,
 // the application's own choice, and the child windows of a foreign dialog.
+#include "host/CheckButtons.h"
 #include "host/ComCtrls.h"
 #include "host/ExtCtrls.h"
+#include "host/GroupBoxes.h"
 #include "host/StdCtrls.h"
 #include "host/Tabs.h"
 #include "skin/controls/SkinButton.h"
@@ -42,6 +44,25 @@ TEST_CONTROL(TTestLmdLabel, "TLMDEdit", TWinControl)
 TEST_CONTROL(TTestFooTabs, "TFooTabs", TWinControl)
 TEST_CONTROL(TTestAdvPage, "TAdvPageControl", TWinControl)
 TEST_CONTROL(TTestNotebook, "TTabbedNotebook", TWinControl)
+TEST_CONTROL(TTestFooCheck, "TFooCheck", TWinControl)
+TEST_CONTROL(TTestFooRadio, "TFooRadio", TWinControl)
+TEST_CONTROL(TTestFooGroup, "TFooGroup", TWinControl)
+TEST_CONTROL(TTestFooRadioGroup, "TFooRadioGroup", TWinControl)
+TEST_CONTROL(TTestFooCheckGroup, "TFooCheckGroup", TWinControl)
+
+// A panel of another component set that publishes "Transparent".
+class TTestFooPanel : public TCustomPanel {
+public:
+  DECLARE_CLASS_INFO
+  using TCustomPanel::TCustomPanel;
+  bool GetTransparent() const { return FTransparent; }
+  void SetTransparent(bool v) { FTransparent = v; }
+
+private:
+  bool FTransparent = false;
+};
+DEFINE_COMPONENT_INFO(TTestFooPanel, TCustomPanel,
+  {BoolProp("Transparent", &TTestFooPanel::GetTransparent, &TTestFooPanel::SetTransparent)})
 
 class ControlDiscoveryTest : public SecondFormTest {
 public:
@@ -370,4 +391,127 @@ TEST_F(ControlDiscoveryTest, APanelShowsTheFaceWhileSkinnedAndGetsItsOwnBackAfte
   EXPECT_EQ(panel->GetColor(), TColor(RGB(1, 2, 3)));
   EXPECT_TRUE(panel->GetParentBackground());
   EXPECT_NE(SendMessageW(inPanel->Handle(), WM_SKIN_QUERY, 0, 0), 1);
+}
+
+namespace {
+// A group of n buttons of class B made by the test, as another component
+// set's group makes its own.
+template <class G, class B>
+G* AddGroupOf(ControlDiscoveryTest& t, int n) {
+  auto* group = t.Add<G>();
+  group->SetBounds(10, 10, 200, 100);
+  for (int i = 0; i < n; ++i) t.Add<B>(group)->SetBounds(8, 20 + 25 * i, 150, 20);
+  return group;
+}
+}  // namespace
+
+TEST_F(ControlDiscoveryTest, CheckBoxesRadioButtonsAndTheirGroupsGetTheirSkinners) {
+  auto* check = Add<TCheckBox>();
+  auto* radio = Add<TRadioButton>();
+  Discover(*check);
+  Discover(*radio);
+  EXPECT_EQ(SkinnerOf(*check), "TSkinCheckBox");
+  EXPECT_EQ(SkinnerOf(*radio), "TSkinRadioButton");
+
+  // A group box hands its children on and keeps its colour.
+  auto* group = Add<TGroupBox>();
+  group->SetColor(TColor(RGB(1, 2, 3)));
+  auto* inGroup = Add<TCheckBox>(group);
+  Discover(*group);
+  EXPECT_EQ(SkinnerOf(*group), "TSkinGroupBox");
+  EXPECT_EQ(SkinnerOf(*inGroup), "TSkinCheckBox");
+  EXPECT_EQ(group->GetColor(), TColor(RGB(1, 2, 3)));
+
+  // A radio group's buttons first, then the group in the skin's face.
+  auto* radios = Add<TRadioGroup>();
+  radios->GetItems()->Add(L"One");
+  radios->GetItems()->Add(L"Two");
+  radios->ItemsChanged();
+  Discover(*radios);
+  EXPECT_EQ(SkinnerOf(*radios), "TSkinGroupBox");
+  EXPECT_EQ(radios->GetColor(), Data->SkinColours[3]);
+  for (TButtonControl* b : radios->Buttons()) EXPECT_EQ(SkinnerOf(*b), "TSkinRadioButton");
+
+  // A check group is a group box to the class table.
+  auto* checks = Add<TCheckGroup>();
+  checks->GetItems()->Add(L"One");
+  checks->ItemsChanged();
+  Discover(*checks);
+  EXPECT_EQ(SkinnerOf(*checks), "TSkinGroupBox");
+  EXPECT_EQ(SkinnerOf(*checks->Buttons()[0]), "TSkinCheckBox");
+}
+
+TEST_F(ControlDiscoveryTest, CheckAndRadioSwitchesKeepTheirControlsNative) {
+  Data->SkinControls &= ~(Bit(xcCheckBox) | Bit(xcRadioButton));
+  auto* check = Add<TCheckBox>();
+  auto* radio = Add<TRadioButton>();
+  auto* radios = Add<TRadioGroup>();
+  radios->GetItems()->Add(L"One");
+  radios->ItemsChanged();
+  for (TControl* c : {static_cast<TControl*>(check), static_cast<TControl*>(radio), static_cast<TControl*>(radios)})
+    Discover(*c);
+  EXPECT_EQ(SkinnerOf(*check), "");
+  EXPECT_EQ(SkinnerOf(*radio), "");
+  EXPECT_EQ(SkinnerOf(*radios->Buttons()[0]), "");
+  // The radio group's row holds, so no later row makes it a group box.
+  EXPECT_EQ(SkinnerOf(*radios), "");
+  Data->SkinControls |= Bit(xcCheckBox) | Bit(xcRadioButton);
+}
+
+TEST_F(ControlDiscoveryTest, Skin3rdKindsOfChecksRadiosAndGroups) {
+  for (const wchar_t* row : {L"TFooCheck=checkbox", L"TFooRadio=radiobutton", L"TFooGroup=groupbox",
+                             L"TFooRadioGroup=radiogroup", L"TFooCheckGroup=checkgroup"})
+    Data->GetSkin3rd()->Add(row);
+  auto* check = Add<TTestFooCheck>();
+  auto* radio = Add<TTestFooRadio>();
+  auto* group = Add<TTestFooGroup>();
+  auto* radios = AddGroupOf<TTestFooRadioGroup, TRadioButton>(*this, 2);
+  auto* checks = AddGroupOf<TTestFooCheckGroup, TCheckBox>(*this, 2);
+  for (TControl* c : {static_cast<TControl*>(check), static_cast<TControl*>(radio), static_cast<TControl*>(group),
+                      static_cast<TControl*>(radios), static_cast<TControl*>(checks)})
+    Discover(*c);
+  EXPECT_EQ(SkinnerOf(*check), "TSkinCheckBox");
+  EXPECT_EQ(SkinnerOf(*radio), "TSkinRadioButton");
+  EXPECT_EQ(SkinnerOf(*group), "TSkinGroupBox");
+  EXPECT_EQ(group->GetColor(), Data->SkinColours[3]);  // owns its colour
+  EXPECT_EQ(SkinnerOf(*radios), "TSkinGroupBox");
+  EXPECT_EQ(SkinnerOf(*checks), "TSkinGroupBox");
+  for (TControl* b : radios->Controls()) EXPECT_EQ(SkinnerOf(*b), "TSkinRadioButton");
+  for (TControl* b : checks->Controls()) EXPECT_EQ(SkinnerOf(*b), "TSkinCheckBox");
+}
+
+TEST_F(ControlDiscoveryTest, ANativeButtonsStyleChoosesCheckRadioOrNothing) {
+  TDialogTemplate dialog(WS_POPUP | WS_CAPTION | DS_MODALFRAME);
+  const std::pair<DWORD, const char*> rows[] = {
+      {BS_CHECKBOX, "TSkinCheckBox"},       {BS_AUTOCHECKBOX, "TSkinCheckBox"},
+      {BS_3STATE, "TSkinCheckBox"},         {BS_AUTO3STATE, "TSkinCheckBox"},
+      {BS_RADIOBUTTON, "TSkinRadioButton"}, {BS_AUTORADIOBUTTON, "TSkinRadioButton"},
+      {BS_GROUPBOX, ""},                    {BS_AUTOCHECKBOX | BS_RIGHTBUTTON, "TSkinCheckBox"},
+      {BS_PUSHBUTTON, "TSkinButton"},
+  };
+  for (size_t i = 0; i < std::size(rows); ++i) dialog.Item(0x80, rows[i].first, short(10 + i));
+  const HWND wnd = dialog.Create();
+  ASSERT_NE(wnd, nullptr);
+  ShowWindow(wnd, SW_SHOW);
+  Application->ProcessMessages();
+  TWinSkinForm* skinner = FindFormSkinner(wnd);
+  ASSERT_NE(skinner, nullptr);
+  for (size_t i = 0; i < std::size(rows); ++i) {
+    TSkinControl* s = skinner->FindWindowSkinner(GetDlgItem(wnd, int(10 + i)));
+    EXPECT_EQ(s ? s->ClassName() : std::string(), rows[i].second) << "style " << rows[i].first;
+  }
+  DestroyWindow(wnd);
+}
+
+TEST_F(ControlDiscoveryTest, APanelRowMakesThePanelTransparentWhileSkinnedOnly) {
+  Data->GetSkin3rd()->Add(L"TTestFooPanel=panel");
+  auto* panel = Add<TTestFooPanel>();
+  panel->SetColor(TColor(RGB(1, 2, 3)));
+  Discover(*panel);
+  EXPECT_EQ(SkinnerOf(*panel), "TSkinBox");
+  EXPECT_TRUE(panel->GetTransparent());
+  EXPECT_EQ(panel->GetColor(), Data->SkinColours[3]);
+  Skinner->FreeControlSkinners();
+  EXPECT_FALSE(panel->GetTransparent());
+  EXPECT_EQ(panel->GetColor(), TColor(RGB(1, 2, 3)));
 }

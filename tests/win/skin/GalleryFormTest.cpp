@@ -3,6 +3,7 @@
 // names of the system's controls, and its command line.
 #include "host/Buttons.h"
 #include "host/ExtCtrls.h"
+#include "host/GroupBoxes.h"
 #include "host/ListViews.h"
 #include "host/Tabs.h"
 #include "tests/win/skin/GalleryFixture.h"
@@ -15,7 +16,9 @@ TEST_F(GalleryTest, EveryControlOnEveryPageHasTheSkinnerOfItsKind) {
       {"TEdit", "TSkinEdit"},             {"TPageControl", "TSkinTab"},      {"TTabSheet", "TSkinTabSheet"},
       {"TStatusBar", "TSkinStatusBar"},   {"TProgressBar", "TSkinProgress"}, {"TTrackBar", "TSkinTrackBar"},
       {"TUpDown", "TSkinUpDown"},         {"TTabControl", "TSkinTab"},       {"TTabSet", "TSkinTab31"},
-      {"TPanel", "TSkinBox"},           {"TComboBox", "TSkinComBox"},      {"THeaderControl", "TSkinHeader"}};
+      {"TPanel", "TSkinBox"},             {"TCheckBox", "TSkinCheckBox"},   {"TRadioButton", "TSkinRadioButton"},
+      {"TGroupBox", "TSkinGroupBox"},     {"TRadioGroup", "TSkinGroupBox"}, {"TCheckGroup", "TSkinGroupBox"},
+      {"TComboBox", "TSkinComBox"},       {"THeaderControl", "TSkinHeader"}};
   int checked = 0;
   for (TComponent* c : Gallery->Components()) {
     auto* control = dynamic_cast<TControl*>(c);
@@ -31,7 +34,19 @@ TEST_F(GalleryTest, EveryControlOnEveryPageHasTheSkinnerOfItsKind) {
     EXPECT_EQ(skinner->ClassName(), want) << WideToUtf8(control->GetName());
     ++checked;
   }
-  EXPECT_GE(checked, 50);
+  EXPECT_GE(checked, 70);
+  // The buttons the groups make for themselves.
+  for (const wchar_t* name : {L"ChoiceGroup", L"OptionGroup"}) {
+    auto* group = Find<TCustomButtonGroup>(name);
+    ASSERT_NE(group, nullptr);
+    ASSERT_FALSE(group->Buttons().empty());
+    const std::string want = dynamic_cast<TRadioGroup*>(group) ? "TSkinRadioButton" : "TSkinCheckBox";
+    for (TButtonControl* button : group->Buttons()) {
+      TSkinControl* skinner = Skinner->FindControlSkinner(*button);
+      ASSERT_NE(skinner, nullptr);
+      EXPECT_EQ(skinner->ClassName(), want);
+    }
+  }
 }
 
 TEST_F(GalleryTest, TheListViewsColumnCaptionsAreSkinned) {
@@ -51,11 +66,27 @@ TEST_F(GalleryTest, TheForeignDialogIsSkinnedThroughTheClassNamesOfItsControls) 
     return s && s->State == skActive;
   }));
   // OK, Cancel, the disabled button, both edits, the tab control, the
-  // up-down, the status bar, both combo boxes, the size grip and the one
-  // made after the dialog was shown.
-  for (int id : {IDOK, IDCANCEL, 106, 104, 105, 101, 102, 103, 107, 108, 109, 110})
+  // up-down, the status bar, the radio buttons, the check boxes, both combo
+  // boxes, the size grip and the one made after the dialog was shown.
+  for (int id : {IDOK, IDCANCEL, 106, 104, 105, 101, 102, 103, 108, 109, 110, 111, 112, 120, 121, 122, 123})
     EXPECT_TRUE(Skinned(GetDlgItem(dialog, id))) << "control " << id;
   EXPECT_FALSE(Skinned(GetDlgItem(dialog, -1)));  // the static text keeps its own look
+  EXPECT_FALSE(Skinned(GetDlgItem(dialog, 107)));  // and so does the group box
+}
+
+TEST_F(GalleryTest, TheForeignDialogsKeysMoveTheCheckAmongItsRadioButtons) {
+  ShowSkinned();
+  const HWND dialog = Gallery->OpenForeignDialog();
+  ASSERT_NE(dialog, nullptr);
+  const HWND first = GetDlgItem(dialog, 108), second = GetDlgItem(dialog, 109);
+  ASSERT_EQ(SendMessageW(first, BM_GETCHECK, 0, 0), BST_CHECKED);
+  SetFocus(first);
+  // Through the program's message loop, as a key from the keyboard comes.
+  PostMessageW(first, WM_KEYDOWN, VK_DOWN, 1);
+  PostMessageW(first, WM_KEYUP, VK_DOWN, 0xC0000001);
+  ASSERT_TRUE(PumpUntil([second] { return SendMessageW(second, BM_GETCHECK, 0, 0) == BST_CHECKED; }));
+  EXPECT_EQ(SendMessageW(first, BM_GETCHECK, 0, 0), BST_UNCHECKED);
+  EXPECT_EQ(GetFocus(), second);
 }
 
 TEST_F(GalleryTest, NativeLeavesTheWindowUnskinned) {
