@@ -74,13 +74,28 @@ shot 10-key-focused
 send quit
 
 # The gallery, page by page, in both skins, natively, and its foreign dialog.
-gallery() {  # gallery <name> <options...>
-  local name=$1
+# gallery <name> <options...> [-- <pointer actions...>]: the gallery started
+# with the options; each action (xdotool words, coordinates relative to the
+# gallery's window) is done before the shot.
+gallery() {
+  local name=$1 options=() actions=()
   shift
-  (cd "$build/gallery" && exec wine "$build/gallery/SkinGallery.exe" "$@" 2>/dev/null) &
+  while [ $# -gt 0 ] && [ "$1" != -- ]; do options+=("$1"); shift; done
+  [ $# -gt 0 ] && shift
+  actions=("$@")
+  (cd "$build/gallery" && exec wine "$build/gallery/SkinGallery.exe" "${options[@]}" 2>/dev/null) &
   local pid=$!
   sleep 4
+  local window
+  window=$(xdotool search --name "^Skin Gallery$" | tail -n 1)
+  for action in "${actions[@]}"; do
+    # shellcheck disable=SC2086
+    set -- $action
+    if [ "$1" = mousemove ]; then xdotool mousemove --window "$window" "$2" "$3"; else xdotool "$@"; fi
+    sleep 0.3
+  done
   shot "$name"
+  xdotool mouseup 1 2>/dev/null || true
   wine taskkill /im SkinGallery.exe >/dev/null 2>&1 || true
   wait "$pid" 2>/dev/null || true
 }
@@ -90,6 +105,18 @@ mapfile -t pages < <(sed -n 's/^    object \([A-Za-z]*\)Page: TTabSheet.*/\1/p' 
 for i in "${!pages[@]}"; do
   gallery "gallery-$i-${pages[$i]}" --page "$i"
   gallery "gallery-$i-${pages[$i]}-dark" --page "$i" --skin "$dark"
+done
+page() { local i; for i in "${!pages[@]}"; do [ "${pages[$i]}" = "$1" ] && echo "$i"; done; }
+# States only the pointer shows: a combo box dropped down, a header section
+# pressed, a list scrolled by the wheel to its middle.
+for skin in "" "$dark"; do
+  suffix=${skin:+-dark}
+  skin_option=()
+  [ -n "$skin" ] && skin_option=(--skin "$skin")
+  gallery "gallery-combo-dropped$suffix" --page "$(page Combos)" "${skin_option[@]}" -- "mousemove 194 74" "click 1"
+  gallery "gallery-header-pressed$suffix" --page "$(page Lists)" "${skin_option[@]}" -- "mousemove 180 60" "mousedown 1"
+  gallery "gallery-list-scrolled$suffix" --page "$(page Lists)" "${skin_option[@]}" -- "mousemove 200 200" \
+    "click --repeat 8 --delay 50 5"
 done
 gallery gallery-native --native
 gallery gallery-dialog --dialog
