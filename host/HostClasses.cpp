@@ -2,6 +2,7 @@
 #include "host/Buttons.h"
 #include "host/ComCtrls.h"
 #include "host/ExtCtrls.h"
+#include "host/Forms.h"
 #include "host/StdCtrls.h"
 #include "host/Tabs.h"
 
@@ -10,6 +11,8 @@ void RegisterHostClasses() {
                               &TEdit::StaticClass(), &TLabel::StaticClass(), &TPageControl::StaticClass(),
                               &TTabSheet::StaticClass(), &TTabControl::StaticClass(), &TTabSet::StaticClass(),
                               &TStatusBar::StaticClass(), &TTimer::StaticClass(), &TPanel::StaticClass(),
-                              &TProgressBar::StaticClass(), &TTrackBar::StaticClass(), &TUpDown::StaticClass()})
+                              &TProgressBar::StaticClass(), &TTrackBar::StaticClass(), &TUpDown::StaticClass(),
+                              &TMemo::StaticClass(), &TListBox::StaticClass(), &TScrollBar::StaticClass(),
+                              &TScrollBox::StaticClass()})
     RegisterComponentClass(*c);
 }

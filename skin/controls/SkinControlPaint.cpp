@@ -50,6 +50,11 @@ void FillColor(HDC DC, const RECT& Rect, TColor Colour) {
   FillRect(DC, &Rect, brush.Get());
 }
 
+void FrameColor(HDC DC, const RECT& Rect, TColor Colour) {
+  TBrushHandle brush(CreateSolidBrush(ColorToRGB(Colour)));
+  FrameRect(DC, &Rect, brush.Get());
+}
+
 void DrawElement(HDC DC, const RECT& Rect, int FrameCount, int FrameIndex, const TDataSkinObject& Element) {
   if (Inverted(Rect) || !Element.Image || Element.Image->Empty()) return;
   DrawSkinElement(DC, Rect, *Element.Image, SkinMargins(Element), false, Element.Tile == 1, Element.Trans == 1,

@@ -10,11 +10,6 @@ DEFINE_CLASS_INFO(TSkinEdit, TSkinControl, {})
 namespace {
 constexpr TColor kRing = clWhite;
 
-void FrameWith(HDC dc, const RECT& r, TColor colour) {
-  TBrushHandle brush(CreateSolidBrush(ColorToRGB(colour)));
-  FrameRect(dc, &r, brush.Get());
-}
-
 // True when the edit has no border on one axis: its client area is as
 // wide or as high as the window.
 bool Borderless(HWND wnd, const RECT& whole, int margin) {
@@ -71,11 +66,11 @@ void TSkinEdit::PaintControl(HDC DC, const RECT& Rect) {
   if (FUpDown && !IsWindow(FUpDownWindow)) FUpDown = nullptr;
   if (FSkinData->Has(xcSpin) && !FUpDown) FindUpDown();
   if (Borderless(FHandle, Rect, 0)) return;
-  FrameWith(DC, Rect, FSkinData->SkinColours[scButtonShadow]);
+  FrameColor(DC, Rect, FSkinData->SkinColours[scButtonShadow]);
   RECT ring = Rect;
   for (int i = 0; i < 2; ++i) {
     InflateRect(&ring, -1, -1);
-    FrameWith(DC, ring, kRing);
+    FrameColor(DC, ring, kRing);
   }
 }
 
@@ -94,5 +89,5 @@ void TSkinEdit::PrintBorder(HDC DC) {
   RECT inner = whole;
   InflateRect(&inner, -1, -1);
   FrameRect(DC, &inner, HBRUSH(GetCurrentObject(DC, OBJ_BRUSH)));
-  FrameWith(DC, whole, FSkinData->SkinColours[scButtonShadow]);
+  FrameColor(DC, whole, FSkinData->SkinColours[scButtonShadow]);
 }
