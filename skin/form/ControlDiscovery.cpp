@@ -372,9 +372,10 @@ const std::vector<TWindowRule>& WindowRules() {
        Need(xcTab), true, MakeFor<TSkinTab>},
       {"tool bar", [](const std::wstring& n, LONG_PTR) { return n == L"toolbarwindow32"; }, kNone, false,
        MakeFor<TSkinBoxH>},
-      {"list box with scroll bars",
-       [](const std::wstring& n, LONG_PTR s) { return n == L"listbox" && (s & (WS_VSCROLL | WS_HSCROLL)); },
-       Need(xcScrollbar), false, MakeFor<TSkinScrollbarH>},
+      // Any list box: it takes its bar off its style while it has no use for
+      // it, and the panels wait hidden until it comes back.
+      {"list box", [](const std::wstring& n, LONG_PTR) { return n == L"listbox"; }, Need(xcScrollbar), false,
+       MakeFor<TSkinScrollbarH>},
       {"multi-line edit with scroll bars",
        [](const std::wstring& n, LONG_PTR s) {
          return n == L"edit" && (s & ES_MULTILINE) && (s & (WS_VSCROLL | WS_HSCROLL));
