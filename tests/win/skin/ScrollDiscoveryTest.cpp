@@ -10,7 +10,7 @@
 #include "skin/form/WinSkinForm.h"
 #include "skin/manager/SkinMessages.h"
 #include "tests/win/skin/ForeignDialog.h"
-#include "tests/win/skin/SkinnedFormFixture.h"
+#include "tests/win/skin/SecondFormDiscovery.h"
 #include <functional>
 
 namespace {
@@ -29,32 +29,12 @@ protected:
 };
 DEFINE_COMPONENT_INFO(TTestGrid, TWinControl, {})
 
-class ScrollDiscovery : public SkinnedFormTest {
+class ScrollDiscovery : public SecondFormDiscovery {
 protected:
   TWinControl* ShowWith(const std::function<TWinControl*(TForm*)>& make) {
-    Second = new TForm(Application);
-    Second->SetBounds(30, 30, 300, 200);
-    TWinControl* control = make(Second);
-    control->SetParent(Second);
-    control->SetBounds(10, 10, 120, 80);
-    Second->Show();
-    Application->ProcessMessages();
-    return control;
+    return SecondFormDiscovery::ShowWith(make, {120, 80});
   }
-  TSkinControl* SkinnerOf(TWinControl& control) {
-    TWinSkinForm* form = FindFormSkinner(Second->Handle());
-    return form ? form->FindControlSkinner(control) : nullptr;
-  }
-  void TearDown() override {
-    if (Dialog) DestroyWindow(Dialog);
-    SkinnedFormTest::TearDown();
-  }
-  TForm* Second = nullptr;
-  HWND Dialog = nullptr;
 };
-
-template <class T>
-TWinControl* Make(TForm* owner) { return new T(owner); }
 template <TScrollStyle Bars>
 TWinControl* Memo(TForm* owner) {
   auto* memo = new TMemo(owner);
