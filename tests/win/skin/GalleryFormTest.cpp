@@ -14,7 +14,8 @@ TEST_F(GalleryTest, EveryControlOnEveryPageHasTheSkinnerOfItsKind) {
       {"TEdit", "TSkinEdit"},             {"TPageControl", "TSkinTab"},      {"TTabSheet", "TSkinTabSheet"},
       {"TStatusBar", "TSkinStatusBar"},   {"TProgressBar", "TSkinProgress"}, {"TTrackBar", "TSkinTrackBar"},
       {"TUpDown", "TSkinUpDown"},         {"TTabControl", "TSkinTab"},       {"TTabSet", "TSkinTab31"},
-      {"TPanel", "TSkinBox"}};
+      {"TPanel", "TSkinBox"},             {"TListBox", "TSkinScrollbar"},    {"TMemo", "TSkinScrollbar"},
+      {"TScrollBox", "TSkinScrollbar"},   {"TScrollBar", "TSkinScControl"}};
   int checked = 0;
   for (TComponent* c : Gallery->Components()) {
     auto* control = dynamic_cast<TControl*>(c);
@@ -42,8 +43,8 @@ TEST_F(GalleryTest, TheForeignDialogIsSkinnedThroughTheClassNamesOfItsControls) 
     return s && s->State == skActive;
   }));
   // OK, Cancel, the disabled button, both edits, the tab control, the
-  // up-down and the status bar.
-  for (int id : {IDOK, IDCANCEL, 106, 104, 105, 101, 102, 103})
+  // up-down, the status bar, the list box and the scroll bar.
+  for (int id : {IDOK, IDCANCEL, 106, 104, 105, 101, 102, 103, 107, 108})
     EXPECT_TRUE(Skinned(GetDlgItem(dialog, id))) << "control " << id;
   EXPECT_FALSE(Skinned(GetDlgItem(dialog, -1)));  // the static text keeps its own look
 }
