@@ -94,8 +94,9 @@ bool PaintScrollBar(const TSkinData& skin, const SCROLLBARINFO& info, const TScr
   const int barLength = surface.BarLength > 0 ? surface.BarLength : Along(size, vertical);
   const int thickness = ScrollBarThickness(glyphs.Height(), look.ArrowSize);
   if (surface.ThicknessFromSkin) (vertical ? size.cx : size.cy) = thickness;
-  TBitmap buffer;
-  buffer.SetSize(size.cx, size.cy);
+  TBitmap own;
+  TBitmap& buffer = surface.Buffer ? *surface.Buffer : own;
+  if (buffer.Width() != size.cx || buffer.Height() != size.cy) buffer.SetSize(size.cx, size.cy);
   if (buffer.Empty()) return false;
   HDC dc = buffer.Canvas().Handle();
   SetStretchBltMode(dc, COLORONCOLOR);

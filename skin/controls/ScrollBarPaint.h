@@ -6,6 +6,7 @@
 #pragma once
 #include <windows.h>
 
+class TBitmap;
 class TSkinData;
 
 // A place along a bar, numbered with the system's scroll request codes, so
@@ -63,6 +64,10 @@ struct TScrollSurface {
   bool ThicknessFromSkin = false;
   // Along the axis for the arrows; 0 means the bar's own length.
   int BarLength = 0;
+  // The off-screen bitmap to compose in, kept by a caller that paints
+  // often; resized only when the bar's size changes. Null: a bitmap of the
+  // paint's own.
+  TBitmap* Buffer = nullptr;
 };
 
 // The part at p pixels from the bar's start.

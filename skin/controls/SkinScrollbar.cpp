@@ -85,6 +85,10 @@ void TSkinScrollbar::AfterMessage(TMessage& Message) {
     Message.Result = SKIN_MAGIC;
     return;
   }
+  if (Message.Msg == WM_PAINT) {
+    FBars.Painted(FHandle, [&] { PaintWindow(HDC(Message.WParam)); });
+    return;
+  }
   if (!FBars.AfterMessage(Message)) TSkinControl::AfterMessage(Message);
 }
 

@@ -27,6 +27,10 @@ bool TSkinScrollbarH::BeforeMessage(TMessage& Message) {
 void TSkinScrollbarH::AfterMessage(TMessage& Message) {
   if (!IsWindowVisible(FHandle)) FBars.Hide();
   if (Message.Msg == WM_NCPAINT) FBars.Reposition();
+  if (Message.Msg == WM_PAINT) {
+    FBars.Painted(FHandle, [&] { PaintWindow(HDC(Message.WParam)); });
+    return;
+  }
   if (!FBars.AfterMessage(Message)) TSkinControl::AfterMessage(Message);
 }
 

@@ -173,6 +173,7 @@ void TWScrollbar::Paint() {
   surface.DC = paint.Get();
   surface.Size = {client.right, client.bottom};
   surface.ThicknessFromSkin = BarKind == bkControl;
+  surface.Buffer = &FBuffer;
   if (!PaintScrollBar(*skin, info, look, surface)) return;
   if (BarKind == bkControl) {
     // A control thicker than the skin's bar shows face beside it.
@@ -305,12 +306,8 @@ void TScrollBarPair::Scrolled(UINT msg, WPARAM wparam) {
 
 void TScrollBarPair::Refresh(LONG_PTR style) {
   if (!Made()) return;
-  for (TWScrollbar* bar : {Vert, Horz}) {
-    if (bar->BarVisible)
-      bar->Repaint();
-    else if (style & (bar == Vert ? WS_VSCROLL : WS_HSCROLL))
-      bar->Reposition();
-  }
+  for (TWScrollbar* bar : {Vert, Horz})
+    if (!bar->BarVisible && (style & (bar == Vert ? WS_VSCROLL : WS_HSCROLL))) bar->Reposition();
 }
 
 void TScrollBarPair::FollowScrollState() {
@@ -341,7 +338,7 @@ bool TScrollBarPair::AfterMessage(const TMessage& m) {
 }
 
 RECT TScrollBarPair::Corner(HWND window) const {
-  if (!Made() || !Horz->BarVisible || !Vert->BarVisible) return {};
+  if (!BothVisible()) return {};
   RECT corner{Vert->BarRect.left, Horz->BarRect.top, Vert->BarRect.right, Horz->BarRect.bottom};
   // From client to whole-window coordinates.
   POINT client{0, 0};

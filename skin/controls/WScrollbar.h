@@ -4,6 +4,7 @@
 // the scrolled window as the click on its bar, so the system's own tracking
 // runs, and the panel repaints from the bar's state as the window scrolls.
 #pragma once
+#include "host/Bitmap.h"
 #include "host/Controls.h"
 #include "skin/controls/ScrollBarPaint.h"
 #include <memory>
@@ -72,6 +73,7 @@ private:
   LPARAM TargetPoint(LPARAM panelPoint) const;
   SCROLLINFO FLastState{};
   bool FFollowing = false;
+  TBitmap FBuffer;  // composed in, then copied to the screen
   // False once the panel is freed: the forwarded click runs a loop in
   // which anything may happen.
   std::shared_ptr<bool> FAlive = std::make_shared<bool>(true);
@@ -96,10 +98,19 @@ public:
   // A WM_HSCROLL or WM_VSCROLL of the window: the part being scrolled is
   // drawn pressed.
   void Scrolled(UINT msg, WPARAM wparam);
-  // Visible panels repaint; a bar the window's style has but whose panel is
-  // hidden gets placed again.
+  // A bar the window's style has but whose panel is hidden gets placed
+  // again. (Visible panels lie above the window: its painting cannot reach
+  // them, and they repaint by themselves when the bars change.)
   void Refresh(LONG_PTR style);
   void FollowScrollState();
+  bool BothVisible() const { return Made() && Horz->BarVisible && Vert->BarVisible; }
+  // After the window's own WM_PAINT: the corner between both bars is all
+  // the skinner still has to paint (through paint), and only when both show.
+  template <class PaintFn>
+  void Painted(HWND window, PaintFn paint) {
+    Refresh(GetWindowLongPtrW(window, GWL_STYLE));
+    if (BothVisible()) paint();
+  }
   // What a message the scrolled window has processed means for the panels;
   // false when the skinner's base should see it too.
   bool AfterMessage(const TMessage& m);
