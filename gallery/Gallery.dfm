@@ -1184,6 +1184,70 @@ object GalleryForm: TGalleryForm
         end
       end
     end
+    object ScrollingPage: TTabSheet
+      Caption = 'Scrolling'
+      object ScrollList: TListBox
+        Left = 16
+        Top = 16
+        Width = 150
+        Height = 160
+        TabOrder = 0
+      end
+      object ScrollMemo: TMemo
+        Left = 182
+        Top = 16
+        Width = 200
+        Height = 160
+        ScrollBars = ssBoth
+        TabOrder = 1
+      end
+      object VertScrollBar: TScrollBar
+        Left = 400
+        Top = 16
+        Width = 17
+        Height = 160
+        Kind = sbVertical
+        PageSize = 20
+        LargeChange = 20
+        Position = 60
+        TabOrder = 2
+      end
+      object HorzScrollBar: TScrollBar
+        Left = 16
+        Top = 196
+        Width = 250
+        Height = 17
+        PageSize = 10
+        LargeChange = 10
+        Position = 30
+        TabOrder = 3
+      end
+      object DisabledScrollBar: TScrollBar
+        Left = 16
+        Top = 228
+        Width = 250
+        Height = 17
+        Enabled = False
+        PageSize = 10
+        Position = 50
+        TabOrder = 4
+      end
+      object ScrollBox1: TScrollBox
+        Left = 290
+        Top = 196
+        Width = 220
+        Height = 140
+        TabOrder = 5
+        object ScrollBoxPanel: TPanel
+          Left = 0
+          Top = 0
+          Width = 400
+          Height = 300
+          Caption = 'Inside a scroll box'
+          TabOrder = 0
+        end
+      end
+    end
   end
   object SkinData1: TSkinData
     Active = True

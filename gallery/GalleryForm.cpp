@@ -1,5 +1,6 @@
 #include "gallery/GalleryForm.h"
 #include "host/ListViews.h"
+#include "host/StdCtrls.h"
 #include "skin/data/WinSkinData.h"
 #include <commctrl.h>
 #include <cwchar>
@@ -12,7 +13,11 @@ namespace {
 // Control IDs of the foreign dialog (res/Gallery.rc.in).
 constexpr int kDialogTabs = 101, kDialogStatus = 103, kDialogFirstRadio = 108, kDialogLastRadio = 109,
               kDialogCheck = 110, kDialogThreeStates = 111, kDialogComboList = 120, kDialogComboEdit = 121,
-              kDialogLateGrip = 123;
+              kDialogLateGrip = 123, kDialogList = 130, kDialogScrollBar = 131;
+constexpr int kDialogListLines = 30, kDialogScrollMax = 50, kDialogScrollPage = 10;
+// The scrolling page's list: many lines, shown from the middle.
+constexpr int kScrollListLines = 200;
+constexpr int kMemoLines = 40;
 
 void FillForeignDialog(HWND wnd) {
   const wchar_t* tabs[] = {L"General", L"Details", L"More"};
@@ -29,6 +34,13 @@ void FillForeignDialog(HWND wnd) {
     for (const wchar_t* row : {L"Red", L"Green", L"Blue"}) SendDlgItemMessageW(wnd, id, CB_ADDSTRING, 0, LPARAM(row));
     SendDlgItemMessageW(wnd, id, CB_SETCURSEL, 0, 0);
   }
+  for (int i = 1; i <= kDialogListLines; ++i)
+    SendDlgItemMessageW(wnd, kDialogList, LB_ADDSTRING, 0, LPARAM((L"Native line " + std::to_wstring(i)).c_str()));
+  SCROLLINFO info{sizeof info, SIF_RANGE | SIF_PAGE | SIF_POS};
+  info.nMax = kDialogScrollMax;
+  info.nPage = kDialogScrollPage;
+  info.nPos = kDialogScrollMax / 2;
+  SetScrollInfo(GetDlgItem(wnd, kDialogScrollBar), SB_CTL, &info, TRUE);
 }
 
 // Enough rows to scroll: a list the way a file window shows one.
@@ -37,9 +49,30 @@ void FillFilesList(TListView& list) {
     list.AddRow({L"File " + std::to_wstring(i) + L".wav", std::to_wstring(i * 3) + L" KB", L"Wave sound"});
 }
 
-INT_PTR CALLBACK ForeignDialogProc(HWND wnd, UINT msg, WPARAM wparam, LPARAM) {
+// A native scroll bar moves only when its owner moves it.
+void ScrollForeignBar(HWND bar, WORD code) {
+  SCROLLINFO info{sizeof info, SIF_ALL};
+  GetScrollInfo(bar, SB_CTL, &info);
+  int pos = info.nPos;
+  switch (code) {
+    case SB_LINELEFT: pos -= 1; break;
+    case SB_LINERIGHT: pos += 1; break;
+    case SB_PAGELEFT: pos -= int(info.nPage); break;
+    case SB_PAGERIGHT: pos += int(info.nPage); break;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION: pos = info.nTrackPos; break;
+    default: return;
+  }
+  SetScrollPos(bar, SB_CTL, pos, TRUE);
+}
+
+INT_PTR CALLBACK ForeignDialogProc(HWND wnd, UINT msg, WPARAM wparam, LPARAM lparam) {
   if (msg == WM_INITDIALOG) {
     FillForeignDialog(wnd);
+    return TRUE;
+  }
+  if (msg == WM_HSCROLL && HWND(lparam) == GetDlgItem(wnd, kDialogScrollBar)) {
+    ScrollForeignBar(HWND(lparam), LOWORD(wparam));
     return TRUE;
   }
   if (msg == WM_COMMAND && (LOWORD(wparam) == IDOK || LOWORD(wparam) == IDCANCEL)) {
@@ -106,6 +139,14 @@ void TGalleryForm::Loaded() {
   SkinData1 = Field<TSkinData>(L"SkinData1");
   Field<TStatusBar>(L"OwnerDrawStatusBar")->OnDrawPanel = DrawOwnPanel;
   FillFilesList(*Field<TListView>(L"FilesList"));
+  auto* list = Field<TListBox>(L"ScrollList");
+  for (int i = 1; i <= kScrollListLines; ++i) list->GetItems()->Add(L"Line " + std::to_wstring(i));
+  list->SetTopIndex(kScrollListLines / 2);
+  list->ItemsChanged();
+  std::vector<std::wstring> lines;
+  for (int i = 1; i <= kMemoLines; ++i)
+    lines.push_back(L"Memo line " + std::to_wstring(i) + L": a line long enough to need the horizontal bar too");
+  Field<TMemo>(L"ScrollMemo")->SetLines(lines);
 }
 
 void TGalleryForm::Apply(const TGalleryOptions& options) {

@@ -429,6 +429,11 @@ bool TWinControl::ReflectNotification(TMessage& m) {
   if (m.Msg == WM_COMMAND && m.LParam) { from = HWND(m.LParam); reflected = CN_COMMAND; }
   // A notification without its header has no sender to reflect it to.
   if (m.Msg == WM_NOTIFY && m.LParam) { from = reinterpret_cast<NMHDR*>(m.LParam)->hwndFrom; reflected = CN_NOTIFY; }
+  // A scroll-bar control reports in lParam; a window's own bars leave it 0.
+  if ((m.Msg == WM_HSCROLL || m.Msg == WM_VSCROLL) && m.LParam) {
+    from = HWND(m.LParam);
+    reflected = m.Msg == WM_HSCROLL ? CN_HSCROLL : CN_VSCROLL;
+  }
   if (m.Msg == WM_DRAWITEM && m.LParam) {
     // A menu item's record names a menu, not a window.
     const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(m.LParam);

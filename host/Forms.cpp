@@ -9,6 +9,107 @@ TApplication* Application = nullptr;
 
 DEFINE_CLASS_INFO(TCustomForm, TWinControl, {})
 
+// ---- TScrollBox ----
+
+namespace {
+const std::vector<std::wstring> kScrollBoxBorders = {L"bsNone", L"bsSingle"};
+constexpr int kWheelLines = 3;
+}  // namespace
+
+DEFINE_COMPONENT_INFO(TScrollBox, TWinControl,
+  {EnumProp("BorderStyle", &TScrollBox::GetBorderStyle, &TScrollBox::SetBorderStyle, kScrollBoxBorders),
+   IntProp("LineSize", &TScrollBox::GetLineSize, &TScrollBox::SetLineSize)})
+
+TScrollBox::TScrollBox(TComponent* AOwner) : TWinControl(AOwner) { FColor = clBtnFace; }
+
+void TScrollBox::CreateParams(TCreateParams& p) {
+  TWinControl::CreateParams(p);
+  p.Style |= WS_CLIPCHILDREN;
+  if (FBorderStyle == bsSingle) p.ExStyle |= WS_EX_CLIENTEDGE;
+}
+
+void TScrollBox::AlignControls() {
+  TWinControl::AlignControls();
+  UpdateScrollRange();
+}
+
+void TScrollBox::UpdateScrollRange() {
+  // Showing or hiding a bar resizes the client area, which comes back here.
+  if (!FHandle || FUpdatingRange) return;
+  FUpdatingRange = true;
+  int extent[2] = {0, 0};
+  for (TControl* c : FControls) {
+    if (!c->GetVisible()) continue;
+    extent[SB_HORZ] = std::max(extent[SB_HORZ], c->GetLeft() + c->GetWidth() + FPosition[SB_HORZ]);
+    extent[SB_VERT] = std::max(extent[SB_VERT], c->GetTop() + c->GetHeight() + FPosition[SB_VERT]);
+  }
+  for (int bar : {SB_HORZ, SB_VERT}) {
+    RECT client;
+    GetClientRect(FHandle, &client);
+    SCROLLINFO info{sizeof info, SIF_RANGE | SIF_PAGE};
+    info.nMin = 0;
+    info.nMax = std::max(extent[bar] - 1, 0);
+    info.nPage = UINT(bar == SB_HORZ ? client.right : client.bottom);
+    SetScrollInfo(FHandle, bar, &info, TRUE);
+    // A smaller range may have moved the position back.
+    info.fMask = SIF_POS;
+    GetScrollInfo(FHandle, bar, &info);
+    ScrollTo(bar, info.nPos);
+  }
+  FUpdatingRange = false;
+}
+
+void TScrollBox::ScrollTo(int bar, int position) {
+  SCROLLINFO info{sizeof info, SIF_RANGE | SIF_PAGE};
+  GetScrollInfo(FHandle, bar, &info);
+  const int last = std::max(info.nMin, info.nMax - int(info.nPage) + 1);
+  position = std::clamp(position, info.nMin, last);
+  const int delta = FPosition[bar] - position;
+  if (delta == 0) {
+    SetScrollPos(FHandle, bar, position, TRUE);
+    return;
+  }
+  FPosition[bar] = position;
+  SetScrollPos(FHandle, bar, position, TRUE);
+  for (TControl* c : std::vector<TControl*>(FControls))
+    c->SetBounds(c->GetLeft() + (bar == SB_HORZ ? delta : 0), c->GetTop() + (bar == SB_VERT ? delta : 0),
+                 c->GetWidth(), c->GetHeight());
+  InvalidateRect(FHandle, nullptr, TRUE);
+}
+
+int TScrollBox::RequestedPosition(int bar, WORD code) const {
+  SCROLLINFO info{sizeof info, SIF_ALL};
+  GetScrollInfo(FHandle, bar, &info);
+  switch (code) {
+    case SB_LINEUP: return info.nPos - FLineSize;
+    case SB_LINEDOWN: return info.nPos + FLineSize;
+    case SB_PAGEUP: return info.nPos - int(info.nPage);
+    case SB_PAGEDOWN: return info.nPos + int(info.nPage);
+    case SB_TOP: return info.nMin;
+    case SB_BOTTOM: return info.nMax;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION: return info.nTrackPos;
+    default: return info.nPos;
+  }
+}
+
+void TScrollBox::WndProc(TMessage& m) {
+  // A scroll-bar control inside reports with its window in lParam.
+  if ((m.Msg == WM_HSCROLL || m.Msg == WM_VSCROLL) && !m.LParam) {
+    const int bar = m.Msg == WM_HSCROLL ? SB_HORZ : SB_VERT;
+    ScrollTo(bar, RequestedPosition(bar, LOWORD(m.WParam)));
+    m.Result = 0;
+    return;
+  }
+  if (m.Msg == WM_MOUSEWHEEL && (GetWindowLongPtrW(FHandle, GWL_STYLE) & WS_VSCROLL)) {
+    const int notches = GET_WHEEL_DELTA_WPARAM(m.WParam) / WHEEL_DELTA;
+    ScrollTo(SB_VERT, FPosition[SB_VERT] - notches * kWheelLines * FLineSize);
+    m.Result = 0;
+    return;
+  }
+  TWinControl::WndProc(m);
+}
+
 DEFINE_CLASS_INFO(TForm, TCustomForm,
   {IntProp("ClientWidth", &TForm::GetClientWidth, &TForm::SetClientWidth),
    IntProp("ClientHeight", &TForm::GetClientHeight, &TForm::SetClientHeight),

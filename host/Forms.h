@@ -15,6 +15,36 @@ public:
   using TWinControl::TWinControl;
 };
 
+// A container larger inside than outside: the system's scroll bars show
+// while its controls reach past the client area, and scrolling moves them.
+class TScrollBox : public TWinControl {
+public:
+  DECLARE_CLASS_INFO
+  explicit TScrollBox(TComponent* AOwner);
+  // bsNone or bsSingle (a sunken edge); takes effect when the window is made.
+  TFormBorderStyle GetBorderStyle() const { return FBorderStyle; }
+  void SetBorderStyle(TFormBorderStyle v) { FBorderStyle = v == bsNone ? bsNone : bsSingle; }
+  // Pixels an arrow of either bar moves.
+  int GetLineSize() const { return FLineSize; }
+  void SetLineSize(int v) { FLineSize = v > 0 ? v : 1; }
+  // Fits both bars to where the controls reach, e.g. after moving one.
+  void UpdateScrollRange();
+  void AlignControls() override;
+
+protected:
+  void CreateParams(TCreateParams& p) override;
+  void WndProc(TMessage& m) override;
+
+private:
+  // Scrolls bar (SB_HORZ or SB_VERT) to the position, moving the controls.
+  void ScrollTo(int bar, int position);
+  int RequestedPosition(int bar, WORD code) const;
+  TFormBorderStyle FBorderStyle = bsSingle;
+  int FLineSize = 8;
+  int FPosition[2] = {0, 0};
+  bool FUpdatingRange = false;
+};
+
 class TForm : public TCustomForm {
 public:
   DECLARE_CLASS_INFO

@@ -4,6 +4,7 @@
 #include "host/ComCtrls.h"
 #include "host/ComboBoxes.h"
 #include "host/ExtCtrls.h"
+#include "host/Forms.h"
 #include "host/GroupBoxes.h"
 #include "host/ListViews.h"
 #include "host/StdCtrls.h"
@@ -17,6 +18,8 @@ void RegisterHostClasses() {
                               &TProgressBar::StaticClass(), &TTrackBar::StaticClass(), &TUpDown::StaticClass(),
                               &TComboBox::StaticClass(), &THeaderControl::StaticClass(),
                               &TListView::StaticClass(), &TCheckBox::StaticClass(), &TRadioButton::StaticClass(),
-                              &TGroupBox::StaticClass(), &TRadioGroup::StaticClass(), &TCheckGroup::StaticClass()})
+                              &TGroupBox::StaticClass(), &TRadioGroup::StaticClass(), &TCheckGroup::StaticClass(),
+                              &TMemo::StaticClass(), &TListBox::StaticClass(), &TScrollBar::StaticClass(),
+                              &TScrollBox::StaticClass()})
     RegisterComponentClass(*c);
 }

@@ -67,6 +67,15 @@ void TSkinControl::AttachControl(TSkinnerHost* Form, TSkinData* SkinData, bool O
   FStatus = ssAttached;
 }
 
+void TSkinControl::TakeControl(TWinControl* Control, TSkinData* SkinData, TSkinnerHost* Form, TCanvas* Canvas) {
+  FSkinData = SkinData;
+  FForm = Form;
+  FCanvas = Canvas;
+  FControl = Control;
+  FHandle = Control->Handle();
+  FUnicode = IsWindowUnicode(FHandle);
+}
+
 void TSkinControl::AttachWindow(HWND Handle, TSkinData* SkinData, TSkinnerHost* Form, TCanvas* Canvas) {
   FSkinData = SkinData;
   FCanvas = Canvas;

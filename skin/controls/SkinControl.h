@@ -121,6 +121,9 @@ protected:
   bool Hot() const { return FMouseState & msHot; }
   bool Pressed() const { return FMouseState & msPressed; }
   void SetMouseBit(TMouseStateBit bit, bool on);
+  // Takes the control and what painting it needs, before an attach of a
+  // skinner's own links the control.
+  void TakeControl(TWinControl* Control, TSkinData* SkinData, TSkinnerHost* Form, TCanvas* Canvas);
   // Registers with the form skinner, which then knows the skinner exists.
   void RegisterWithForm();
   // Registers and puts the hook in front of the control's WindowProc or the
@@ -217,7 +220,7 @@ std::wstring ReadWindowText(HWND Handle);
 bool IsTopLevel(HWND Handle);
 void CopyBitmap(const TBitmap& Source, TBitmap& Destination);
 void FillColor(HDC DC, const RECT& Rect, TColor Colour);
-// A one-pixel frame.
+// A one-pixel frame just inside Rect.
 void FrameColor(HDC DC, const RECT& Rect, TColor Colour);
 // Adds DT_RTLREADING for a right-to-left control.
 UINT BiDiTextFlags(const TSkinControl& Skinner, UINT Flags);

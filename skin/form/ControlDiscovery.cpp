@@ -14,6 +14,9 @@
 #include "skin/controls/SkinObjImage.h"
 #include "skin/controls/SkinProgress.h"
 #include "skin/controls/SkinRadioButton.h"
+#include "skin/controls/SkinScControl.h"
+#include "skin/controls/SkinScrollbar.h"
+#include "skin/controls/SkinScrollbarH.h"
 #include "skin/controls/SkinSizer.h"
 #include "skin/controls/SkinSpeedButton.h"
 #include "skin/controls/SkinStatusBar.h"
@@ -61,7 +64,8 @@ constexpr char kCustomTabControl[] = "TCustomTabControl", kTabSheet[] = "TTabShe
                kHeaderControl[] = "THeaderControl", kToolBar[] = "TToolBar", kCoolBar[] = "TCoolBar",
                kScrollBox[] = "TScrollBox", kCustomComboBox[] = "TCustomComboBox",
                kCustomListView[] = "TCustomListView", kBitBtn[] = "TBitBtn", kSpeedButton[] = "TSpeedButton",
-               kCustomListBox[] = "TCustomListBox", kCustomTreeView[] = "TCustomTreeView";
+               kCustomListBox[] = "TCustomListBox", kCustomTreeView[] = "TCustomTreeView",
+               kScrollBar[] = "TScrollBar";
 
 // Actions shared by several rows.
 template <class T>
@@ -151,6 +155,26 @@ void ListViewHeader(TControlDiscovery& d, TControl& c) {
   if (!w) return;
   if (const HWND header = HWND(SendMessageW(w->Handle(), LVM_GETHEADER, 0, 0))) d.AttachWindow<TSkinHeader>(header);
 }
+// A control with its own scroll bars.
+void Scrolled(TControlDiscovery& d, TControl& c) { d.Attach<TSkinScrollbar>(c); }
+void ScrolledWithChildren(TControlDiscovery& d, TControl& c) {
+  Scrolled(d, c);
+  Children(d, c);
+}
+void SingleBar(TControlDiscovery& d, TControl& c) {
+  d.Attach<TSkinScrollbar>(c, false, [](TSkinScrollbar& s) { s.SetMode(kSingleBarMode); });
+}
+// The children that have scroll bars of their own, not the control itself.
+void EmbeddedBars(TControlDiscovery& d, TControl& c) {
+  TWinControl* w = Windowed(c);
+  if (!w) return;
+  for (TControl* child : std::vector<TControl*>(w->Controls())) {
+    TWinControl* scrolled = Windowed(*child);
+    if (scrolled && scrolled->HandleAllocated() && !d.IsSkinned(*scrolled) &&
+        (GetWindowLongPtrW(scrolled->Handle(), GWL_STYLE) & (WS_VSCROLL | WS_HSCROLL)))
+      Scrolled(d, *scrolled);
+  }
+}
 void DCEdit(TControlDiscovery& d, TControl& c) {
   const int buttons = ReadIntProp(&c, "NumButtons");
   if (buttons == 0 && d.Allows(Need(xcEdit), false) && IsWindowed(c))
@@ -198,14 +222,14 @@ const std::vector<TClassRule>& ClassRules() {
       {"wide-text combo box", [](const TControl&, const std::string& n) { return n == "TTNTCOMBOBOX"; },
        Need(xcCombo), false, Make<TSkinComBox>},
       {"rich edit", [](const TControl&, const std::string& n) { return n == "TRICHEDIT"; }, Need(xcScrollbar), false,
-       nullptr},
+       Scrolled},
       {"rich edit or memo of data",
        [](const TControl&, const std::string& n) { return Named(n, {"TWWDBRICHEDIT", "TDXDBMEMO"}); },
-       Need(xcScrollbar), false, nullptr},
+       Need(xcScrollbar), false, Scrolled},
       {"panel", Descends<kCustomPanel>, Need(xcPanel), false, PanelBox},
       {"tree list or grid",
        [](const TControl&, const std::string& n) { return Named(n, {"TDXTREELIST", "TDXDBTREELIST", "TDXDBGRID"}); },
-       Need(xcScrollbar), false, nullptr},
+       Need(xcScrollbar), false, Scrolled},
       {"check box", Descends<kCustomCheckBox>, Need(xcCheckBox), false, Make<TSkinCheckBox>},
       {"radio group", Descends<kCustomRadioGroup>, Need(xcRadioButton), false, RadioGroup},
       {"group box", Descends<kCustomGroupBox>, Need(xcPanel), false, GroupBox},
@@ -215,11 +239,12 @@ const std::vector<TClassRule>& ClassRules() {
       {"header", Descends<kHeaderControl>, Need(xcPanel), false, Make<TSkinHeader>},
       {"tool bar", Descends<kToolBar>, Need(xcToolbar), false, nullptr},
       {"bar of bands", Descends<kCoolBar>, Need(xcToolbar), false, nullptr},
-      {"scrolling container", Descends<kScrollBox>, Need(xcScrollbar), false, nullptr},
+      {"scrolling container", Descends<kScrollBox>, Need(xcScrollbar), false, Scrolled},
+      {"scroll-bar control", Descends<kScrollBar>, Need(xcScrollbar), false, Make<TSkinScControl>},
       {"combo box", Descends<kCustomComboBox>, Need(xcCombo), false, Make<TSkinComBox>},
       {"list view", Descends<kCustomListView>, Need(xcScrollbar), false, ListViewHeader},
-      {"list box", Descends<kCustomListBox>, Need(xcScrollbar), false, nullptr},
-      {"tree view", Descends<kCustomTreeView>, Need(xcScrollbar), false, nullptr},
+      {"list box", Descends<kCustomListBox>, Need(xcScrollbar), false, Scrolled},
+      {"tree view", Descends<kCustomTreeView>, Need(xcScrollbar), false, Scrolled},
       {"bit button", Descends<kBitBtn>, Need(xcBitBtn), false, Make<TSkinBitButton>},
       {"speed button", Descends<kSpeedButton>, Need(xcSpeedButton), false, SpeedButton<kNoGlyphProperty>},
       {"control with scroll bars",
@@ -228,7 +253,7 @@ const std::vector<TClassRule>& ClassRules() {
          return w && w->HandleAllocated() &&
                 (GetWindowLongPtrW(const_cast<TWinControl*>(w)->Handle(), GWL_STYLE) & (WS_VSCROLL | WS_HSCROLL));
        },
-       Need(xcScrollbar), false, nullptr},
+       Need(xcScrollbar), false, Scrolled},
       {"push button", Descends<kButton>, Need(xcButton), false, Make<TSkinButton>},
       {"edit", Descends<kCustomEdit>, Need(xcEdit), false, Make<TSkinEdit>},
       {"form inside a form",
@@ -278,9 +303,9 @@ const std::vector<TSkin3rdKind>& Skin3rdKinds() {
       {"speedbutton", Need(xcSpeedButton), false, SpeedButton<kNoGlyphProperty>},
       {"tab", Need(xcTab), true, Make<TSkinTab>},
       {"progress", Need(xcProgress), false, Make<TSkinProgress>},
-      {"scrollbar", Need(xcScrollbar), false, nullptr},
-      {"singlescrollbar", Need(xcScrollbar), false, nullptr},
-      {"embedscrollbar", Need(xcScrollbar), false, nullptr},
+      {"scrollbar", Need(xcScrollbar), false, ScrolledWithChildren},
+      {"singlescrollbar", Need(xcScrollbar), false, SingleBar},
+      {"embedscrollbar", Need(xcScrollbar), false, EmbeddedBars},
       {"container", kNone, false, Children},
       {"groupbox", Need(xcGroupBox), false, MakeOwningColour<TSkinGroupBox>},
       {"advpagecontrol", Need(xcTab), false,
@@ -358,6 +383,11 @@ const std::vector<TWindowRule>& WindowRules() {
        [](TControlDiscovery& d, HWND wnd) {
          if (const HWND combo = GetTopWindow(wnd)) d.AttachWindow<TSkinComBox>(combo);
        }},
+      // A plain scroll bar is one whatever its tab stop; only a size box
+      // or grip is left to the size-grip rule.
+      {"scroll-bar control",
+       [](const std::wstring& n, LONG_PTR s) { return n == L"scrollbar" && !(s & (SBS_SIZEBOX | SBS_SIZEGRIP)); },
+       Need(xcScrollbar), false, MakeFor<TSkinScControl>},
       {"size grip", [](const std::wstring& n, LONG_PTR s) { return n == L"scrollbar" && !(s & WS_TABSTOP); }, kNone,
        false, MakeFor<TSkinSizer>},
       {"tree view", [](const std::wstring& n, LONG_PTR) { return n == L"systreeview32"; }, kNone, false, StaysNative},
@@ -391,6 +421,15 @@ const std::vector<TWindowRule>& WindowRules() {
        Need(xcTab), true, MakeFor<TSkinTab>},
       {"tool bar", [](const std::wstring& n, LONG_PTR) { return n == L"toolbarwindow32"; }, kNone, false,
        MakeFor<TSkinBoxH>},
+      // Any list box: it takes its bar off its style while it has no use for
+      // it, and the panels wait hidden until it comes back.
+      {"list box", [](const std::wstring& n, LONG_PTR) { return n == L"listbox"; }, Need(xcScrollbar), false,
+       MakeFor<TSkinScrollbarH>},
+      {"multi-line edit with scroll bars",
+       [](const std::wstring& n, LONG_PTR s) {
+         return n == L"edit" && (s & ES_MULTILINE) && (s & (WS_VSCROLL | WS_HSCROLL));
+       },
+       Need(xcScrollbar), false, MakeFor<TSkinScrollbarH>},
       {"edit", [](const std::wstring& n, LONG_PTR) { return n == L"edit"; }, Need(xcEdit), false, MakeFor<TSkinEdit>},
       // The common controls of the system, by their class names.
       {"status bar", [](const std::wstring& n, LONG_PTR) { return n == L"msctls_statusbar32"; }, Need(xcStatusBar),

@@ -18,7 +18,8 @@ TEST_F(GalleryTest, EveryControlOnEveryPageHasTheSkinnerOfItsKind) {
       {"TUpDown", "TSkinUpDown"},         {"TTabControl", "TSkinTab"},       {"TTabSet", "TSkinTab31"},
       {"TPanel", "TSkinBox"},             {"TCheckBox", "TSkinCheckBox"},   {"TRadioButton", "TSkinRadioButton"},
       {"TGroupBox", "TSkinGroupBox"},     {"TRadioGroup", "TSkinGroupBox"}, {"TCheckGroup", "TSkinGroupBox"},
-      {"TComboBox", "TSkinComBox"},       {"THeaderControl", "TSkinHeader"}};
+      {"TComboBox", "TSkinComBox"},       {"THeaderControl", "TSkinHeader"}, {"TListBox", "TSkinScrollbar"},
+      {"TMemo", "TSkinScrollbar"},        {"TScrollBox", "TSkinScrollbar"},  {"TScrollBar", "TSkinScControl"}};
   int checked = 0;
   for (TComponent* c : Gallery->Components()) {
     auto* control = dynamic_cast<TControl*>(c);
@@ -67,8 +68,9 @@ TEST_F(GalleryTest, TheForeignDialogIsSkinnedThroughTheClassNamesOfItsControls) 
   }));
   // OK, Cancel, the disabled button, both edits, the tab control, the
   // up-down, the status bar, the radio buttons, the check boxes, both combo
-  // boxes, the size grip and the one made after the dialog was shown.
-  for (int id : {IDOK, IDCANCEL, 106, 104, 105, 101, 102, 103, 108, 109, 110, 111, 112, 120, 121, 122, 123})
+  // boxes, the size grip and the one made after the dialog was shown, the
+  // list box and the scroll bar.
+  for (int id : {IDOK, IDCANCEL, 106, 104, 105, 101, 102, 103, 108, 109, 110, 111, 112, 120, 121, 122, 123, 130, 131})
     EXPECT_TRUE(Skinned(GetDlgItem(dialog, id))) << "control " << id;
   EXPECT_FALSE(Skinned(GetDlgItem(dialog, -1)));  // the static text keeps its own look
   EXPECT_FALSE(Skinned(GetDlgItem(dialog, 107)));  // and so does the group box

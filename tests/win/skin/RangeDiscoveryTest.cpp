@@ -7,7 +7,7 @@
 #include "skin/form/WinSkinForm.h"
 #include "skin/manager/SkinMessages.h"
 #include "tests/win/skin/ForeignDialog.h"
-#include "tests/win/skin/SkinnedFormFixture.h"
+#include "tests/win/skin/SecondFormDiscovery.h"
 #include <functional>
 
 namespace {
@@ -39,39 +39,7 @@ protected:
 };
 DEFINE_COMPONENT_INFO(TTestGauge, TWinControl, {})
 
-class RangeDiscovery : public SkinnedFormTest {
-protected:
-  // A second form of the program with the control, shown so that its
-  // activation skins it.
-  TWinControl* ShowWith(const std::function<TWinControl*(TForm*)>& make) {
-    Second = new TForm(Application);
-    Second->SetBounds(30, 30, 300, 200);
-    TWinControl* control = make(Second);
-    control->SetParent(Second);
-    control->SetBounds(10, 10, 120, 24);
-    Second->Show();
-    Application->ProcessMessages();
-    return control;
-  }
-  TSkinControl* SkinnerOf(TWinControl& control) {
-    TWinSkinForm* form = FindFormSkinner(Second->Handle());
-    return form ? form->FindControlSkinner(control) : nullptr;
-  }
-  void TearDown() override {
-    if (Dialog) DestroyWindow(Dialog);
-    SkinnedFormTest::TearDown();
-  }
-  void SwitchOff() {
-    Data->SetActive(false);
-    SkinManager->ActionTimer.SetEnabled(false);
-    SkinManager->RunPendingAction();
-  }
-  TForm* Second = nullptr;  // owned by the application
-  HWND Dialog = nullptr;
-};
-
-template <class T>
-TWinControl* Make(TForm* owner) { return new T(owner); }
+using RangeDiscovery = SecondFormDiscovery;
 
 struct ClassCase {
   const char* Name;
