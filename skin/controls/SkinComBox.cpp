@@ -1,5 +1,7 @@
 #include "skin/controls/SkinComBox.h"
 #include "host/Handles.h"
+#include "skin/controls/ComboxScrollBar.h"
+#include "skin/controls/SkinScrollbarH.h"
 #include "skin/data/WinSkinData.h"
 #include "skin/draw/NineSlice.h"
 #include <windowsx.h>
@@ -42,6 +44,19 @@ void TSkinComBox::AttachControl(TSkinnerHost* Form, TSkinData* SkinData, bool Ow
   if (!FHandle) return;
   ReadStyle();
   LinkEdit();
+  SkinLists();
+}
+
+void TSkinComBox::SkinLists() {
+  COMBOBOXINFO info;
+  if (!ComboInfo(FHandle, info) || !info.hwndList) return;
+  if (!IsSimple(ComboStyle)) {
+    FDropScrollBar = new TComboxScrollBar(this);
+    FDropScrollBar->AttachWindow(info.hwndList, FSkinData, FForm, FCanvas);
+  } else if (!IsTopLevel(info.hwndList) && (GetWindowLongPtrW(info.hwndList, GWL_STYLE) & WS_CHILD)) {
+    FListScrollBars = new TSkinScrollbarH(this);
+    FListScrollBars->AttachWindow(info.hwndList, FSkinData, FForm, nullptr);
+  }
 }
 
 void TSkinComBox::AttachWindow(HWND Handle, TSkinData* SkinData, TSkinnerHost* Form, TCanvas* Canvas) {
@@ -99,6 +114,8 @@ void TSkinComBox::Detach() {
   if (!FActive) return;
   FEditLink.Remove();
   FEditHandle = nullptr;
+  if (FDropScrollBar) std::exchange(FDropScrollBar, nullptr)->Release();
+  if (FListScrollBars) std::exchange(FListScrollBars, nullptr)->Release();
   DetachAndRepaint();
 }
 

@@ -6,6 +6,9 @@
 #include "skin/controls/SkinControl.h"
 #include "skin/manager/WindowSubclass.h"
 
+class TComboxScrollBar;
+class TSkinScrollbarH;
+
 // The button frames of "ComboButton" and its glyph strips.
 enum TComboFrame { cfNormal = 1, cfPressed = 2, cfDisabled = 3, cfHot = 4 };
 
@@ -31,9 +34,14 @@ public:
   const RECT& ButtonRect() const { return FButtonRect; }
   HWND EditHandle() const { return FEditHandle; }
   HWND ListHandle() const { return FListHandle; }
+  // The bar skinners of the lists: the drop-down list's of a drop-down box,
+  // the list's of a simple one (class-library boxes only).
+  TComboxScrollBar* DropScrollBar() const { return FDropScrollBar; }
+  TSkinScrollbarH* ListScrollBars() const { return FListScrollBars; }
 
 private:
   void ReadStyle();
+  void SkinLists();
   // The edit field of a drop-down combo box: its paints and clicks repaint
   // the frame and button around it.
   void LinkEdit();
@@ -55,4 +63,7 @@ private:
   HWND FEditHandle = nullptr;
   TWindowSubclass FEditLink;
   RECT FButtonRect{};
+  // Owned by this skinner, so they go with it; released on detach.
+  TComboxScrollBar* FDropScrollBar = nullptr;
+  TSkinScrollbarH* FListScrollBars = nullptr;
 };

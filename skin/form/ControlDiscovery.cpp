@@ -10,6 +10,7 @@
 #include "skin/controls/SkinEdit.h"
 #include "skin/controls/SkinGroupBox.h"
 #include "skin/controls/SkinHeader.h"
+#include "skin/controls/SkinListView.h"
 #include "skin/controls/SkinMenuButton.h"
 #include "skin/controls/SkinObjImage.h"
 #include "skin/controls/SkinProgress.h"
@@ -149,12 +150,6 @@ void TabControl(TControlDiscovery& d, TControl& c) {
   else
     d.Attach<TSkinTab>(c);
 }
-// The column captions of a list view are a header window of its own.
-void ListViewHeader(TControlDiscovery& d, TControl& c) {
-  TWinControl* w = Windowed(c);
-  if (!w) return;
-  if (const HWND header = HWND(SendMessageW(w->Handle(), LVM_GETHEADER, 0, 0))) d.AttachWindow<TSkinHeader>(header);
-}
 // A control with its own scroll bars.
 void Scrolled(TControlDiscovery& d, TControl& c) { d.Attach<TSkinScrollbar>(c); }
 void ScrolledWithChildren(TControlDiscovery& d, TControl& c) {
@@ -242,7 +237,7 @@ const std::vector<TClassRule>& ClassRules() {
       {"scrolling container", Descends<kScrollBox>, Need(xcScrollbar), false, Scrolled},
       {"scroll-bar control", Descends<kScrollBar>, Need(xcScrollbar), false, Make<TSkinScControl>},
       {"combo box", Descends<kCustomComboBox>, Need(xcCombo), false, Make<TSkinComBox>},
-      {"list view", Descends<kCustomListView>, Need(xcScrollbar), false, ListViewHeader},
+      {"list view", Descends<kCustomListView>, Need(xcScrollbar), false, Make<TSkinListView>},
       {"list box", Descends<kCustomListBox>, Need(xcScrollbar), false, Scrolled},
       {"tree view", Descends<kCustomTreeView>, Need(xcScrollbar), false, Scrolled},
       {"bit button", Descends<kBitBtn>, Need(xcBitBtn), false, Make<TSkinBitButton>},

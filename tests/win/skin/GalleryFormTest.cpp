@@ -19,7 +19,8 @@ TEST_F(GalleryTest, EveryControlOnEveryPageHasTheSkinnerOfItsKind) {
       {"TPanel", "TSkinBox"},             {"TCheckBox", "TSkinCheckBox"},   {"TRadioButton", "TSkinRadioButton"},
       {"TGroupBox", "TSkinGroupBox"},     {"TRadioGroup", "TSkinGroupBox"}, {"TCheckGroup", "TSkinGroupBox"},
       {"TComboBox", "TSkinComBox"},       {"THeaderControl", "TSkinHeader"}, {"TListBox", "TSkinScrollbar"},
-      {"TMemo", "TSkinScrollbar"},        {"TScrollBox", "TSkinScrollbar"},  {"TScrollBar", "TSkinScControl"}};
+      {"TMemo", "TSkinScrollbar"},        {"TScrollBox", "TSkinScrollbar"},  {"TScrollBar", "TSkinScControl"},
+      {"TListView", "TSkinListView"}};
   int checked = 0;
   for (TComponent* c : Gallery->Components()) {
     auto* control = dynamic_cast<TControl*>(c);

@@ -2,7 +2,9 @@
 // the state the box is in, the button on either side, the text area left as
 // the native control painted it; simple combo boxes keep their own look.
 #include "host/ComboBoxes.h"
+#include "skin/controls/ComboxScrollBar.h"
 #include "skin/controls/SkinComBox.h"
+#include "skin/controls/SkinScrollbarH.h"
 #include "skin/draw/NineSlice.h"
 #include "tests/win/skin/ControlSkinnerKit.h"
 
@@ -178,6 +180,28 @@ TEST_F(ComboSkinner, TheEditRepaintingItselfBringsTheFrameBack) {
   RedrawWindow(GetTopWindow(wnd), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
   TWholeWindowDC dc(wnd);
   EXPECT_EQ(TColor(GetPixel(dc.Get(), w - 3, 1)), ButtonColour(cfNormal));
+}
+
+TEST_F(ComboSkinner, TheListsGetBarSkinnersThatGoOnDetach) {
+  TComboBox* drop = AddCombo(csDropDownList);
+  TComboBox* simple = AddCombo(csSimple);
+  auto* dropSkinner = SkinControl<TSkinComBox>(*drop);
+  auto* simpleSkinner = SkinControl<TSkinComBox>(*simple);
+  COMBOBOXINFO dropInfo{sizeof dropInfo}, simpleInfo{sizeof simpleInfo};
+  ASSERT_TRUE(GetComboBoxInfo(drop->Handle(), &dropInfo));
+  ASSERT_TRUE(GetComboBoxInfo(simple->Handle(), &simpleInfo));
+  ASSERT_NE(dropSkinner->DropScrollBar(), nullptr);
+  EXPECT_EQ(dropSkinner->DropScrollBar()->WindowHandle(), dropInfo.hwndList);
+  EXPECT_EQ(dropSkinner->ListScrollBars(), nullptr);
+  ASSERT_NE(simpleSkinner->ListScrollBars(), nullptr);
+  EXPECT_EQ(simpleSkinner->ListScrollBars()->WindowHandle(), simpleInfo.hwndList);
+  EXPECT_TRUE(Skinned(dropInfo.hwndList));
+  EXPECT_TRUE(Skinned(simpleInfo.hwndList));
+  dropSkinner->Detach();
+  simpleSkinner->Detach();
+  EXPECT_EQ(dropSkinner->DropScrollBar(), nullptr);
+  EXPECT_FALSE(Skinned(dropInfo.hwndList));
+  EXPECT_FALSE(Skinned(simpleInfo.hwndList));
 }
 
 TEST_F(ComboSkinner, ASimpleComboBoxKeepsItsOwnLook) {
