@@ -561,3 +561,15 @@ void TControlDiscovery::SkinWindowControl(HWND wnd) {
       return;
     }
 }
+
+void TControlDiscovery::ReplaceScrollbarSkinner(HWND wnd) {
+  const auto& skinners = Form.ControlSkinners;
+  auto it = std::find_if(skinners.rbegin(), skinners.rend(), [wnd](TSkinControl* s) { return s->WindowHandle() == wnd; });
+  auto* old = it != skinners.rend() ? dynamic_cast<TSkinScrollbar*>(*it) : nullptr;
+  TWinControl* control = old ? old->Control() : nullptr;
+  if (!control) return;
+  if (old->Status() != ssWindowGone) old->Detach();
+  old->Release();
+  auto* skinner = new TSkinScrollbar(control);
+  skinner->AttachScrolled(control, &Data, &Form, &Form.SkinnerCanvas);
+}

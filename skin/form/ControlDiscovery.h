@@ -70,6 +70,9 @@ public:
   void DiscoverWindows(HWND wnd);
   void SkinWindowControl(HWND wnd);
   bool IsSkinned(const TControl& control) const;
+  // The scroll-bar skinner of the window, the latest one, replaced by a new
+  // one for the same control (whose window may be new).
+  void ReplaceScrollbarSkinner(HWND wnd);
   bool Allows(unsigned needs, bool needsTabs) const;
 
   // Makes a skinner of class T owned by the control, lets prepare set it

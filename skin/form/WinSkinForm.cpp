@@ -1,4 +1,5 @@
 #include "skin/form/WinSkinForm.h"
+#include "skin/form/ControlDiscovery.h"
 #include "host/CallbackGuard.h"
 #include "host/Forms.h"
 #include "host/Platform.h"
@@ -338,6 +339,9 @@ void TWinSkinForm::Dispatch(TMessage& m) {
       return;
     case WM_SKIN_START:
       Activate();
+      return;
+    case WM_SKIN_RESKINSCROLLBAR:
+      TControlDiscovery(*this, *SkinData).ReplaceScrollbarSkinner(HWND(m.WParam));
       return;
     case WM_SKIN_QUERY:
       m.Result = 1;

@@ -219,6 +219,42 @@ TEST_F(ScrollBarSkinner, ThePanelFollowsTheListWhenItMovesResizesHidesAndShows) 
   EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(panel); }));
 }
 
+TEST_F(ScrollBarSkinner, ThePanelFollowsAScrollNobodyReports) {
+  TListBox* list = List(10);
+  auto* skinner = SkinControl<TSkinScrollbar>(*list);
+  const HWND wnd = list->Handle();
+  TWScrollbar* vert = skinner->VertBar();
+  UpdateWindow(vert->PanelHandle());
+  const int before = vert->ThumbStart;
+  // Scrolled by the program: no WM_VSCROLL, no wheel.
+  SendMessageW(wnd, LB_SETTOPINDEX, 150, 0);
+  UpdateWindow(vert->PanelHandle());
+  SCROLLBARINFO bar{sizeof bar};
+  GetScrollBarInfo(wnd, OBJID_VSCROLL, &bar);
+  EXPECT_NE(bar.xyThumbTop, before);
+  EXPECT_EQ(vert->ThumbStart, bar.xyThumbTop);
+  const std::unique_ptr<TBitmap> shown = Shown(vert->PanelHandle());
+  EXPECT_EQ(shown->Pixel(shown->Width() / 2, bar.xyThumbTop - 1), Track(true, kTrackEnabledFrame));
+}
+
+TEST_F(ScrollBarSkinner, ThePartUnderThePointerIsDrawnHot) {
+  TListBox* list = List(10);
+  auto* skinner = SkinControl<TSkinScrollbar>(*list);
+  const HWND wnd = list->Handle();
+  TWScrollbar* vert = skinner->VertBar();
+  const RECT bar = BarOnScreen(wnd, OBJID_VSCROLL);
+  const int arrow = GetSystemMetrics(SM_CYVSCROLL);
+  Input({MoveTo(OnVerticalBar(wnd, bar.bottom - bar.top - arrow / 2))});
+  ASSERT_TRUE(WaitFor([&] { return vert->HotPart == spSecondArrow; }));
+  const std::unique_ptr<TBitmap> shown = Shown(vert->PanelHandle());
+  EXPECT_EQ(shown->Pixel(shown->Width() / 2, shown->Height() - 1 - arrow / 2),
+            Glyph(sgDownArrow + kArrowHotStep));
+  EXPECT_EQ(shown->Pixel(shown->Width() / 2, arrow / 2), Glyph(sgUpArrow));
+  // Off the panel, nothing is hot.
+  Input({MoveTo({GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1})});
+  EXPECT_TRUE(WaitFor([&] { return vert->HotPart == spNone; }));
+}
+
 TEST_F(ScrollBarSkinner, AMemoWithBothBarsGetsTwoPanelsAndTheCornerInTheFace) {
   auto* memo = new TMemo(Form.get());
   memo->SetScrollBars(ssBoth);

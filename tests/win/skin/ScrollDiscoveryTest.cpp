@@ -11,6 +11,7 @@
 #include "skin/manager/SkinMessages.h"
 #include "tests/win/skin/ForeignDialog.h"
 #include "tests/win/skin/SecondFormDiscovery.h"
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -160,4 +161,33 @@ INSTANTIATE_TEST_SUITE_P(SkinDiscovery, ScrollWindows, testing::Values(
     WindowCase{"ScrollBarWithATabStop", L"ScrollBar", SBS_HORZ | WS_TABSTOP, &TSkinScControl::StaticClass()},
     WindowCase{"SizeGrip", L"ScrollBar", SBS_SIZEGRIP, &TSkinSizer::StaticClass()}),
     [](const testing::TestParamInfo<WindowCase>& i) { return std::string(i.param.Name); });
+TEST_F(ScrollDiscovery, TheReskinMessageGivesTheControlANewScrollBarSkinnerWithNewPanels) {
+  TWinControl* list = ShowWith(Make<TListBox>);
+  auto* old = dynamic_cast<TSkinScrollbar*>(SkinnerOf(*list));
+  ASSERT_NE(old, nullptr);
+  const HWND oldPanel = old->VertBar()->PanelHandle();
+  SendMessageW(Second->Handle(), WM_SKIN_RESKINSCROLLBAR, WPARAM(list->Handle()), 0);
+  auto* skinner = dynamic_cast<TSkinScrollbar*>(SkinnerOf(*list));
+  ASSERT_NE(skinner, nullptr);
+  EXPECT_FALSE(IsWindow(oldPanel));
+  EXPECT_TRUE(IsWindow(skinner->VertBar()->PanelHandle()));
+  EXPECT_EQ(SendMessageW(list->Handle(), WM_SKIN_QUERY, 0, 0), 1);
+  TWinSkinForm* form = FindFormSkinner(Second->Handle());
+  EXPECT_EQ(std::count(form->ControlSkinners.begin(), form->ControlSkinners.end(), skinner), 1);
+  EXPECT_EQ(std::count_if(form->ControlSkinners.begin(), form->ControlSkinners.end(),
+                          [&](TSkinControl* s) { return s->WindowHandle() == list->Handle(); }),
+            1);
+}
+
+TEST_F(ScrollDiscovery, TheReskinMessageLeavesOtherSkinnersAlone) {
+  TWinControl* edit = ShowWith(Make<TEdit>);
+  ASSERT_NE(SkinnerOf(*edit), nullptr);
+  const size_t count = FindFormSkinner(Second->Handle())->ControlSkinners.size();
+  SendMessageW(Second->Handle(), WM_SKIN_RESKINSCROLLBAR, WPARAM(edit->Handle()), 0);
+  SendMessageW(Second->Handle(), WM_SKIN_RESKINSCROLLBAR, 0, 0);
+  TSkinControl* after = SkinnerOf(*edit);
+  ASSERT_NE(after, nullptr);
+  EXPECT_EQ(&after->ClassType(), &TSkinEdit::StaticClass());
+  EXPECT_EQ(FindFormSkinner(Second->Handle())->ControlSkinners.size(), count);
+}
 }  // namespace
