@@ -202,6 +202,47 @@ INSTANTIATE_TEST_SUITE_P(ScrollBarSkin, ScrollBarInput, testing::Values(
     InputCase{"ThumbDragged", InputCase::ThumbDown}, InputCase{"Wheel", InputCase::Wheel}),
     [](const testing::TestParamInfo<InputCase>& i) { return std::string(i.param.Name); });
 
+// Holding an arrow repeats it, as the system's own tracking does. The
+// tracking is modal: a timer inside it watches the list and lets the
+// button go once it has moved a few lines (or after a generous limit).
+struct THeldArrow {
+  HWND List = nullptr;
+  int Start = 0;
+  DWORD Since = 0;
+  bool Released = false;
+};
+THeldArrow* HeldArrow = nullptr;
+
+void CALLBACK WatchHeldArrow(HWND, UINT, UINT_PTR, DWORD) {
+  THeldArrow& held = *HeldArrow;
+  if (held.Released) return;
+  if (Position(held.List, SB_VERT) - held.Start >= 4 || GetTickCount() - held.Since > 10000) {
+    held.Released = true;
+    INPUT up = MouseInput(MOUSEEVENTF_LEFTUP);
+    SendInput(1, &up, sizeof up);
+  }
+}
+
+TEST_F(ScrollBarSkinner, HoldingAnArrowRepeatsIt) {
+  TListBox* list = List(10);
+  auto* skinner = SkinControl<TSkinScrollbar>(*list);
+  const HWND wnd = list->Handle();
+  SendMessageW(wnd, LB_SETTOPINDEX, 100, 0);
+  ASSERT_TRUE(WaitFor([&] { return Position(wnd, SB_VERT) == 100; }));
+  const RECT bar = BarOnScreen(wnd, OBJID_VSCROLL);
+  const POINT arrow = OnVerticalBar(wnd, bar.bottom - bar.top - GetSystemMetrics(SM_CYVSCROLL) / 2);
+  ASSERT_EQ(WindowFromPoint(arrow), skinner->VertBar()->PanelHandle());
+  THeldArrow held{wnd, 100, GetTickCount()};
+  HeldArrow = &held;
+  const UINT_PTR timer = SetTimer(nullptr, 0, 20, WatchHeldArrow);
+  Input({MoveTo(arrow), MouseInput(MOUSEEVENTF_LEFTDOWN)});
+  ASSERT_TRUE(WaitFor([&] { return held.Released; }));
+  KillTimer(nullptr, timer);
+  HeldArrow = nullptr;
+  EXPECT_GE(Position(wnd, SB_VERT) - 100, 4);
+  EXPECT_FALSE(skinner->VertBar()->Pressed);
+}
+
 TEST_F(ScrollBarSkinner, ThePanelFollowsTheListWhenItMovesResizesHidesAndShows) {
   TListBox* list = List(10);
   auto* skinner = SkinControl<TSkinScrollbar>(*list);
