@@ -60,7 +60,7 @@ void PaintThumb(HDC dc, const TSkinData& skin, const TScrollBarLook& look, int t
   const TDataSkinObject* element = (look.Vertical ? skin.VertScrollThumb : skin.HorzScrollThumb).get();
   const int along = Along(surface, look.Vertical);
   if (look.ThumbStart >= along || look.ThumbEnd >= along) return;
-  if (!element || !element->Image || element->Image->Empty() || element->FrameCount < 1) return;
+  if (!HasImage(element) || element->FrameCount < 1) return;
   int frame = kThumbNormalFrame;
   if (look.HotPart == spThumb) frame = look.Pressed ? kThumbPressedFrame : kThumbHotFrame;
   // A skin with fewer frames shows its last one.
@@ -84,7 +84,7 @@ void PaintGrip(HDC dc, TBitmap& glyphs, const TScrollBarLook& look, int thicknes
 
 bool PaintScrollBar(const TSkinData& skin, const SCROLLBARINFO& info, const TScrollBarLook& look,
                     const TScrollSurface& surface) {
-  if (!skin.Scrollbar || !skin.Scrollbar->Image || skin.Scrollbar->Image->Empty()) return false;
+  if (!HasImage(skin.Scrollbar.get())) return false;
   if (info.rgstate[0] & STATE_SYSTEM_INVISIBLE) return false;
   const bool enabled = !(info.rgstate[0] & STATE_SYSTEM_UNAVAILABLE);
   SIZE size{info.rcScrollBar.right - info.rcScrollBar.left, info.rcScrollBar.bottom - info.rcScrollBar.top};

@@ -38,7 +38,7 @@ void TSkinAdvPage::AttachControl(TSkinnerHost* Form, TSkinData* SkinData, bool O
 
 void TSkinAdvPage::Apply() {
   const TDataSkinBorder* tabs = FSkinData ? FSkinData->Tabs.get() : nullptr;
-  if (PageMode != kAdvPageMode || !tabs || !tabs->Image || tabs->Image->Empty() || !FControl) return;
+  if (PageMode != kAdvPageMode || !HasImage(tabs) || !FControl) return;
   if (!FOwnBackground && !FOwnActiveBackground) {
     FOwnBackground = CopyOf(FControl, kBackground);
     FOwnActiveBackground = CopyOf(FControl, kActiveBackground);

@@ -124,7 +124,7 @@ int TSkinButton::FrameFor(bool pressed, bool hot, bool focusedOrDefault, bool en
 
 const TDataSkinButton* TSkinButton::Element() const {
   const TDataSkinButton* e = FSkinData ? FSkinData->PushButtons.get() : nullptr;
-  return e && e->Image && !e->Image->Empty() ? e : nullptr;
+  return HasImage(e) ? e : nullptr;
 }
 
 int TSkinButton::ReadState(bool defaultCounts) {

@@ -3,6 +3,7 @@
 #include "skin/controls/ComboxScrollBar.h"
 #include "skin/controls/SkinScrollbarH.h"
 #include "skin/data/WinSkinData.h"
+#include "skin/draw/FramePaint.h"
 #include "skin/draw/NineSlice.h"
 #include <windowsx.h>
 
@@ -14,8 +15,6 @@ bool IsSimple(LONG_PTR style) { return (style & 3) == CBS_SIMPLE; }
 // A strip mirrored as a whole holds its frames in reverse order.
 int MirroredFrame(int frameCount, int frame) { return std::max(1, frameCount) + 1 - frame; }
 
-bool HasImage(const std::unique_ptr<TDataSkinBorder>& e) { return e && e->Image && !e->Image->Empty(); }
-bool HasImage(const std::unique_ptr<TDataSkinObject>& e) { return e && e->Image && !e->Image->Empty(); }
 
 bool ComboInfo(HWND combo, COMBOBOXINFO& info) {
   info = {};
@@ -164,7 +163,7 @@ TComboFrame TSkinComBox::CurrentFrame(bool Style1) {
 }
 
 void TSkinComBox::PaintControl(HDC DC, const RECT& Rect) {
-  if (!HasImage(FSkinData->ComboButton)) return;
+  if (!HasImage(FSkinData->ComboButton.get())) return;
   ReadStyle();
   COMBOBOXINFO info;
   if (ComboInfo(FHandle, info)) {
@@ -217,12 +216,9 @@ void TSkinComBox::PaintDefault(HDC DC, const RECT& R, TComboFrame Frame) {
 }
 
 void TSkinComBox::PaintGlyph(HDC DC, const RECT& Box, TComboFrame Frame) {
-  if (!HasImage(FSkinData->ExtraImages)) return;
+  if (!HasImage(FSkinData->ExtraImages.get())) return;
   const TDataSkinObject& extra = *FSkinData->ExtraImages;
-  const int frames = std::max(1, extra.FrameCount);
-  const int gw = extra.Image->Width() / frames, gh = extra.Image->Height();
-  const int x = Box.left + (Box.right - Box.left - gw) / 2, y = Box.top + (Box.bottom - Box.top - gh) / 2;
-  DrawStripFrame(DC, {x, y, x + gw, y + gh}, frames, Frame, *extra.Image);
+  DrawFrameCentred(DC, Box, *extra.Image, true, std::max(1, extra.FrameCount), Frame);
 }
 
 void TSkinComBox::PaintStyle2(HDC DC, const RECT& R, TComboFrame Frame) {
@@ -233,7 +229,7 @@ void TSkinComBox::PaintStyle2(HDC DC, const RECT& R, TComboFrame Frame) {
     element = FSkinData->SunkEdge.get();
     if (element) frame = MirroredFrame(element->FrameCount, Frame);
   }
-  if (!element || !element->Image || element->Image->Empty()) return;
+  if (!HasImage(element)) return;
   DrawSkinElement(DC, R, *element->Image, SkinMargins(*element), false, false, true, element->FrameCount, frame);
 }
 
@@ -269,7 +265,7 @@ void TSkinComBox::PaintPlain(HDC DC, const RECT& R, TComboFrame Frame) {
     InflateRect(&inner, -1, -1);
     FrameColor(DC, inner, clWhite);
   }
-  if (!FEditHandle || !HasImage(FSkinData->ComboxArrow)) return;
+  if (!FEditHandle || !HasImage(FSkinData->ComboxArrow.get())) return;
   RECT edit, combo;
   GetWindowRect(FEditHandle, &edit);
   GetWindowRect(FHandle, &combo);

@@ -56,7 +56,7 @@ void FrameColor(HDC DC, const RECT& Rect, TColor Colour) {
 }
 
 void DrawElement(HDC DC, const RECT& Rect, int FrameCount, int FrameIndex, const TDataSkinObject& Element) {
-  if (Inverted(Rect) || !Element.Image || Element.Image->Empty()) return;
+  if (Inverted(Rect) || !HasImage(&Element)) return;
   DrawSkinElement(DC, Rect, *Element.Image, SkinMargins(Element), false, Element.Tile == 1, Element.Trans == 1,
                   FrameCount, FrameIndex);
 }

@@ -44,7 +44,7 @@ void TSkinHeader::AttachWindow(HWND Handle, TSkinData* SkinData, TSkinnerHost* F
 void TSkinHeader::Detach() { DetachAndRepaint(); }
 
 bool TSkinHeader::HasHeaderbar() const {
-  return FSkinData->Headerbar && FSkinData->Headerbar->Image && !FSkinData->Headerbar->Image->Empty();
+  return HasImage(FSkinData->Headerbar.get());
 }
 
 bool TSkinHeader::BeforeMessage(TMessage& Message) {

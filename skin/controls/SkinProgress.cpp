@@ -6,7 +6,6 @@
 DEFINE_CLASS_INFO(TSkinProgress, TSkinControl, {})
 
 namespace {
-bool HasImage(const TDataSkinObject* e) { return e && e->Image && !e->Image->Empty(); }
 int Width(const RECT& r) { return r.right - r.left; }
 int Height(const RECT& r) { return r.bottom - r.top; }
 }  // namespace

@@ -37,7 +37,7 @@ bool TSkinStatusBar::BeforeMessage(TMessage& Message) {
 
 bool TSkinStatusBar::HasEdges() const {
   const TDataSkinObject* e = FSkinData->StatusBarEdges.get();
-  return e && e->Image && !e->Image->Empty();
+  return HasImage(e);
 }
 
 void TSkinStatusBar::PaintControl(HDC DC, const RECT& Rect) {
@@ -133,7 +133,7 @@ void TSkinStatusBar::PaintFrame(HDC dc, const RECT& r, int frame) {
 
 void TSkinStatusBar::PaintSizeGrip(HDC dc, const RECT& whole) {
   const TDataSkinObject* extra = FSkinData->ExtraImages.get();
-  if (!(GetLong(FHandle, GWL_STYLE) & SBARS_SIZEGRIP) || !extra || !extra->Image || extra->Image->Empty()) return;
+  if (!(GetLong(FHandle, GWL_STYLE) & SBARS_SIZEGRIP) || !HasImage(extra)) return;
   const int frames = extra->FrameCount < 1 ? 1 : extra->FrameCount;
   const int w = extra->Image->Width() / frames, h = extra->Image->Height();
   const RECT grip{whole.right - 1 - w, whole.bottom - 1 - h, whole.right - 1, whole.bottom - 1};

@@ -8,7 +8,7 @@
 DEFINE_CLASS_INFO(TSkinTab31, TSkinControl, {})
 
 namespace {
-bool HasTabImage(const TSkinData* data) { return data && data->Tabs && data->Tabs->Image && !data->Tabs->Image->Empty(); }
+bool HasTabImage(const TSkinData* data) { return data && HasImage(data->Tabs.get()); }
 
 // The tab set's scroller: its first component, a windowed child of it.
 TWinControl* ScrollerOf(TWinControl& tabSet) {

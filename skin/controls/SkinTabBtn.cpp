@@ -18,7 +18,7 @@ bool TSkinTabBtn::BeforeMessage(TMessage& Message) {
 
 void TSkinTabBtn::PaintControl(HDC DC, const RECT& Rect) {
   const TDataSkinButton* e = FSkinData->PushButtons.get();
-  if (!e || !e->Image || e->Image->Empty()) return;
+  if (!HasImage(e)) return;
   FEnabled = FControl ? FControl->GetEnabled() : !(GetLong(FHandle, GWL_STYLE) & WS_DISABLED);
   RECT display = Rect;
   SendMessageW(FHandle, TCM_ADJUSTRECT, FALSE, LPARAM(&display));

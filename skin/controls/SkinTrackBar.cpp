@@ -7,7 +7,6 @@
 DEFINE_CLASS_INFO(TSkinTrackBar, TSkinControl, {})
 
 namespace {
-bool HasImage(const TDataSkinObject* e) { return e && e->Image && !e->Image->Empty(); }
 
 // Colour images stretched pixel by pixel, the DC's own mode back afterwards.
 class TColourStretch {

@@ -9,7 +9,6 @@ namespace {
 constexpr int kEditClearance = 3;
 constexpr int kStatesPerArrow = 4;
 
-bool HasImage(const TDataSkinObject* e) { return e && e->Image && !e->Image->Empty(); }
 bool IsHorizontal(TArrowKind a) { return a == akLeft || a == akRight; }
 
 void Line(HDC dc, int x1, int y1, int x2, int y2) {

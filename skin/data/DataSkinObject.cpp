@@ -6,6 +6,8 @@ TDataSkinObject::TDataSkinObject(std::wstring name)
 // The bitmaps go with their owners; one released elsewhere is simply absent.
 TDataSkinObject::~TDataSkinObject() = default;
 
+bool HasImage(const TDataSkinObject* element) { return element && element->Image && !element->Image->Empty(); }
+
 RECT SkinMargins(const TDataSkinObject& element) {
   return {element.LeftWidth, element.TopHeight, element.RightWidth, element.BottomHeight};
 }

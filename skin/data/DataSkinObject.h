@@ -45,6 +45,10 @@ public:
 // BottomHeight) as widths, not coordinates.
 RECT SkinMargins(const TDataSkinObject& element);
 
+// Whether the element exists and has a non-empty image: a skin may leave any
+// element out, and painters then fall back to the native look.
+bool HasImage(const TDataSkinObject* element);
+
 // Frame sides, progress bar, tab, combo button and up-down buttons.
 class TDataSkinBorder : public TDataSkinObject {
 public:

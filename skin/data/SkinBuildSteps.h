@@ -27,5 +27,3 @@ void MakeComboxArrow(TSkinState& skin);
 TColor TitleSampleColour(const TSkinState& skin);
 void MakeToolbar(TSkinState& skin, TColor titleSample);
 
-// Whether the element exists and has a non-empty image.
-bool HasImage(const TDataSkinObject* element);

@@ -37,8 +37,6 @@ std::unique_ptr<TBitmap> NewKeyColouredBitmap(int width, int height) {
 }
 }  // namespace
 
-bool HasImage(const TDataSkinObject* element) { return element && element->Image && !element->Image->Empty(); }
-
 void MirrorComboButton(TSkinState& skin) {
   if (!HasImage(skin.ComboButton.get())) return;
   TBitmap& mirrored = EnsureBitmap(skin.ComboButton->SecondImage);

@@ -466,7 +466,7 @@ void TControlDiscovery::AttachWindowSkinner(TSkinControl& skinner, HWND wnd) {
 
 bool TControlDiscovery::Allows(unsigned needs, bool needsTabs) const {
   if ((Data.SkinControls & needs) != needs) return false;
-  return !needsTabs || (Data.Tabs && Data.Tabs->Image && !Data.Tabs->Image->Empty());
+  return !needsTabs || HasImage(Data.Tabs.get());
 }
 
 bool TControlDiscovery::IsSkinned(const TControl& control) const {

@@ -19,7 +19,6 @@ enum TTitleAlign { taStart = 0, taCentre = 1, taEnd = 2 };
 constexpr int kDialogIconRoom = 16;
 
 int FrameCountOf(const TDataSkinObject& e) { return e.FrameCount < 1 ? 1 : e.FrameCount; }
-bool HasImage(const TDataSkinObject* e) { return e && e->Image && !e->Image->Empty(); }
 int ImageWidth(const TDataSkinObject* e) { return HasImage(e) ? e->Image->Width() : 0; }
 int ImageHeight(const TDataSkinObject* e) { return HasImage(e) ? e->Image->Height() : 0; }
 }  // namespace

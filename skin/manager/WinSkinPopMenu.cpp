@@ -58,7 +58,7 @@ LRESULT TWinSkinPopMenu::Erase(UINT msg, WPARAM wparam, LPARAM lparam) {
 
 bool TWinSkinPopMenu::CanPaint() const {
   const TDataSkinObject* e = SkinData->MenuBackground.get();
-  return !SkinData->NoSkinLoaded && e && e->Image && !e->Image->Empty();
+  return !SkinData->NoSkinLoaded && HasImage(e);
 }
 
 void TWinSkinPopMenu::ComposeFrame(const RECT& r) {
