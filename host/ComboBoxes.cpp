@@ -1,4 +1,5 @@
 #include "host/ComboBoxes.h"
+#include <commctrl.h>
 #include <algorithm>
 
 namespace {
@@ -76,11 +77,6 @@ void TCustomComboBox::SetDroppedDown(bool v) {
   if (FHandle) SendMessageW(FHandle, CB_SHOWDROPDOWN, v, 0);
 }
 
-void TCustomComboBox::SetBounds(int left, int top, int width, int height) {
-  TWinControl::SetBounds(left, top, width, height);
-  ApplyDropHeight();
-}
-
 void TCustomComboBox::CreateParams(TCreateParams& p) {
   TWinControl::CreateParams(p);
   p.SysClassName = L"COMBOBOX";
@@ -94,11 +90,16 @@ void TCustomComboBox::HandleCreated() {
   ApplyDropHeight();
 }
 
+int TCustomComboBox::WindowHeight() const {
+  if (FStyle == csSimple) return FHeight;
+  const LRESULT row = FHandle ? SendMessageW(FHandle, CB_GETITEMHEIGHT, 0, 0) : 0;
+  return FHeight + FDropDownCount * int(row > 0 ? row : 16) + 2;
+}
+
 void TCustomComboBox::ApplyDropHeight() {
   if (!FHandle || FStyle == csSimple) return;
-  const LRESULT row = SendMessageW(FHandle, CB_GETITEMHEIGHT, 0, 0);
-  const int list = FDropDownCount * int(row > 0 ? row : 16) + 2;
-  SetWindowPos(FHandle, nullptr, 0, 0, FWidth, FHeight + list, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SendMessageW(FHandle, CB_SETMINVISIBLE, WPARAM(FDropDownCount), 0);
+  SetWindowPos(FHandle, nullptr, 0, 0, FWidth, WindowHeight(), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TCustomComboBox::WndProc(TMessage& m) {

@@ -25,17 +25,18 @@ public:
   void SetDropDownCount(int v);
   bool GetDroppedDown() const;
   void SetDroppedDown(bool v);
-  void SetBounds(int left, int top, int width, int height) override;
 
   TNotifyEvent OnChange;
 
 protected:
   void CreateParams(TCreateParams& p) override;
   void HandleCreated() override;
+  int WindowHeight() const override;
   void WndProc(TMessage& m) override;
 
 private:
-  // The window's height is the closed box and its dropped-down list together.
+  // The window's height is the closed box and its dropped-down list together;
+  // newer combo boxes count rows instead, so they are told the rows too.
   void ApplyDropHeight();
   TComboBoxStyle FStyle = csDropDown;
   TStringList FItems;

@@ -289,7 +289,7 @@ void TWinControl::CreateParams(TCreateParams& p) {
   p.X = FLeft;
   p.Y = FTop;
   p.Width = FWidth;
-  p.Height = FHeight;
+  p.Height = WindowHeight();
   p.WndParent = FParent ? FParent->Handle() : nullptr;
   p.WinClassName = Utf8ToWide(ClassName());
 }
@@ -491,7 +491,7 @@ void TWinControl::SetBounds(int left, int top, int width, int height) {
   FTop = top;
   FWidth = width;
   FHeight = height;
-  if (FHandle) SetWindowPos(FHandle, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+  if (FHandle) SetWindowPos(FHandle, nullptr, left, top, width, WindowHeight(), SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TWinControl::SetVisible(bool v) {

@@ -201,6 +201,9 @@ public:
   void Invalidate() override;
   void SetFocus();
   virtual RECT ClientRect() const;
+  // The height the window is made and moved with; a control whose window is
+  // taller than its bounds (a combo box with its list) says so here.
+  virtual int WindowHeight() const { return FHeight; }
   // Lays out the children that have an Align.
   virtual void AlignControls();
   // Paints the window-less children that meet area onto dc.

@@ -320,6 +320,14 @@ TEST(ComboBoxes, TheDroppedAreaHoldsDropDownCountRows) {
   form.Show();
   combo->SetDroppedDown(true);
   EXPECT_TRUE(combo->GetDroppedDown());
+  // What opens shows DropDownCount rows and scrolls the rest, also where the
+  // list counts rows instead of taking the window's height.
+  COMBOBOXINFO info{sizeof info};
+  ASSERT_TRUE(GetComboBoxInfo(combo->Handle(), &info));
+  RECT list{};
+  GetWindowRect(info.hwndList, &list);
+  EXPECT_GE(list.bottom - list.top, 8 * row);
+  EXPECT_LT(list.bottom - list.top, 9 * row);
   combo->SetDroppedDown(false);
   EXPECT_FALSE(combo->GetDroppedDown());
 }
