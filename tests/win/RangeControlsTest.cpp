@@ -57,11 +57,14 @@ TEST_P(RangeProperties, ReadBackWhatWasWrittenAndReachTheWindow) {
   TValue read;
   ASSERT_TRUE(GetPropValue(control, c.Property, read));
   EXPECT_EQ(read.Kind, c.Value.Kind);
-  if (c.Value.Kind == TValue::vkInteger)
+  if (c.Value.Kind == TValue::vkInteger) {
     EXPECT_EQ(read.Int, c.Value.Int);
-  else
+  } else {
     EXPECT_EQ(read.Str, c.Value.Str);
-  if (c.StyleBit) EXPECT_TRUE(GetWindowLongPtrW(control->Handle(), GWL_STYLE) & c.StyleBit);
+  }
+  if (c.StyleBit) {
+    EXPECT_TRUE(GetWindowLongPtrW(control->Handle(), GWL_STYLE) & c.StyleBit);
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Host, RangeProperties, testing::Combine(testing::Values(

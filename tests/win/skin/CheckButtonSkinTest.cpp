@@ -111,7 +111,9 @@ TEST_P(CheckFrames, ShowTheImageTheLayoutGivesTheirState) {
   // Face above and below the mark, and between it and the caption.
   for (int x = 0; x < kMark + 2; ++x)
     for (int y = 0; y < kBoxH; ++y)
-      if (x >= kMark || y < kMarkTop || y >= kMarkTop + kMark) ASSERT_EQ(painted->Pixel(x, y), kFace) << x << "," << y;
+      if (x >= kMark || y < kMarkTop || y >= kMarkTop + kMark) {
+        ASSERT_EQ(painted->Pixel(x, y), kFace) << x << "," << y;
+      }
   EXPECT_GE(CaptionColumns(*painted).first, kMark + 2);
 }
 

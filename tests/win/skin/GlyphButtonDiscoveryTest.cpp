@@ -136,8 +136,9 @@ TEST_F(GlyphButtonDiscovery, EachClassAndKindGetsItsSkinner) {
     TSkinControl* skinner = Skinner->FindControlSkinner(*e.Control);
     ASSERT_NE(skinner, nullptr) << e.Control->ClassName();
     EXPECT_EQ(typeid(*skinner), e.Skinner) << e.Control->ClassName();
-    if (auto* bit = dynamic_cast<TSkinBitButton*>(skinner))
+    if (auto* bit = dynamic_cast<TSkinBitButton*>(skinner)) {
       EXPECT_EQ(bit->GlyphProperty(), e.GlyphProperty) << e.Control->ClassName();
+    }
     EXPECT_EQ(e.Control->Perform(WM_SKIN_QUERY), 1) << e.Control->ClassName();
   }
 }
