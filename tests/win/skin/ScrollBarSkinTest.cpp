@@ -2,7 +2,9 @@
 // controls, driven by real mouse input: each click and drag must scroll the
 // control exactly as the same input scrolls an unskinned twin; the panels
 // lie over the bars and follow them; unskinning gives everything back.
+#include "host/ComboBoxes.h"
 #include "host/Handles.h"
+#include "skin/controls/SkinComBox.h"
 #include "skin/controls/SkinScControl.h"
 #include "skin/controls/SkinScrollbar.h"
 #include "skin/controls/SkinScrollbarH.h"
@@ -131,6 +133,12 @@ struct InputCase {
   enum { Arrow1, Arrow2, TrackBelow, TrackAbove, ThumbDown, Wheel } Kind;
 };
 
+const auto kInputCases = testing::Values(
+    InputCase{"UpArrow", InputCase::Arrow1}, InputCase{"DownArrow", InputCase::Arrow2},
+    InputCase{"TrackBelowTheThumb", InputCase::TrackBelow}, InputCase{"TrackAboveTheThumb", InputCase::TrackAbove},
+    InputCase{"ThumbDragged", InputCase::ThumbDown}, InputCase{"Wheel", InputCase::Wheel});
+std::string InputName(const testing::TestParamInfo<InputCase>& i) { return i.param.Name; }
+
 class ScrollBarInput : public ScrollBarSkinner, public testing::WithParamInterface<InputCase> {
 protected:
   void Apply(HWND wnd, int kind) {
@@ -155,6 +163,24 @@ protected:
       }
     }
   }
+  // An arrow moves one line, the track one page, the rest somewhere.
+  static void ExpectMoved(int kind, HWND wnd, int moved) {
+    SCROLLINFO info{sizeof info, SIF_PAGE};
+    GetScrollInfo(wnd, SB_VERT, &info);
+    EXPECT_NE(moved, 0);
+    if (kind == InputCase::Arrow1) {
+      EXPECT_EQ(moved, -1);
+    }
+    if (kind == InputCase::Arrow2) {
+      EXPECT_EQ(moved, 1);
+    }
+    if (kind == InputCase::TrackAbove) {
+      EXPECT_EQ(moved, -int(info.nPage));
+    }
+    if (kind == InputCase::TrackBelow) {
+      EXPECT_EQ(moved, int(info.nPage));
+    }
+  }
 };
 
 TEST_P(ScrollBarInput, ScrollsTheListAsTheSameInputScrollsAnUnskinnedOne) {
@@ -170,23 +196,8 @@ TEST_P(ScrollBarInput, ScrollsTheListAsTheSameInputScrollsAnUnskinnedOne) {
   const int kind = GetParam().Kind;
   Apply(n, kind);
   Apply(s, kind);
-  const int moved = Position(n, SB_VERT) - 100;
-  EXPECT_NE(moved, 0);
   EXPECT_EQ(Position(s, SB_VERT), Position(n, SB_VERT));
-  SCROLLINFO info{sizeof info, SIF_PAGE};
-  GetScrollInfo(n, SB_VERT, &info);
-  if (kind == InputCase::Arrow1) {
-    EXPECT_EQ(moved, -1);
-  }
-  if (kind == InputCase::Arrow2) {
-    EXPECT_EQ(moved, 1);
-  }
-  if (kind == InputCase::TrackAbove) {
-    EXPECT_EQ(moved, -int(info.nPage));
-  }
-  if (kind == InputCase::TrackBelow) {
-    EXPECT_EQ(moved, int(info.nPage));
-  }
+  ExpectMoved(kind, n, Position(n, SB_VERT) - 100);
   // The panel shows the thumb where the system has it now.
   TWScrollbar* vert = skinner->VertBar();
   UpdateWindow(vert->PanelHandle());
@@ -196,11 +207,51 @@ TEST_P(ScrollBarInput, ScrollsTheListAsTheSameInputScrollsAnUnskinnedOne) {
   EXPECT_FALSE(vert->Pressed);
 }
 
-INSTANTIATE_TEST_SUITE_P(ScrollBarSkin, ScrollBarInput, testing::Values(
-    InputCase{"UpArrow", InputCase::Arrow1}, InputCase{"DownArrow", InputCase::Arrow2},
-    InputCase{"TrackBelowTheThumb", InputCase::TrackBelow}, InputCase{"TrackAboveTheThumb", InputCase::TrackAbove},
-    InputCase{"ThumbDragged", InputCase::ThumbDown}, InputCase{"Wheel", InputCase::Wheel}),
-    [](const testing::TestParamInfo<InputCase>& i) { return std::string(i.param.Name); });
+INSTANTIATE_TEST_SUITE_P(ScrollBarSkin, ScrollBarInput, kInputCases, InputName);
+
+// The same input on the dropped-down list of a combo box: the skinned list's
+// bar is drawn in its frame, the system tracks arrows and track, the thumb
+// drag is the skinner's own. Each box is dropped down in turn, as only one
+// list can be open.
+class ComboListInput : public ScrollBarInput {
+protected:
+  TComboBox* Combo(int left) {
+    auto* combo = Add<TComboBox>(left, 10, 120, 21);
+    combo->SetStyle(csDropDownList);
+    for (int i = 0; i < 200; ++i) combo->AddItem(L"Line " + std::to_wstring(i));
+    return combo;
+  }
+  // The list's position after the input, from the middle of the rows.
+  int PositionAfter(TComboBox* combo, int kind) {
+    combo->SetDroppedDown(true);
+    COMBOBOXINFO info{sizeof info};
+    EXPECT_TRUE(GetComboBoxInfo(combo->Handle(), &info));
+    SendMessageW(info.hwndList, LB_SETTOPINDEX, 100, 0);
+    EXPECT_TRUE(WaitFor([&] { return Position(info.hwndList, SB_VERT) == 100; }));
+    Apply(info.hwndList, kind);
+    EXPECT_TRUE(combo->GetDroppedDown());  // input on the bar keeps the list open
+    const int position = Position(info.hwndList, SB_VERT);
+    combo->SetDroppedDown(false);
+    return position;
+  }
+};
+
+TEST_P(ComboListInput, ScrollsTheDroppedListAsTheSameInputScrollsAnUnskinnedOne) {
+  TComboBox* skinned = Combo(10);
+  TComboBox* native = Combo(150);
+  auto* skinner = SkinControl<TSkinComBox>(*skinned);
+  ASSERT_NE(skinner->DropScrollBar(), nullptr);
+  const int kind = GetParam().Kind;
+  const int n = PositionAfter(native, kind);
+  const int s = PositionAfter(skinned, kind);
+  EXPECT_EQ(s, n);
+  COMBOBOXINFO info{sizeof info};
+  ASSERT_TRUE(GetComboBoxInfo(native->Handle(), &info));
+  ExpectMoved(kind, info.hwndList, n - 100);
+  EXPECT_EQ(GetCapture(), nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(ScrollBarSkin, ComboListInput, kInputCases, InputName);
 
 // Holding an arrow repeats it, as the system's own tracking does. The
 // tracking is modal: a timer inside it watches the list and lets the
