@@ -184,10 +184,35 @@ void TForm::CreateParams(TCreateParams& p) {
   if (FPosition != poDesigned) p.X = p.Y = int(CW_USEDEFAULT);
   if (FClientWidth > 0 || FClientHeight > 0) {
     RECT r{0, 0, FClientWidth, FClientHeight};
-    AdjustWindowRectEx(&r, p.Style, FALSE, p.ExStyle);
+    AdjustWindowRectEx(&r, p.Style, FMenu != nullptr, p.ExStyle);
     p.Width = r.right - r.left;
     p.Height = r.bottom - r.top;
   }
+}
+
+void TForm::SetMenu(TMainMenu* menu) {
+  if (FMenu && FHandle) FMenu->SetWindow(nullptr);
+  FMenu = menu;
+  if (!FHandle) return;
+  if (FMenu) FMenu->SetWindow(FHandle);
+  ShowMenu();
+}
+
+// A menu bar appearing or going keeps the client area's size.
+void TForm::ShowMenu() {
+  RECT before, after, window;
+  GetClientRect(FHandle, &before);
+  ::SetMenu(FHandle, FMenu ? FMenu->Handle() : nullptr);
+  GetClientRect(FHandle, &after);
+  GetWindowRect(FHandle, &window);
+  SetBounds(FLeft, FTop, window.right - window.left, window.bottom - window.top + before.bottom - after.bottom);
+}
+
+void TForm::HandleCreated() {
+  TCustomForm::HandleCreated();
+  if (!FMenu) return;
+  FMenu->SetWindow(FHandle);
+  ::SetMenu(FHandle, FMenu->Handle());
 }
 
 void TForm::Show() {
@@ -210,6 +235,18 @@ void TForm::WndProc(TMessage& m) {
       return;
     case WM_DESTROY:
       if (OnDestroy) OnDestroy(this);
+      // The window would destroy the menu it shows; the menu is not its own.
+      if (FMenu) {
+        ::SetMenu(FHandle, nullptr);
+        FMenu->SetWindow(nullptr);
+      }
+      break;
+    case CM_MENUCHANGED:
+      if (FMenu) ::SetMenu(FHandle, FMenu->Handle());
+      return;
+    case WM_COMMAND:
+      // From the menu bar: no control, and not an accelerator.
+      if (m.LParam == 0 && HIWORD(m.WParam) == 0 && FMenu && FMenu->DispatchCommand(LOWORD(m.WParam))) return;
       break;
     case WM_WINDOWPOSCHANGED: {
       auto* wp = reinterpret_cast<WINDOWPOS*>(m.LParam);

@@ -1,6 +1,7 @@
 // Forms and the application object.
 #pragma once
 #include "host/Controls.h"
+#include "host/Menus.h"
 #include "host/WideText.h"
 #include <stdexcept>
 #include <string>
@@ -62,6 +63,10 @@ public:
   TPosition GetPosition() const { return FPosition; }
   void SetPosition(TPosition p) { FPosition = p; }
   RECT ClientRect() const override;
+  // The menu bar; the form keeps no ownership (usually the menu is the form's
+  // component). Set before the window is made, or while it exists.
+  TMainMenu* GetMenu() const { return FMenu; }
+  void SetMenu(TMainMenu* menu);
 
   // Reads the form's stored description (the resource named after its
   // class, or the one named), makes the window and its controls, then runs
@@ -88,12 +93,16 @@ protected:
     return c;
   }
 
+  void HandleCreated() override;
+
 private:
   void ResizeToClient();
+  void ShowMenu();
   int FClientWidth = 0, FClientHeight = 0;
   TFormBorderStyle FBorderStyle = bsSizeable;
   unsigned FBorderIcons = (1u << biSystemMenu) | (1u << biMinimize) | (1u << biMaximize);
   TPosition FPosition = poDesigned;
+  TMainMenu* FMenu = nullptr;
 };
 
 // Binds a handler name to a member function of a form class, of whatever

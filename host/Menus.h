@@ -1,14 +1,28 @@
 // Menus of the class library: items with captions, tags, images and click
-// handlers, and the popup menu that shows them at a screen point.
+// handlers, the popup menu that shows them at a screen point, and the main
+// menu a form shows as its menu bar.
 #pragma once
 #include "host/Classes.h"
+#include "host/Controls.h"
 #include "host/Handles.h"
 #include "host/TypInfo.h"
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 #include <windows.h>
 
+// The form's main menu was made again: the form gives its window the new one.
+constexpr UINT CM_MENUCHANGED = CM_BASE + 0x15;
+// Alt with a character the focused control did not take, for the menu's
+// accelerators.
+constexpr UINT CM_DIALOGCHAR = CM_BASE + 0x05;
+
+class TMenuItem;
+// An owner-drawn item paints itself (Selected: under the pointer or the
+// keyboard) and says its size.
+using TMenuDrawItemEvent = std::function<void(TMenuItem* Sender, HDC DC, const RECT& Rect, bool Selected)>;
+using TMenuMeasureItemEvent = std::function<void(TMenuItem* Sender, HDC DC, int& Width, int& Height)>;
 
 class TMenuItem : public TComponent {
 public:
@@ -18,8 +32,13 @@ public:
   std::wstring ShortCutText;
   bool Enabled = true;
   bool Checked = false;
+  bool RadioItem = false;  // checked with a dot instead of a tick
+  bool Default = false;    // shown in bold
+  bool Visible = true;
   int ImageIndex = -1;
   TNotifyEvent OnClick;
+  TMenuDrawItemEvent OnDrawItem;
+  TMenuMeasureItemEvent OnMeasureItem;
 
   bool IsLine() const { return Caption == L"-"; }
   void Click();
@@ -29,9 +48,50 @@ public:
   void Clear() { FItems.clear(); }
   int Count() const { return int(FItems.size()); }
   TMenuItem* Items(int index) const { return FItems.at(size_t(index)).get(); }
+  TMenuItem* Parent() const { return FParent; }
+
+  // What the window's WM_COMMAND carries for the item while its main menu
+  // is made, else 0.
+  UINT Command() const { return FCommand; }
+  // The native popup of the sub-items while the main menu is made, else null.
+  HMENU Handle() const { return FHandle; }
+  // This item or one below it with the command, or the popup.
+  TMenuItem* Find(UINT command);
+  TMenuItem* FindByHandle(HMENU popup);
 
 private:
+  friend class TMainMenu;
   std::vector<std::unique_ptr<TMenuItem>> FItems;
+  TMenuItem* FParent = nullptr;
+  UINT FCommand = 0;
+  HMENU FHandle = nullptr;  // destroyed with the main menu's handle
+};
+
+// The menu bar of a form. Its native menu is made from the items on first
+// use and again by Rebuild; commands are numbered from 1 in item order.
+class TMainMenu : public TComponent {
+public:
+  explicit TMainMenu(TComponent* AOwner) : TComponent(AOwner), Items(nullptr) {}
+  ~TMainMenu() override;
+
+  TMenuItem Items;
+  // Every item drawn by its owner (or by a skin) instead of the system.
+  bool OwnerDraw = false;
+
+  HMENU Handle();
+  // The items changed: the native menu is made again and the window told
+  // with CM_MENUCHANGED, so that it shows the new one.
+  void Rebuild();
+  // The window showing the menu; set by the form.
+  void SetWindow(HWND window) { FWindow = window; }
+  TMenuItem* FindItem(UINT command) { return command ? Items.Find(command) : nullptr; }
+  // Runs the item's OnClick; false when no enabled item has the command.
+  bool DispatchCommand(UINT command);
+
+private:
+  void AppendItems(HMENU menu, TMenuItem& parent, UINT& next);
+  TMenuHandle FHandle;
+  HWND FWindow = nullptr;
 };
 
 class TPopupMenu : public TComponent {

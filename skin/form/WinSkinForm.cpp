@@ -27,7 +27,6 @@ private:
 };
 
 constexpr UINT WM_NCUAHDRAWCAPTION = 0xAE;
-constexpr UINT CM_MENUCHANGED = 0xB015;
 
 }  // namespace
 
