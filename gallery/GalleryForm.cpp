@@ -147,6 +147,48 @@ void TGalleryForm::Loaded() {
   for (int i = 1; i <= kMemoLines; ++i)
     lines.push_back(L"Memo line " + std::to_wstring(i) + L": a line long enough to need the horizontal bar too");
   Field<TMemo>(L"ScrollMemo")->SetLines(lines);
+  MakeMainMenu();
+}
+
+// Every kind of item a menu has: commands with shortcuts, a line, a
+// sub-menu, disabled, checked, radio and default items.
+void TGalleryForm::MakeMainMenu() {
+  MainMenu = new TMainMenu(this);
+  TMenuItem& bar = MainMenu->Items;
+  TMenuItem* file = bar.Add(L"&File", 100);
+  file->Add(L"&New", 101)->ShortCutText = L"Ctrl+N";
+  file->Add(L"&Open...", 102)->ShortCutText = L"Ctrl+O";
+  file->Add(L"-", 103);
+  TMenuItem* recent = file->Add(L"&Recent", 104);
+  recent->Add(L"calc.skn", 1041);
+  recent->Add(L"dark.skn", 1042);
+  file->Add(L"&Save", 105)->Enabled = false;
+  file->Add(L"-", 106);
+  file->Add(L"E&xit", 107);
+  TMenuItem* view = bar.Add(L"&View", 200);
+  view->Add(L"&Toolbar", 201)->Checked = true;
+  view->Add(L"&Status bar", 202)->Checked = true;
+  view->Add(L"-", 203);
+  TMenuItem* small = view->Add(L"S&mall icons", 204);
+  small->RadioItem = small->Checked = true;
+  view->Add(L"&Large icons", 205)->RadioItem = true;
+  view->Add(L"-", 206);
+  TMenuItem* refresh = view->Add(L"&Refresh", 207);
+  refresh->Default = true;
+  refresh->ShortCutText = L"F5";
+  TMenuItem* help = bar.Add(L"&Help", 300);
+  help->Add(L"&About the gallery", 301);
+  bar.Add(L"&Disabled", 400)->Enabled = false;
+  std::function<void(TMenuItem&)> listen = [&](TMenuItem& item) {
+    for (int i = 0; i < item.Count(); ++i) {
+      TMenuItem* child = item.Items(i);
+      if (child->Count() == 0)
+        child->OnClick = [this](TObject* sender) { LastMenuChoice = static_cast<TMenuItem*>(sender)->GetTag(); };
+      listen(*child);
+    }
+  };
+  listen(bar);
+  SetMenu(MainMenu);
 }
 
 void TGalleryForm::Apply(const TGalleryOptions& options) {

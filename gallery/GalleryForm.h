@@ -35,7 +35,12 @@ public:
 
   void ForeignDialogClick(TObject* Sender);
 
+  // The main menu, with every kind of item; the tag of the item last chosen.
+  TMainMenu* MainMenu = nullptr;
+  int LastMenuChoice = 0;
+
 private:
+  void MakeMainMenu();
   HWND FDialog = nullptr;
 };
 

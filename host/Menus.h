@@ -79,6 +79,7 @@ public:
   bool OwnerDraw = false;
 
   HMENU Handle();
+  bool Owns(HMENU menu) const { return menu && FHandle.Get() == menu; }
   // The items changed: the native menu is made again and the window told
   // with CM_MENUCHANGED, so that it shows the new one.
   void Rebuild();

@@ -5,6 +5,7 @@
 #include "skin/data/DataSkinObject.h"
 #include "skin/data/WinSkinData.h"
 #include "skin/form/WinSkinForm.h"
+#include "skin/form/WinSkinMenu.h"
 #include "skin/form/WinSysButton.h"
 #include "skin/manager/SkinManage.h"
 #include "skin/manager/SkinMessages.h"
@@ -61,7 +62,7 @@ bool TWinSkinForm::IsButtonVisible(int index) {
 TNCObject* TWinSkinForm::ObjectAt(POINT p) {
   for (auto& b : CaptionButtons)
     if (b->Visible && b->Element->Action >= caClose && PtInRect(&b->Bounds, p)) return b.get();
-  return nullptr;
+  return MenuBar ? MenuBar->ItemAt(p) : nullptr;
 }
 
 POINT TWinSkinForm::ToWindowPoint(POINT p) const {
@@ -175,8 +176,14 @@ bool TWinSkinForm::WMSysCommand(TMessage& m) {
     return true;
   }
   if (key != '-' && !GetCapture() && key == 0) {
-    // Alt alone opens the first menu-bar item; there is no skinned menu bar.
+    // Alt alone or F10 opens the first menu-bar item, with its first item selected.
+    if (MenuBar && !MenuBar->Buttons.empty()) MenuBar->OpenMenuButton(MenuBar->Buttons.front().get(), true);
     m.Result = 1;
+    return true;
+  }
+  if (TMenuBtn* button = MenuBar && key > ' ' ? MenuBar->ButtonByAccel(wchar_t(key)) : nullptr) {
+    MenuBar->OpenMenuButton(button, true);
+    m.Result = 0;
     return true;
   }
   return false;

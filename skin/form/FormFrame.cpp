@@ -7,6 +7,7 @@
 #include "skin/data/WinSkinData.h"
 #include "skin/draw/SkinPaint.h"
 #include "skin/form/WinSkinForm.h"
+#include "skin/form/WinSkinMenu.h"
 #include "skin/form/WinSysButton.h"
 #include "skin/manager/SkinManage.h"
 #include <algorithm>
@@ -113,7 +114,8 @@ void TWinSkinForm::ResizeToFrame(bool fromWindowRect) {
   auto* form = dynamic_cast<TForm*>(Form);
   if (!fromWindowRect && form && form->GetClientWidth() > 0 && form->GetClientHeight() > 0) {
     clientWidth = form->GetClientWidth();
-    clientHeight = form->GetClientHeight() - (FormKind == fkMDIChild ? 0 : MenuBarHeight);
+    // The form's client height is below its menu bar, skinned or not.
+    clientHeight = form->GetClientHeight();
   }
   int width = clientWidth + BorderLeft + BorderRight;
   const int height = clientHeight + BorderTop + BorderBottom + MenuBarHeight;
@@ -193,7 +195,9 @@ void TWinSkinForm::PaintFrame(HDC dc) {
       PaintBorderPiece(bpRight, {W - BorderRight, 0, W, H}, dc);
       PaintBorderPiece(bpBottom, {BorderLeft, H - BorderBottom, W - BorderRight, H}, dc);
       PaintTitle(dc);
-      if (MenuBarHeight > 0) {
+      if (MenuBar) {
+        MenuBar->PaintBar(dc);
+      } else if (MenuBarHeight > 0) {
         RECT strip{BorderLeft, BorderTop, W - BorderRight, BorderTop + MenuBarHeight};
         FillRect(dc, &strip, SkinData->ButtonFaceBrush.Get());
       }

@@ -5,6 +5,7 @@
 #include "host/Platform.h"
 #include "host/TypInfo.h"
 #include "skin/data/WinSkinData.h"
+#include "skin/form/WinSkinMenu.h"
 #include "skin/form/WinSysButton.h"
 #include <vector>
 #include "skin/manager/SkinManage.h"
@@ -152,8 +153,7 @@ void TWinSkinForm::Attach(TSkinData* data) {
     throw std::runtime_error("the window cannot be subclassed");
 
   if (FrameSkinned) {
-    // The menu bar is not skinned: windows keep no menu strip of their own.
-    MenuBarHeight = 0;
+    MakeMenuBar();
     SetupFrame();
   } else {
     State = skActive;
@@ -214,6 +214,7 @@ void TWinSkinForm::Activate() {
       else
         UpdateRegion();
     }
+    HideNativeMenu();
   }
   SendMessageW(Handle, WM_SKIN_SKINNED, 0, SKIN_MAGIC);
   if (SkinData->OnAfterSkinForm) SkinData->OnAfterSkinForm(Form, Handle, ClassNameForEvents);
@@ -320,6 +321,10 @@ void TWinSkinForm::Dispatch(TMessage& m) {
     case WM_NCUAHDRAWCAPTION:
       m.Result = 0;
       return;
+    case WM_MENUSELECT:
+      if (MenuBar) MenuBar->MenuSelect(HIWORD(m.WParam), HMENU(m.LParam));
+      CallDefault(m);
+      return;
     case WM_INITMENUPOPUP:
       if (SkinManager)
         SkinManager->MenuKind = HMENU(m.WParam) == SystemMenu && SystemMenu ? mkSystemMenu : mkMenuBar;
@@ -412,7 +417,17 @@ void TWinSkinForm::Dispatch(TMessage& m) {
         const TFlagDuring noFramePaint(SkinData->FramePaintEnabled, false);
         CallDefault(m);
       }
-      if (GetMenu(Handle)) SetMenu(Handle, nullptr);
+      if (!GetMenu(Handle) || !FrameSkinned) return;
+      if (!MenuBar) {
+        // The window got its first menu while skinned: the bar's strip is added.
+        MakeMenuBar();
+        if (MenuBar && State == skActive) ResizeToFrame(true);
+      } else if (SkinData->MenuUpdate) {
+        MenuBar->Rebuild();
+      }
+      // The old handle may be gone: the bar keeps the one the window has now.
+      HideNativeMenu();
+      PaintFrame(nullptr);
       return;
     }
     default:
@@ -497,6 +512,10 @@ void TWinSkinForm::DetachOnDestroy() {
     DetachUnframed();
     return;
   }
+  // A menu the window owned goes with it; a class-library menu stays its object's.
+  if (MenuBar && MenuBar->NativeMenu && !(MenuBar->MainMenu && MenuBar->MainMenu->Owns(MenuBar->NativeMenu)))
+    SetMenu(Handle, MenuBar->NativeMenu);
+  MenuBar.reset();
   StopHover();
   RestoreWindowProcs();
   FreeControlSkinners();
@@ -520,13 +539,20 @@ void TWinSkinForm::Detach() {
 void TWinSkinForm::GiveNativeFrameBack() {
   // Caption-style switch off: the system's own caption comes back.
   if (SystemMenu) SetWindowLongPtrW(Handle, GWL_STYLE, GetWindowLongPtrW(Handle, GWL_STYLE) | WS_SYSMENU);
+  RECT client{};
+  GetClientRect(Handle, &client);
+  if (MenuBar) {
+    // The native frame size was read with the menu bar in it.
+    if (MenuBar->NativeMenu && !GetMenu(Handle)) SetMenu(Handle, MenuBar->NativeMenu);
+    MenuBar.reset();
+    MenuBarHeight = 0;
+  }
   if (State != skDestroying && !IsIconic(Handle) &&
       (FormKind == fkMDIChild || !(GetWindowLongPtrW(Handle, GWL_STYLE) & WS_CHILD))) {
     // Keep the client area under the native frame, whatever frame the window
     // wears now: the skin's, or still the system's before activation.
-    RECT r{}, client{};
+    RECT r{};
     GetWindowRect(Handle, &r);
-    GetClientRect(Handle, &client);
     POINT at{r.left, r.top};
     if (FormKind == fkMDIChild && GetParent(Handle)) ScreenToClient(GetParent(Handle), &at);
     SetWindowPos(Handle, nullptr, at.x, at.y, client.right + NativeFrameSize.right,
@@ -549,7 +575,24 @@ void TWinSkinForm::FollowSkinFrame() {
   // The window still wears the system's frame: remember it for the way back.
   ReadNativeFrame();
   FrameSkinned = true;
+  MakeMenuBar();
   HookForm();
+}
+
+void TWinSkinForm::MakeMenuBar() {
+  if (MenuBar) return;
+  MenuBarHeight = 0;
+  if (!GetMenu(Handle) || FormKind == fkMDIChild) return;
+  auto* form = dynamic_cast<TForm*>(Form);
+  MenuBar = std::make_unique<TWinSkinMenu>(*this, *SkinData, form ? form->GetMenu() : nullptr);
+  MenuBarHeight = GetSystemMetrics(SM_CYMENU);
+  MenuBar->Rebuild();
+}
+
+void TWinSkinForm::HideNativeMenu() {
+  if (!MenuBar || !GetMenu(Handle)) return;
+  MenuBar->TakeMenu(GetMenu(Handle));
+  SetMenu(Handle, nullptr);
 }
 
 void TWinSkinForm::Reskin() {
@@ -565,6 +608,7 @@ void TWinSkinForm::Reskin() {
   // A foreign window is framed again too, or it would keep the old widths' client area.
   if (FrameSkinned && (Form || (!IsChild && BorderKind != bkNoCaption && WindowState != wsMinimized)))
     ResizeToFrame(true);
+  if (FrameSkinned) HideNativeMenu();
   if (FrameSkinned && Form) {
     Form->SetHeight(Form->GetHeight() + 1);
     Form->SetHeight(Form->GetHeight() - 1);

@@ -20,6 +20,7 @@
 class TSkinData;
 class TNCObject;
 class TWinSysButton;
+class TWinSkinMenu;
 
 // Where a form skinner is in its life.
 enum TSkinnerState {
@@ -170,6 +171,8 @@ public:
   bool IsChild = false;
   HMENU SystemMenu = nullptr;
   std::unique_ptr<TPopupMenu> SysMenuPopup;
+  // The skinned menu bar, for a window with a menu (not an MDI child).
+  std::unique_ptr<TWinSkinMenu> MenuBar;
   TColor SavedColor = 0;
   LONG_PTR WindowStyle = 0;
   TNCObject* HotObject = nullptr;
@@ -205,8 +208,15 @@ private:
   void ReadWindowState();
   // The system's frame size, while the window wears it.
   void ReadNativeFrame();
-  // Back to the system's frame around the same client area, without region.
+  // Back to the system's frame around the same client area, without region;
+  // the window's menu bar comes back.
   void GiveNativeFrameBack();
+  // A skinned menu bar for a window with a menu; the window keeps its menu
+  // until HideNativeMenu.
+  void MakeMenuBar();
+  // The menu is taken off the window (kept by the menu bar), leaving the
+  // client area as it is.
+  void HideNativeMenu();
   // Whether the skin frames this window: it has frame images and the
   // component skins frames (MDI children may keep theirs).
   bool WantsSkinFrame() const;

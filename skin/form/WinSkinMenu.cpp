@@ -1,0 +1,293 @@
+#include "skin/form/WinSkinMenu.h"
+#include "host/CallbackGuard.h"
+#include "skin/controls/SkinControl.h"
+#include "skin/data/WinSkinData.h"
+#include "skin/draw/NineSlice.h"
+#include "skin/draw/ThreeSlice.h"
+#include "skin/form/WinSkinForm.h"
+#include "skin/manager/SkinManage.h"
+#include <algorithm>
+
+namespace {
+// One drop-down of one bar is open at a time in the process: the message
+// filter finds its bar here.
+TWinSkinMenu* TrackingBar = nullptr;
+
+constexpr UINT kCaptionFormat = DT_SINGLELINE | DT_CENTER | DT_VCENTER | DT_EXPANDTABS;
+
+std::wstring NativeItemText(HMENU menu, int position) {
+  wchar_t text[81] = {};
+  MENUITEMINFOW info{sizeof info};
+  info.fMask = MIIM_STRING;
+  info.dwTypeData = text;
+  info.cch = 80;
+  return GetMenuItemInfoW(menu, UINT(position), TRUE, &info) ? text : L"";
+}
+
+int Width(const RECT& r) { return r.right - r.left; }
+int Height(const RECT& r) { return r.bottom - r.top; }
+
+HFONT MakeMenuFont() {
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof metrics;
+  return SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)
+             ? CreateFontIndirectW(&metrics.lfMenuFont)
+             : nullptr;
+}
+
+// The accelerator of a caption: the character after a single "&".
+wchar_t Accelerator(const std::wstring& caption) {
+  for (size_t i = 0; i + 1 < caption.size(); ++i) {
+    if (caption[i] != L'&') continue;
+    if (caption[i + 1] != L'&') return caption[i + 1];
+    ++i;
+  }
+  return 0;
+}
+}  // namespace
+
+// While a drop-down of the bar is open: the arrow keys beyond its ends and
+// the mouse over another bar button switch to that button's drop-down.
+LRESULT CALLBACK MenuBarMsgFilter(int code, WPARAM wparam, LPARAM lparam) {
+  GuardCallback("menu bar message filter", [&] {
+    TWinSkinMenu* bar = TrackingBar;
+    auto* msg = reinterpret_cast<MSG*>(lparam);
+    if (code != MSGF_MENU || !bar || !msg) return;
+    const int count = int(bar->Buttons.size());
+    if (bar->FByKeyboard) {
+      bar->FByKeyboard = false;
+      PostMessageW(msg->hwnd, WM_KEYDOWN, VK_DOWN, 0);
+    }
+    switch (msg->message) {
+      case WM_KEYDOWN:
+        if (count == 0) break;
+        if (msg->wParam == VK_LEFT && (!bar->FSelectedIn || bar->FSelectedIn == bar->Buttons[size_t(bar->FOpenIndex)]->SubMenu))
+          bar->SwitchTo(bar->NextOpenable(-1), true);
+        else if (msg->wParam == VK_RIGHT && !bar->FSelectedOpens)
+          bar->SwitchTo(bar->NextOpenable(+1), true);
+        break;
+      case WM_MOUSEMOVE: {
+        if (msg->pt.x == bar->FLastMouse.x && msg->pt.y == bar->FLastMouse.y) break;
+        bar->FLastMouse = msg->pt;
+        RECT window;
+        GetWindowRect(bar->Owner.Handle, &window);
+        if (TMenuBtn* b = bar->ItemAt({msg->pt.x - window.left, msg->pt.y - window.top}))
+          if (b->Index != bar->FOpenIndex) bar->SwitchTo(b->Index, false);
+        break;
+      }
+    }
+  });
+  return CallNextHookEx(nullptr, code, wparam, lparam);
+}
+
+void TMenuBtn::MouseDown() {
+  TNCObject::MouseDown();
+  Bar.OpenMenuButton(this);
+  // The pointer may be anywhere now: the next move finds what is under it.
+  if (Owner->HotObject == this) Owner->HotObject = nullptr;
+}
+
+void TMenuBtn::Paint() {
+  if (!Visible || !Owner->Handle || Bar.BarBackground.Empty()) return;
+  TWholeWindowDC window(Owner->Handle);
+  const HDC dc = window.Get();
+  if (!dc) return;
+  GuardCallback("menu bar button paint", [&] {
+    const RECT bar = Bar.BarRect;
+    BitBlt(dc, Bounds.left, bar.top, Width(Bounds), Height(bar), Bar.BarBackground.Canvas().Handle(),
+           Bounds.left - bar.left, 0, SRCCOPY);
+    if (ButtonState == nsPressed || ButtonState == nsHot)
+      FrameColor(dc, Bounds, Bar.SkinData.SkinColours[scButtonHilight]);
+    TSelectObject font(dc, Bar.Font());
+    const int mode = SetBkMode(dc, TRANSPARENT);
+    RECT r = Bounds;
+    SetTextColor(dc, ItemEnabled ? ColorToRGB(Bar.SkinData.SkinColours[scMenuBarText]) : GetSysColor(COLOR_BTNSHADOW));
+    DrawTextWide(dc, Caption, &r, kCaptionFormat);
+    SetBkMode(dc, mode);
+  });
+}
+
+TWinSkinMenu::TWinSkinMenu(TWinSkinForm& owner, TSkinData& skinData, TMainMenu* mainMenu)
+    : Owner(owner), SkinData(skinData), MainMenu(mainMenu), FFont(MakeMenuFont()) {}
+
+TWinSkinMenu::~TWinSkinMenu() {
+  if (TrackingBar == this) TrackingBar = nullptr;
+}
+
+void TWinSkinMenu::TakeMenu(HMENU menu) {
+  if (menu) NativeMenu = menu;
+}
+
+void TWinSkinMenu::Rebuild() {
+  TakeMenu(GetMenu(Owner.Handle));
+  Buttons.clear();
+  const int count = NativeMenu ? GetMenuItemCount(NativeMenu) : 0;
+  for (int i = 0; i < count; ++i) {
+    MENUITEMINFOW info{sizeof info};
+    info.fMask = MIIM_STATE | MIIM_ID | MIIM_SUBMENU | MIIM_FTYPE;
+    if (!GetMenuItemInfoW(NativeMenu, UINT(i), TRUE, &info)) continue;
+    auto button = std::make_unique<TMenuBtn>(&Owner, *this);
+    button->Index = int(Buttons.size());
+    button->SubMenu = info.hSubMenu;
+    button->ItemEnabled = !(info.fState & (MFS_GRAYED | MFS_DISABLED));
+    button->Visible = true;
+    button->Command = info.wID;
+    button->Caption = NativeItemText(NativeMenu, i);
+    if (TMenuItem* item = MainMenu ? MainMenu->FindItem(info.wID) : nullptr) {
+      button->Item = item;
+      button->Caption = item->Caption;
+      button->ItemEnabled = item->Enabled;
+    }
+    Buttons.push_back(std::move(button));
+  }
+  Layout();
+}
+
+RECT TWinSkinMenu::CurrentBarRect() const {
+  RECT w{};
+  GetWindowRect(Owner.Handle, &w);
+  return {Owner.BorderLeft, Owner.BorderTop, Width(w) - Owner.BorderRight, Owner.BorderTop + Owner.MenuBarHeight};
+}
+
+int TWinSkinMenu::StartOffset() const {
+  const TDataSkinObject* element = SkinData.MenuBarElement.get();
+  if (!HasImage(element)) return 6;
+  return Owner.RightToLeft ? element->RightWidth + 8 : element->LeftWidth + 4;
+}
+
+void TWinSkinMenu::Layout() {
+  const RECT bar = CurrentBarRect();
+  if (IsRectEmpty(&bar)) return;
+  TWholeWindowDC window(Owner.Handle);
+  TSelectObject font(window.Get(), Font());
+  int x = StartOffset();
+  for (auto& b : Buttons) {
+    if (!b->Visible) {
+      b->Bounds = {};
+      continue;
+    }
+    RECT text{};
+    DrawTextWide(window.Get(), b->Caption, &text, DT_CALCRECT | DT_NOCLIP | DT_SINGLELINE);
+    const int w = Width(text) > 0 ? Width(text) + 10 : Width(text);
+    b->Bounds = Owner.RightToLeft ? RECT{bar.right - x - w, bar.top, bar.right - x, bar.bottom - 1}
+                                  : RECT{bar.left + x, bar.top, bar.left + x + w, bar.bottom - 1};
+    x += w;
+  }
+}
+
+void TWinSkinMenu::PaintBar(HDC dc) {
+  const RECT bar = CurrentBarRect();
+  if (IsRectEmpty(&bar)) return;
+  Layout();
+  BarRect = bar;
+  BarBackground.SetSize(Width(bar), Height(bar));
+  const RECT local{0, 0, Width(bar), Height(bar)};
+  TDataSkinObject* element = SkinData.MenuBarElement.get();
+  const int frame = Owner.Active ? 1 : 2;
+  if (HasImage(element) && element->Tile == 1)
+    DrawSkinElement(BarBackground.Canvas().Handle(), local, *element->Image, SkinMargins(*element), true, false,
+                    false, 2, frame);
+  else if (HasImage(element))
+    DrawThreeSliceTiled(BarBackground.Canvas(), local, *element->Image, SkinMargins(*element), true, false, 2, frame);
+  else
+    FillColor(BarBackground.Canvas().Handle(), local, SkinData.SkinColours[scMenubar]);
+  BitBlt(dc, bar.left, bar.top, Width(bar), Height(bar), BarBackground.Canvas().Handle(), 0, 0, SRCCOPY);
+  TSelectObject font(dc, Font());
+  const int mode = SetBkMode(dc, TRANSPARENT);
+  for (auto& b : Buttons) {
+    if (!b->Visible) continue;
+    b->ButtonState = nsNormal;
+    PaintCaption(dc, *b);
+  }
+  SetBkMode(dc, mode);
+}
+
+void TWinSkinMenu::PaintCaption(HDC dc, const TMenuBtn& button) const {
+  RECT r = button.Bounds;
+  SetTextColor(dc, button.ItemEnabled ? ColorToRGB(SkinData.SkinColours[scMenuBarText]) : GetSysColor(COLOR_BTNSHADOW));
+  DrawTextWide(dc, button.Caption, &r, kCaptionFormat);
+}
+
+TMenuBtn* TWinSkinMenu::ItemAt(POINT window) {
+  for (auto& b : Buttons)
+    if (!b->Caption.empty() && PtInRect(&b->Bounds, window)) return b.get();
+  return nullptr;
+}
+
+TMenuBtn* TWinSkinMenu::ButtonByAccel(wchar_t key) {
+  for (auto& b : Buttons) {
+    const wchar_t accel = Accelerator(b->Caption);
+    if (b->Visible && b->ItemEnabled && accel && CharUpperW(LPWSTR(UINT_PTR(accel))) == CharUpperW(LPWSTR(UINT_PTR(key))))
+      return b.get();
+  }
+  return nullptr;
+}
+
+void TWinSkinMenu::MenuSelect(UINT flags, HMENU menu) {
+  const bool closed = flags == 0xFFFF && !menu;
+  FSelectedOpens = !closed && (flags & MF_POPUP);
+  FSelectedIn = closed ? nullptr : menu;
+}
+
+int TWinSkinMenu::NextOpenable(int step) const {
+  const int count = int(Buttons.size());
+  for (int i = 1; i < count; ++i) {
+    const TMenuBtn& b = *Buttons[size_t(((FOpenIndex + step * i) % count + count) % count)];
+    if (b.Visible && b.ItemEnabled && b.SubMenu) return b.Index;
+  }
+  return FOpenIndex;
+}
+
+void TWinSkinMenu::SwitchTo(int index, bool byKeyboard) {
+  if (index == FOpenIndex) return;
+  FSwitchTo = index;
+  FSwitchByKeyboard = byKeyboard;
+  EndMenu();
+}
+
+bool TWinSkinMenu::OpenMenuButton(TMenuBtn* button, bool byKeyboard) {
+  bool shown = false;
+  while (button) {
+    FSwitchTo = -1;
+    // A command item of the bar, or a class-library item, runs its command;
+    // the identifier of a native drop-down item means nothing to its window.
+    if (!button->SubMenu || button->Item) {
+      if (button->ItemEnabled) PostMessageW(Owner.Handle, WM_COMMAND, MAKEWPARAM(button->Command, 0), 0);
+    }
+    if (!button->SubMenu || !button->ItemEnabled || TrackingBar) {
+      button->ButtonState = nsNormal;
+      button->Paint();
+      return shown;
+    }
+    RECT window{};
+    GetWindowRect(Owner.Handle, &window);
+    button->ButtonState = nsPressed;
+    button->Paint();
+    FOpenIndex = button->Index;
+    FByKeyboard = byKeyboard;
+    FSelectedIn = nullptr;
+    FSelectedOpens = false;
+    GetCursorPos(&FLastMouse);
+    if (SkinManager) SkinManager->MenuKind = mkMenuBar;
+    const int x = (Owner.RightToLeft ? button->Bounds.right : button->Bounds.left) + window.left;
+    const int y = button->Bounds.bottom + window.top;
+    const HHOOK hook = SetWindowsHookExW(WH_MSGFILTER, MenuBarMsgFilter, nullptr, GetCurrentThreadId());
+    TrackingBar = this;
+    FTracking = true;
+    TrackPopupMenu(button->SubMenu, TPM_RIGHTBUTTON | (Owner.RightToLeft ? TPM_RIGHTALIGN : 0), x, y, 0, Owner.Handle,
+                   nullptr);
+    FTracking = false;
+    TrackingBar = nullptr;
+    if (hook) UnhookWindowsHookEx(hook);
+    FOpenIndex = -1;
+    shown = true;
+    button->ButtonState = nsNormal;
+    button->Paint();
+    // Moving along the bar opens the next drop-down with the keyboard's
+    // selection, as the arrow keys do.
+    const int next = FSwitchTo;
+    button = next >= 0 && next < int(Buttons.size()) ? Buttons[size_t(next)].get() : nullptr;
+    byKeyboard = FSwitchByKeyboard;
+  }
+  return shown;
+}

@@ -1,0 +1,210 @@
+// The skinned menu bar: a form's menu leaves the window and comes back on
+// unskin with the same client area; one button per top-level item, laid out
+// from the skin; the drop-downs open from the keyboard and the mouse, move
+// along the bar past disabled buttons, and a chosen item runs once.
+#include "host/Menus.h"
+#include "skin/form/WinSkinMenu.h"
+#include "tests/win/skin/SkinnedFormFixture.h"
+#include <functional>
+
+namespace {
+// A timer's steps while a drop-down is open: each runs once the menu window
+// is up, and returns whether it is done with this drop-down.
+struct TMenuScript {
+  std::vector<std::function<bool(HWND menu)>> Steps;
+  size_t Next = 0;
+};
+TMenuScript* Script = nullptr;
+
+void CALLBACK RunMenuScript(HWND, UINT, UINT_PTR, DWORD) {
+  const HWND menu = FindWindowW(L"#32768", nullptr);
+  if (!Script || !menu || !IsWindowVisible(menu) || Script->Next >= Script->Steps.size()) return;
+  if (Script->Steps[Script->Next](menu)) ++Script->Next;
+}
+
+void PostKey(HWND menu, WPARAM key) { PostMessageW(menu, WM_KEYDOWN, key, 0); }
+
+INPUT MouseAt(POINT screen, DWORD flags) {
+  INPUT in{};
+  in.type = INPUT_MOUSE;
+  in.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  in.mi.dx = LONG((int64_t(screen.x) * 65536 + GetSystemMetrics(SM_CXSCREEN) - 1) / GetSystemMetrics(SM_CXSCREEN));
+  in.mi.dy = LONG((int64_t(screen.y) * 65536 + GetSystemMetrics(SM_CYSCREEN) - 1) / GetSystemMetrics(SM_CYSCREEN));
+  return in;
+}
+void ClickAt(POINT screen) {
+  INPUT events[] = {MouseAt(screen, 0), MouseAt(screen, MOUSEEVENTF_LEFTDOWN), MouseAt(screen, MOUSEEVENTF_LEFTUP)};
+  SendInput(3, events, sizeof(INPUT));
+}
+
+class MenuBar : public SkinnedFormTest {
+protected:
+  void SetUp() override {
+    SkinnedFormTest::SetUp();
+    if (HasFatalFailure()) return;
+    Second = new TForm(Application);
+    Second->SetBounds(30, 30, 300, 200);
+    Second->SetClientWidth(320);
+    Second->SetClientHeight(180);
+    Menu = new TMainMenu(Second);
+    TMenuItem* file = Menu->Items.Add(L"&File", 1);
+    New = file->Add(L"&New", 11);
+    file->Add(L"&Open", 12);
+    Menu->Items.Add(L"&View", 2)->Add(L"&Toolbar", 21);
+    Menu->Items.Add(L"&Off", 3)->Enabled = false;
+    Menu->Items.Add(L"&Help", 4)->Add(L"&About", 41);
+    New->OnClick = [this](TObject*) { ++NewClicks; };
+    Second->SetMenu(Menu);
+    Second->Show();
+    SetForegroundWindow(Second->Handle());
+    Application->ProcessMessages();
+    Skinner = FindFormSkinner(Second->Handle());
+    ASSERT_NE(Skinner, nullptr);
+    ASSERT_NE(Skinner->MenuBar, nullptr);
+  }
+  void TearDown() override {
+    Script = nullptr;
+    delete Second;
+    SkinnedFormTest::TearDown();
+  }
+  // Runs open (which shows a drop-down) with the steps driving it.
+  void WithScript(TMenuScript& script, const std::function<void()>& open) {
+    Script = &script;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 30, RunMenuScript);
+    open();
+    KillTimer(nullptr, timer);
+    Script = nullptr;
+    Application->ProcessMessages();
+  }
+  TWinSkinMenu& Bar() { return *Skinner->MenuBar; }
+
+  TForm* Second = nullptr;  // owned by the application
+  TMainMenu* Menu = nullptr;
+  TMenuItem* New = nullptr;
+  TWinSkinForm* Skinner = nullptr;
+  int NewClicks = 0;
+};
+
+TEST_F(MenuBar, TheMenuLeavesTheWindowForTheBarAndTheClientKeepsItsSize) {
+  EXPECT_EQ(GetMenu(Second->Handle()), nullptr);
+  EXPECT_EQ(Bar().NativeMenu, Menu->Handle());
+  EXPECT_EQ(ClientSize(Second->Handle()), (SIZE{320, 180}));
+  EXPECT_EQ(Skinner->MenuBarHeight, GetSystemMetrics(SM_CYMENU));
+  // The bar lies between the title and the client area.
+  POINT origin{0, 0};
+  ClientToScreen(Second->Handle(), &origin);
+  RECT window;
+  GetWindowRect(Second->Handle(), &window);
+  EXPECT_EQ(origin.y - window.top, Skinner->BorderTop + Skinner->MenuBarHeight);
+}
+
+TEST_F(MenuBar, AButtonPerTopLevelItemLaidOutFromTheStartAtTheirCaptionsWidths) {
+  const auto& buttons = Bar().Buttons;
+  ASSERT_EQ(buttons.size(), 4u);
+  const wchar_t* captions[] = {L"&File", L"&View", L"&Off", L"&Help"};
+  const TDataSkinObject* element = Data->MenuBarElement.get();
+  int x = Skinner->BorderLeft + (HasImage(element) ? element->LeftWidth + 4 : 6);
+  TWholeWindowDC dc(Second->Handle());
+  TSelectObject font(dc.Get(), Bar().Font());
+  for (size_t i = 0; i < buttons.size(); ++i) {
+    const TMenuBtn& b = *buttons[i];
+    EXPECT_EQ(b.Caption, captions[i]);
+    EXPECT_EQ(b.ItemEnabled, i != 2);
+    EXPECT_EQ(b.SubMenu, Menu->Items.Items(int(i))->Handle());
+    EXPECT_EQ(b.Item, Menu->Items.Items(int(i)));
+    RECT text{};
+    DrawTextW(dc.Get(), captions[i], -1, &text, DT_CALCRECT | DT_NOCLIP | DT_SINGLELINE);
+    const int w = text.right + 10;
+    EXPECT_EQ(b.Bounds.left, x) << i;
+    EXPECT_EQ(b.Bounds.right, x + w) << i;
+    EXPECT_EQ(b.Bounds.top, Skinner->BorderTop);
+    EXPECT_EQ(b.Bounds.bottom, Skinner->BorderTop + Skinner->MenuBarHeight - 1);
+    x += w;
+  }
+  // Only a button with a caption is found under a point.
+  const RECT first = buttons[0]->Bounds;
+  EXPECT_EQ(Bar().ItemAt({first.left + 1, first.top + 1}), buttons[0].get());
+  EXPECT_EQ(Bar().ItemAt({x + 5, first.top + 1}), nullptr);
+}
+
+TEST_F(MenuBar, UnskinningGivesTheMenuBackWithTheSameClientArea) {
+  const HMENU menu = Menu->Handle();
+  Data->SetActive(false);
+  SkinManager->ActionTimer.SetEnabled(false);
+  SkinManager->RunPendingAction();
+  EXPECT_EQ(GetMenu(Second->Handle()), menu);
+  EXPECT_EQ(ClientSize(Second->Handle()), (SIZE{320, 180}));
+  // Items and states as they were.
+  EXPECT_EQ(GetMenuItemCount(menu), 4);
+  EXPECT_TRUE(GetMenuState(menu, 2, MF_BYPOSITION) & MF_GRAYED);
+}
+
+TEST_F(MenuBar, AMenuMadeAgainWhileSkinnedIsTheOneGivenBack) {
+  Menu->Items.Add(L"&Tools", 5)->Add(L"&Options", 51);
+  Menu->Rebuild();
+  Application->ProcessMessages();
+  EXPECT_EQ(GetMenu(Second->Handle()), nullptr);
+  ASSERT_EQ(Bar().Buttons.size(), 5u);
+  EXPECT_EQ(Bar().Buttons[4]->Caption, L"&Tools");
+  Data->SetActive(false);
+  SkinManager->ActionTimer.SetEnabled(false);
+  SkinManager->RunPendingAction();
+  EXPECT_EQ(GetMenu(Second->Handle()), Menu->Handle());
+  EXPECT_EQ(GetMenuItemCount(GetMenu(Second->Handle())), 5);
+  EXPECT_EQ(ClientSize(Second->Handle()), (SIZE{320, 180}));
+}
+
+TEST_F(MenuBar, TheArrowKeysMoveAlongTheBarPastADisabledButtonAndRoundTheEnds) {
+  std::vector<int> opened;
+  auto record = [&](WPARAM key) {
+    return [&, key](HWND menu) {
+      // Each step waits for the next drop-down: a key for a closing one is lost.
+      if (!opened.empty() && opened.back() == Bar().OpenIndex()) return false;
+      opened.push_back(Bar().OpenIndex());
+      PostKey(menu, key);
+      return true;
+    };
+  };
+  TMenuScript script{{record(VK_RIGHT), record(VK_RIGHT), record(VK_RIGHT), record(VK_LEFT), record(VK_ESCAPE)}};
+  // Alt+F, as the system turns it into a command.
+  WithScript(script, [&] { SendMessageW(Second->Handle(), WM_SYSCOMMAND, SC_KEYMENU, 'f'); });
+  EXPECT_EQ(opened, (std::vector<int>{0, 1, 3, 0, 3}));
+  EXPECT_FALSE(Bar().Tracking());
+  EXPECT_EQ(Bar().OpenIndex(), -1);
+}
+
+TEST_F(MenuBar, AnItemChosenWithTheKeyboardRunsOnce) {
+  // The keyboard's drop-down opens with its first item selected.
+  TMenuScript script{{[](HWND menu) {
+    PostKey(menu, VK_RETURN);
+    return true;
+  }}};
+  WithScript(script, [&] { SendMessageW(Second->Handle(), WM_SYSCOMMAND, SC_KEYMENU, 0); });
+  ASSERT_TRUE(PumpUntil([&] { return NewClicks > 0; }));
+  Application->ProcessMessages();
+  EXPECT_EQ(NewClicks, 1);
+}
+
+TEST_F(MenuBar, TheMouseOpensADropDownAndChoosesAnItem) {
+  SetWindowPos(Second->Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  RECT window;
+  GetWindowRect(Second->Handle(), &window);
+  const RECT file = Bar().Buttons[0]->Bounds;
+  bool sawFile = false;
+  TMenuScript script{{[&](HWND) {
+    sawFile = Bar().OpenIndex() == 0;
+    RECT item{};
+    GetMenuItemRect(Second->Handle(), Bar().Buttons[0]->SubMenu, 0, &item);
+    ClickAt({(item.left + item.right) / 2, (item.top + item.bottom) / 2});
+    return true;
+  }}};
+  WithScript(script, [&] {
+    ClickAt({window.left + (file.left + file.right) / 2, window.top + (file.top + file.bottom) / 2});
+    PumpUntil([&] { return script.Next == 1 && !Bar().Tracking(); });
+  });
+  EXPECT_TRUE(sawFile);
+  ASSERT_TRUE(PumpUntil([&] { return NewClicks > 0; }));
+  EXPECT_EQ(NewClicks, 1);
+  SetWindowPos(Second->Handle(), HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+}
+}  // namespace
