@@ -68,10 +68,14 @@ bool Contains(const std::vector<std::string>& names, const std::string& name) {
 
 // The frame count a section's element has whatever its "Frame" says; 0 when
 // "Frame" counts.
-int FixedFrames(const std::string& section) {
+int OverriddenFrames(const TLintIni& ini, const std::string& section) {
   if (SameTextAscii(section, kButtonsSection)) return kPushButtonFrames;
-  for (const TElementSection& row : kElementSections)
-    if (SameTextAscii(section, row.Section)) return row.Rule == frFixed ? row.Frames : 0;
+  for (const TElementSection& row : kElementSections) {
+    if (!SameTextAscii(section, row.Section)) continue;
+    const bool overridden = row.Rule == frFixed || row.Rule == frFrameCountKey || row.Rule == frByStyle;
+    const int style = ini.Int(section, kStyleKey, 0);
+    return overridden ? ElementFramesAfterLoad(row, 0, style, ini.Int(section, kFrameCountKey, row.Frames)) : 0;
+  }
   return 0;
 }
 
@@ -89,13 +93,13 @@ void CheckFixedFrame(const TLintIni& ini, const TLintSection& section, const TLi
   int value = 0;
   if (IniTextToInt(line.Value, value) && value == fixed) return;
   Warn(findings, ini.File(), line.Line,
-       "[" + section.Name + "] always has " + std::to_string(fixed) + " frames: " + line.Key + "=" + line.Value +
+       "the loader gives [" + section.Name + "] " + std::to_string(fixed) + " frames: " + line.Key + "=" + line.Value +
            " is ignored");
 }
 
 void CheckKey(const TLintIni& ini, const TLintSection& section, const std::vector<std::string>& known,
               const TLintKeyLine& line, std::vector<TLintFinding>& findings) {
-  const int fixed = FixedFrames(section.Name);
+  const int fixed = OverriddenFrames(ini, section.Name);
   const bool fixedFrame = fixed > 0 && SameTextAscii(line.Key, kFrameKey);
   if (!Contains(known, line.Key) && !fixedFrame) {
     Warn(findings, ini.File(), line.Line,

@@ -164,7 +164,13 @@ const TFaultCase kFaults[] = {
     {"NotANumber", [](TSkinFiles& s) { s.Replace("Trans=1", "Trans=yes"); }, "Trans=yes", "warning",
      "not a number", TSkinPackTool::kOk},
     {"FrameTheLoaderOverrides", [](TSkinFiles& s) { s.Replace("Frame=5", "Frame=4"); }, "Frame=4", "warning",
-     "[Tabs] always has 5 frames", TSkinPackTool::kOk},
+     "the loader gives [Tabs] 5 frames: Frame=4 is ignored", TSkinPackTool::kOk},
+    {"FrameCountDecidesOverFrame",
+     [](TSkinFiles& s) {
+       s.InsertAfter("ButtonFace=1 2 3", "[HorzScrollThumb]");
+       for (const char* line : {"Frame=3", "FrameCount=5", "Image=tabs.bmp"}) s.InsertAfter("[HorzScrollThumb]", line);
+     },
+     "Frame=3", "warning", "the loader gives [HorzScrollThumb] 5 frames: Frame=3 is ignored", TSkinPackTool::kOk},
     {"MissingImage", [](TSkinFiles& s) { s.Files.erase("tabs.bmp"); }, "Image=tabs.bmp", "error",
      "the skin has no image tabs.bmp", TSkinPackTool::kFailed},
     {"UpperCaseExtension",
