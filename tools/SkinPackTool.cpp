@@ -10,19 +10,60 @@
 #include "skin/data/SkinRead.h"
 #include "tools/FileBytes.h"
 #include "tools/LzhEncoder.h"
+#include "tools/SkinLint.h"
 #include "tools/SkinPackWriter.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-constexpr const char* kUsageText =
-    "usage:\n"
-    "  skinpack pack FOLDER OUT [--version N]   one INI and its BMP files -> package\n"
-    "  skinpack unpack PACKAGE FOLDER            package -> one file per entry\n"
-    "  skinpack list PACKAGE                     entries with their sizes\n"
-    "  skinpack compress IN OUT                  file -> 4-byte size + LZHUF stream\n"
-    "  skinpack expand IN OUT                    4-byte size + LZHUF stream -> file\n";
+struct TCommandHelp {
+  const char* Name;
+  const char* Synopsis;
+  const char* Summary;
+  const char* Details;
+};
+
+constexpr TCommandHelp kCommands[] = {
+    {"pack", "pack FOLDER OUT [--version N]", "one INI and its BMP files -> package",
+     "  Packs the skin folder FOLDER (exactly one .ini file and its .bmp files;\n"
+     "  other files are skipped) into the package OUT. N is the package version:\n"
+     "  20000, 30000, 40000, 50000, 60000 or 70000 (the default).\n"},
+    {"unpack", "unpack PACKAGE FOLDER", "package -> one file per entry",
+     "  Writes every entry of PACKAGE as a file into FOLDER (created if needed).\n"},
+    {"list", "list PACKAGE", "entries with their sizes",
+     "  Prints the package version and each entry's size and name.\n"},
+    {"lint", "lint [--strict] FOLDER|PACKAGE", "what the skin loader would ignore or misread",
+     "  Checks a skin folder or a packed skin (.skn) and prints each finding as\n"
+     "  FILE:LINE: error|warning: message. Errors: missing, non-BMP, non-24-bit or\n"
+     "  damaged images, almost-magenta where the key colour $FF00FF is meant,\n"
+     "  images that do not divide into their frames, margins wider than a frame,\n"
+     "  entry names too long, too many entries, a package the loader refuses.\n"
+     "  Warnings: unknown sections and keys, second copies, values that are not\n"
+     "  numbers, Frame values the loader overrides, files never used.\n"
+     "  Exit status: 0 without errors, 1 with errors (with --strict also with\n"
+     "  warnings) or when the skin can not be read, 2 for bad arguments.\n"},
+    {"compress", "compress IN OUT", "file -> 4-byte size + LZHUF stream", ""},
+    {"expand", "expand IN OUT", "4-byte size + LZHUF stream -> file", ""},
+};
+
+const TCommandHelp* FindCommand(const std::string& name) {
+  for (const TCommandHelp& command : kCommands)
+    if (name == command.Name) return &command;
+  return nullptr;
+}
+
+std::string UsageText() {
+  std::string text = "usage:\n";
+  for (const TCommandHelp& command : kCommands) {
+    std::string line = std::string("  skinpack ") + command.Synopsis;
+    line.resize(std::max<size_t>(line.size() + 2, 44), ' ');
+    text += line + command.Summary + "\n";
+  }
+  return text + "  skinpack COMMAND --help                   help on one command\n";
+}
+
+bool IsHelpFlag(const std::string& arg) { return arg == "--help" || arg == "-h"; }
 
 struct TPackSource {
   std::string Name;  // entry name, lower case
@@ -118,7 +159,10 @@ int TSkinPackTool::Dispatch(const std::vector<std::string>& args) {
   if (args.empty()) return Usage("no command given");
   const std::string& command = args[0];
   const size_t operands = args.size() - 1;
+  if (IsHelpFlag(command) || command == "help") return Help(operands > 0 ? args[1] : "");
+  if (std::any_of(args.begin() + 1, args.end(), IsHelpFlag)) return Help(command);
   if (command == "pack") return Pack(args);
+  if (command == "lint") return Lint(args);
   if (command == "unpack" && operands == 2) return Unpack(args[1], args[2]);
   if (command == "list" && operands == 1) return List(args[1]);
   if (command == "compress" && operands == 2) return Compress(args[1], args[2]);
@@ -130,8 +174,48 @@ int TSkinPackTool::Dispatch(const std::vector<std::string>& args) {
 }
 
 int TSkinPackTool::Usage(const std::string& problem) {
-  FErr << "skinpack: " << problem << "\n" << kUsageText;
+  FErr << "skinpack: " << problem << "\n" << UsageText();
   return kUsage;
+}
+
+int TSkinPackTool::Help(const std::string& command) {
+  if (command.empty()) {
+    FOut << "skinpack: builds, checks and inspects skin packages.\n" << UsageText();
+    return kOk;
+  }
+  const TCommandHelp* help = FindCommand(command);
+  if (!help) return Usage("no help on unknown command " + command);
+  FOut << "usage: skinpack " << help->Synopsis << "\n  " << help->Summary << "\n" << help->Details;
+  return kOk;
+}
+
+int TSkinPackTool::Lint(const std::vector<std::string>& args) {
+  std::vector<std::string> operands;
+  bool strict = false;
+  for (size_t i = 1; i < args.size(); ++i) {
+    if (args[i] == "--strict") {
+      strict = true;
+    } else if (args[i].size() > 1 && args[i][0] == '-') {
+      return Usage("unknown option " + args[i] + " for lint");
+    } else {
+      operands.push_back(args[i]);
+    }
+  }
+  if (operands.size() != 1) return Usage("lint needs one FOLDER or PACKAGE");
+  const fs::path target = operands[0];
+  std::error_code error;
+  const fs::file_status status = fs::status(target, error);
+  if (!fs::exists(status)) throw std::runtime_error("cannot read " + target.string() + ": no such file or folder");
+  const std::vector<TLintFinding> findings =
+      fs::is_directory(status) ? LintSkinFolder(target) : LintSkinPackage(target);
+  size_t errors = 0, warnings = 0;
+  for (const TLintFinding& finding : findings) {
+    FOut << FormatFinding(finding) << "\n";
+    ++(finding.Severity == TLintFinding::Error ? errors : warnings);
+  }
+  FOut << target.string() << ": " << errors << " error" << (errors == 1 ? "" : "s") << ", " << warnings
+       << " warning" << (warnings == 1 ? "" : "s") << "\n";
+  return errors > 0 || (strict && warnings > 0) ? kFailed : kOk;
 }
 
 int TSkinPackTool::Pack(const std::vector<std::string>& args) {

@@ -5,7 +5,7 @@
 #include <vector>
 
 // The skinpack command line: packs a skin folder into a package and back,
-// lists packages, and compresses or expands single files.
+// lists and checks packages, and compresses or expands single files.
 class TSkinPackTool {
  public:
   enum : int { kOk = 0, kFailed = 1, kUsage = 2 };
@@ -18,6 +18,9 @@ class TSkinPackTool {
  private:
   int Dispatch(const std::vector<std::string>& args);
   int Usage(const std::string& problem);
+  // Help on one command, or on all when command is empty.
+  int Help(const std::string& command);
+  int Lint(const std::vector<std::string>& args);
   int Pack(const std::vector<std::string>& args);
   int Unpack(const std::filesystem::path& package, const std::filesystem::path& folder);
   int List(const std::filesystem::path& package);

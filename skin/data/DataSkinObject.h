@@ -6,6 +6,7 @@
 // compiled into skin_draw, not into the portable skindata_core.
 #pragma once
 #include "host/Bitmap.h"
+#include "skin/data/SkinIniNames.h"
 #include <memory>
 #include <string>
 
@@ -84,27 +85,6 @@ public:
   bool HasPressedColour2 = false;
 };
 
-// What a caption button does when clicked (its Action key). Some actions
-// have a second number that does the same.
-enum TCaptionAction {
-  caHidden = -1,  // a section kept only to be skipped
-  caClose = 0,
-  caMaximize = 1,
-  caMinimize = 2,
-  caSystemMenu = 3,  // the window icon
-  caHelp = 4,
-  caMDIMinimize = 7,
-  caMDIRestore = 8,
-  caMDIClose = 9,
-  caIcon = 11,
-  caSystemMenuToo = 12,
-  caMaximizeToo = 22,
-  caMinimizeToo = 23,
-  caMDIMinimizeToo = 60,
-  caMDIRestoreToo = 61,
-  caMDICloseToo = 62,
-};
-
 // Where a caption button sits (its Align key).
 enum TButtonAlign {
   baLeft = 0,           // Xcoord from the window's left edge
@@ -116,27 +96,6 @@ enum TButtonAlign {
   baMDIMenuBar = 100,   // a maximized MDI child's button in the menu bar
 };
 
-// When a caption button shows (its Visibility and Visibility1 keys).
-enum TButtonVisibility {
-  bvUndefined = -1,
-  bvAlways = 0,
-  bvMaximized = 1,
-  bvNotMaximized = 2,
-  bvActive = 3,
-  bvInactive = 4,
-  bvNever = 5,
-  bvMinMaxBoxAndMenu = 6,  // Visibility1: a minimize or maximize box
-  bvNoMaximizeBox = 7,
-  bvMinOrMaxBoxAndMenu = 8,  // Visibility1: a minimize box, else a maximize box
-  bvNoMinimizeBox = 9,
-  bvHelpOnly = 10,  // Visibility1: context help
-  bvMDIChildMaximized = 100,
-  bvDialogFrame = 200,  // a dialog frame that is no dialog class
-  bvShownFirst = 201,
-  bvShownLast = 999,
-  bvAskWindowFirst = 1000,  // the window answers WM_SKIN_BUTTONVISIBLE
-  bvAskWindowLast = 2000,
-};
 
 // One caption (system) button.
 class TDataSkinSysButton : public TDataSkinObject {

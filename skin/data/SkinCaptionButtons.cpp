@@ -1,22 +1,16 @@
 #include "skin/data/SkinBuildSteps.h"
 #include "skin/data/SkinImages.h"
-#include <cstdint>
 #include <optional>
 
 namespace {
-// Sections of push buttons, check boxes and radio buttons, not caption buttons.
-bool IsCaptionButtonSection(const std::string& upper) {
-  return upper.rfind("BUTTON", 0) == 0 && upper != "BUTTON" && upper != "BUTTONS" &&
-         upper != "BUTTON.RADIO" && upper != "BUTTON.CHECKBOX";
-}
-
 // The caption-button sections, in file order; a hidden one (Action -1) only
 // when its Visibility is 0.
 std::vector<std::string> CaptionButtonSections(const TSkinSource& source) {
   std::vector<std::string> kept;
   for (const std::string& name : source.Sections()) {
-    if (!IsCaptionButtonSection(UpperAscii(name))) continue;
-    if (source.Int(name, "Action", caClose) == caHidden && source.Int(name, "Visibility", bvUndefined) != bvAlways)
+    if (!IsCaptionButtonSection(name)) continue;
+    if (IsSkippedCaptionButton(source.Int(name, kCaptionActionKey, caClose),
+                               source.Int(name, kCaptionVisibilityKey, bvUndefined)))
       continue;
     kept.push_back(name);
   }
@@ -28,25 +22,21 @@ std::vector<std::string> CaptionButtonSections(const TSkinSource& source) {
 // (Action 3 or 11) without a count lose their image.
 void DeriveFrameCount(TDataSkinSysButton& button) {
   if (button.FrameCount != 0) return;
-  button.FrameCount = 6;
   const TBitmap& image = *button.Image;
-  if (!image.Empty()) {
-    // width / height <= 3.8 in integers: x87 excess precision would make 76 x 20 miss.
-    button.FrameCount = int64_t(image.Width()) * 5 <= int64_t(image.Height()) * 19 ? 3 : 6;
-    if (button.Action < 0) button.FrameCount = 6;
-  }
-  if (button.Action == caSystemMenu || button.Action == caIcon) button.Image->SetSize(0, 0);
+  button.FrameCount = image.Empty() ? CaptionButtonFrames(button.Action, 0, 0)
+                                    : CaptionButtonFrames(button.Action, image.Width(), image.Height());
+  if (CaptionButtonDropsImage(button.Action)) button.Image->SetSize(0, 0);
 }
 
 std::unique_ptr<TDataSkinSysButton> LoadCaptionButton(const TSkinSource& s, const std::string& section,
                                                       std::optional<POINT>& restorePosition) {
   auto button = std::make_unique<TDataSkinSysButton>(ElementName(UpperAscii(section)));
-  button->Action = s.Int(section, "Action", caClose);
-  button->Align = s.Int(section, "Align", baLeft);
-  button->Xcoord = s.Int(section, "Xcoord", 0);
-  button->Ycoord = s.Int(section, "Ycoord", 0);
-  button->Visibility = s.Int(section, "Visibility", bvAlways);
-  button->Visibility1 = s.Int(section, "Visibility1", button->Action == caHidden ? bvUndefined : bvAlways);
+  button->Action = s.Int(section, kCaptionActionKey, caClose);
+  button->Align = s.Int(section, kCaptionAlignKey, baLeft);
+  button->Xcoord = s.Int(section, kCaptionXKey, 0);
+  button->Ycoord = s.Int(section, kCaptionYKey, 0);
+  button->Visibility = s.Int(section, kCaptionVisibilityKey, bvAlways);
+  button->Visibility1 = s.Int(section, kCaptionVisibility1Key, button->Action == caHidden ? bvUndefined : bvAlways);
   if (button->Action == caMaximize && button->Visibility == bvNotMaximized)
     restorePosition = POINT{button->Xcoord, button->Ycoord};
   // An Action 4 button before any Action 1 / Visibility 2 one keeps its own position.
@@ -54,9 +44,9 @@ std::unique_ptr<TDataSkinSysButton> LoadCaptionButton(const TSkinSource& s, cons
     button->Xcoord = restorePosition->x;
     button->Ycoord = restorePosition->y;
   }
-  button->CombineOp = s.Int(section, "CombineOp", -1);
-  button->FrameCount = s.Int(section, "frame", 0);
-  s.Image(EnsureBitmap(button->Image), section, "ButtonImage");
+  button->CombineOp = s.Int(section, kCaptionCombineOpKey, -1);
+  button->FrameCount = s.Int(section, kCaptionFrameKey, 0);
+  s.Image(EnsureBitmap(button->Image), section, kCaptionImageKey);
   DeriveFrameCount(*button);
   return button;
 }
@@ -64,8 +54,8 @@ std::unique_ptr<TDataSkinSysButton> LoadCaptionButton(const TSkinSource& s, cons
 // Minimise, restore and close of a maximised MDI child (Actions 7, 8, 9).
 void AppendMdiButtons(TSkinState& skin, const TSkinSource& source, const std::wstring& name) {
   TBitmap controls;
-  source.Image(controls, "MDICONTROLS", "Image");
-  const int cell = controls.Width() / 12;
+  source.Image(controls, kMdiControlsSection, kMdiControlsImageKey);
+  const int cell = controls.Width() / kMdiControlsCells;
   for (int i = 0; i < 3; ++i) {
     auto button = std::make_unique<TDataSkinSysButton>(name);
     button->Action = caMDIMinimize + i;

@@ -2,18 +2,10 @@
 // slot, or leaves the slot empty when the section names no image.
 #pragma once
 #include "skin/data/DataSkinObject.h"
+#include "skin/data/SkinIniNames.h"
 #include "skin/data/SkinSource.h"
 #include <memory>
 #include <string>
-
-// What a loader reads besides the four slice widths, Trans and Tile.
-struct TElementKeys {
-  const char* ImageKey;  // the key naming the image; its value decides whether the element exists
-  bool ReadStyle;
-  bool ReadFrame;        // FrameCount from "Frame"
-  bool ReadColours;      // the three text colours and the three second colours
-  int TileAboveOne;      // what a Tile above 1 becomes
-};
 
 class TElementLoader {
 public:
@@ -25,18 +17,16 @@ public:
   // The routine every loader shares: fills the fields keys names from section.
   void Fill(TDataSkinObject& element, const std::string& section, const TElementKeys& keys) const;
 
-  void Common(std::unique_ptr<TDataSkinObject>& slot, const std::string& section) const;
-  // As Common without "Frame"; SecondImage from secondKey when it has a value.
-  void TwoImage(std::unique_ptr<TDataSkinBorder>& slot, const std::string& section,
-                const std::string& secondKey) const;
-  // Image from "Bitmap"; no colours, no "Frame".
-  void BitmapKey(std::unique_ptr<TDataSkinBorder>& slot, const std::string& section) const;
-  // As Common without "Frame", with the background alignment and shifts.
-  void BoxLabel(std::unique_ptr<TDataSkinBoxLabel>& slot, const std::string& section) const;
+  // Loads the element of row into slot: the keys row.Keys names, then the
+  // extras of the slot's class (SecondImage from row.SecondImageKey when it
+  // has a value; the background alignment and shifts of a box label).
+  void Element(std::unique_ptr<TDataSkinObject>& slot, const TElementSection& row) const;
+  void Element(std::unique_ptr<TDataSkinBorder>& slot, const TElementSection& row) const;
+  void Element(std::unique_ptr<TDataSkinBoxLabel>& slot, const TElementSection& row) const;
 
 private:
   template <class T>
-  T* Load(std::unique_ptr<T>& slot, const std::string& section, const TElementKeys& keys) const;
+  T* Load(std::unique_ptr<T>& slot, const TElementSection& row) const;
 
   const TSkinSource& FSource;
   TColor FSecondColourDefault;

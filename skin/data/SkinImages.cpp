@@ -1,17 +1,6 @@
 #include "skin/data/SkinImages.h"
 #include <vector>
 
-std::string SkinImageEntryName(const std::string& value) {
-  const size_t cut = value.find_last_of("\\/:");
-  std::string name = cut == std::string::npos ? value : value.substr(cut + 1);
-  static const std::string kExtension = ".bmp";
-  // The extension test is case-sensitive: "x.BMP" names no image.
-  if (name.size() < kExtension.size() ||
-      name.compare(name.size() - kExtension.size(), kExtension.size(), kExtension) != 0)
-    return "";
-  return name;
-}
-
 void LoadSkinImage(TBitmap& target, const TSkinReader& reader, const std::string& value) {
   target.SetSize(0, 0);
   const std::string name = SkinImageEntryName(value);

@@ -2,12 +2,9 @@
 // images, and rectangles cut from them.
 #pragma once
 #include "host/Bitmap.h"
+#include "skin/data/SkinIniNames.h"
 #include "skin/data/SkinRead.h"
 #include <string>
-
-// The entry an INI image value names: its file-name part (any directory part
-// dropped) when that ends in ".bmp" exactly, lower case; "" otherwise.
-std::string SkinImageEntryName(const std::string& value);
 
 // Loads the BMP entry value names into target; target is left empty when the
 // value names no ".bmp" file, the entry is missing or empty, or it is not a

@@ -7,6 +7,7 @@
 #include "host/HintWindow.h"
 #include "host/ImgList.h"
 #include "skin/data/DataSkinObject.h"
+#include "skin/data/SkinIniNames.h"
 #include <array>
 #include <functional>
 #include <memory>
@@ -39,14 +40,6 @@ using TOnSkinForm = std::function<void(TObject* Sender, HWND ahwnd, const std::w
 // may hand back its own skinner for the control in SkinnedControl.
 using TOnSkinControl = std::function<void(TComponent* Sender, TSkinData* SkinData, TControl* Form, TControl* Control,
                                           const std::wstring& ControlClass, TComponent*& SkinnedControl)>;
-
-// The entries of SkinColours, by the keys of the "Colours" section.
-enum TSkinColourIndex {
-  scWindowText = 0, scTitleTextActive = 1, scTitleTextNoActive = 2, scButtonFace = 3, scButtonText = 4,
-  scButtonHilight = 5, scButtonlight = 6, scButtonShadow = 7, scButtonDkShadow = 8, scHilightText = 11,
-  scHilight = 12, scMenubar = 13, scMenuBarText = 14, scMenuText = 15, scMenu = 16, scTitleSample = 17,
-  scScrollbar = 18
-};
 
 // The skin state loading fills; painters read it directly.
 struct TSkinState {

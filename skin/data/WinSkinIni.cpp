@@ -66,13 +66,16 @@ std::string TQuickIni::ReadString(const std::string& section, const std::string&
   return def;
 }
 
-int TQuickIni::ReadInteger(const std::string& section, const std::string& key, int def) const {
-  std::string text = ReadString(section, key, std::string());
+bool IniTextToInt(std::string text, int& value) {
   if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
     text.replace(0, 2, "$");
   }
+  return TryParseInt(text, value);
+}
+
+int TQuickIni::ReadInteger(const std::string& section, const std::string& key, int def) const {
   int value = 0;
-  return TryParseInt(text, value) ? value : def;
+  return IniTextToInt(ReadString(section, key, std::string()), value) ? value : def;
 }
 
 void TQuickIni::ReadSections(std::vector<std::string>* strings) const {

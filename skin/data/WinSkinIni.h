@@ -7,6 +7,10 @@
 
 inline constexpr const char* kIniNoStringsMessage = "The parameter Strings is unassigned!";
 
+// An INI value as an integer: decimal or, after "0x", "0X" or "$",
+// hexadecimal; false when it is none.
+bool IniTextToInt(std::string text, int& value);
+
 // Read-only INI text parsed once into memory. Sections and keys are found
 // without regard to letter case; values keep theirs.
 class TQuickIni {

@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "tests/native/skindata/RawPackage.h"
+#include "tests/native/skindata/SkinPackToolFixture.h"
 #include "tests/native/skindata/TestBytes.h"
 #include "tools/FileBytes.h"
 #include "tools/LzhEncoder.h"
@@ -13,24 +14,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// A scratch folder per test, removed afterwards.
-class SkinPackToolTest : public testing::Test {
+class SkinPackToolTest : public TSkinPackToolFixture {
  protected:
-  void SetUp() override {
-    const auto* info = testing::UnitTest::GetInstance()->current_test_info();
-    FRoot = fs::temp_directory_path() / ("skinpack_test_" + std::string(info->name()) + "_" +
-                                         std::to_string(std::random_device{}()));
-    fs::create_directories(FRoot);
-  }
-  void TearDown() override { fs::remove_all(FRoot); }
-
-  int Run(const std::vector<std::string>& args) {
-    FOut.str("");
-    FErr.str("");
-    TSkinPackTool tool(FOut, FErr);
-    return tool.Run(args);
-  }
-
   fs::path MakeSkinFolder(const std::string& name) {
     const fs::path folder = FRoot / name;
     fs::create_directories(folder);
@@ -45,10 +30,6 @@ class SkinPackToolTest : public testing::Test {
   }
 
   std::string Path(const fs::path& p) const { return p.string(); }
-
-  fs::path FRoot;
-  std::ostringstream FOut;
-  std::ostringstream FErr;
 };
 
 TEST_F(SkinPackToolTest, PackListAndUnpackGiveTheFilesBack) {
@@ -102,7 +83,35 @@ INSTANTIATE_TEST_SUITE_P(
                     TUsageCase{{"pack", "dir"}, "FOLDER and OUT"},
                     TUsageCase{{"pack", "dir", "out", "--version"}, "--version"},
                     TUsageCase{{"pack", "dir", "out", "--version", "12345"}, "--version"},
-                    TUsageCase{{"pack", "dir", "out", "--version", "7e4"}, "--version"}));
+                    TUsageCase{{"pack", "dir", "out", "--version", "7e4"}, "--version"},
+                    TUsageCase{{"lint"}, "lint needs one FOLDER or PACKAGE"},
+                    TUsageCase{{"lint", "a", "b"}, "lint needs one FOLDER or PACKAGE"},
+                    TUsageCase{{"lint", "--bogus", "a"}, "unknown option --bogus"},
+                    TUsageCase{{"help", "frobnicate"}, "no help on unknown command frobnicate"}));
+
+// Help goes to standard output and succeeds.
+class SkinPackToolHelp : public SkinPackToolUsage {};
+
+TEST_P(SkinPackToolHelp, EveryCommandHasHelp) {
+  std::ostringstream out, err;
+  TSkinPackTool tool(out, err);
+  EXPECT_EQ(tool.Run(GetParam().Args), TSkinPackTool::kOk);
+  EXPECT_NE(out.str().find(GetParam().Says), std::string::npos) << out.str();
+  EXPECT_EQ(err.str(), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, SkinPackToolHelp,
+    testing::Values(TUsageCase{{"--help"}, "skinpack lint [--strict] FOLDER|PACKAGE"},
+                    TUsageCase{{"help"}, "skinpack COMMAND --help"},
+                    TUsageCase{{"pack", "--help"}, "usage: skinpack pack FOLDER OUT [--version N]"},
+                    TUsageCase{{"unpack", "-h"}, "usage: skinpack unpack PACKAGE FOLDER"},
+                    TUsageCase{{"list", "--help"}, "usage: skinpack list PACKAGE"},
+                    TUsageCase{{"lint", "--help"}, "Exit status: 0 without errors"},
+                    TUsageCase{{"lint", "skins/x", "--help"}, "usage: skinpack lint"},
+                    TUsageCase{{"compress", "--help"}, "usage: skinpack compress IN OUT"},
+                    TUsageCase{{"expand", "--help"}, "usage: skinpack expand IN OUT"},
+                    TUsageCase{{"help", "lint"}, "usage: skinpack lint"}));
 
 TEST_F(SkinPackToolTest, PackRefusesFoldersThatAreNotOneSkin) {
   const fs::path noIni = FRoot / "noini";
