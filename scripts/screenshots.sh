@@ -107,16 +107,19 @@ for i in "${!pages[@]}"; do
   gallery "gallery-$i-${pages[$i]}-dark" --page "$i" --skin "$dark"
 done
 page() { local i; for i in "${!pages[@]}"; do [ "${pages[$i]}" = "$1" ] && echo "$i"; done; }
-# States only the pointer shows: a combo box dropped down, a header section
-# pressed, a list scrolled by the wheel to its middle.
+# States only the pointer and the keyboard show: a combo box dropped down, a
+# header section pressed, a list scrolled by the wheel to its middle, the
+# menu bar's File drop-down with its sub-menu open, and the View drop-down.
 for skin in "" "$dark"; do
   suffix=${skin:+-dark}
   skin_option=()
   [ -n "$skin" ] && skin_option=(--skin "$skin")
-  gallery "gallery-combo-dropped$suffix" --page "$(page Combos)" "${skin_option[@]}" -- "mousemove 194 74" "click 1"
-  gallery "gallery-header-pressed$suffix" --page "$(page Lists)" "${skin_option[@]}" -- "mousemove 180 60" "mousedown 1"
-  gallery "gallery-list-scrolled$suffix" --page "$(page Lists)" "${skin_option[@]}" -- "mousemove 200 200" \
+  gallery "gallery-combo-dropped$suffix" --page "$(page Combos)" "${skin_option[@]}" -- "mousemove 194 93" "click 1"
+  gallery "gallery-header-pressed$suffix" --page "$(page Lists)" "${skin_option[@]}" -- "mousemove 180 79" "mousedown 1"
+  gallery "gallery-list-scrolled$suffix" --page "$(page Lists)" "${skin_option[@]}" -- "mousemove 200 219" \
     "click --repeat 8 --delay 50 5"
+  gallery "gallery-menu-file$suffix" "${skin_option[@]}" -- "mousemove 20 42" "click 1" "key Down Down Down Right"
+  gallery "gallery-menu-view$suffix" "${skin_option[@]}" -- "mousemove 52 42" "click 1" "key Down Down"
 done
 gallery gallery-native --native
 gallery gallery-dialog --dialog

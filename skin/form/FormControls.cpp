@@ -37,7 +37,12 @@ TSkinControl* TWinSkinForm::SkinnerOfChildIn(const TMessage& m) const {
   if (!m.LParam) return nullptr;
   switch (m.Msg) {
     case WM_NOTIFY: child = reinterpret_cast<const NMHDR*>(m.LParam)->hwndFrom; break;
-    case WM_DRAWITEM: child = reinterpret_cast<const DRAWITEMSTRUCT*>(m.LParam)->hwndItem; break;
+    case WM_DRAWITEM: {
+      // A menu item's "window" is its menu.
+      const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(m.LParam);
+      child = item->CtlType == ODT_MENU ? nullptr : item->hwndItem;
+      break;
+    }
     case WM_CTLCOLORBTN: case WM_CTLCOLOREDIT: case WM_CTLCOLORLISTBOX: case WM_CTLCOLORSCROLLBAR:
     case WM_CTLCOLORSTATIC: child = HWND(m.LParam); break;
     default: return nullptr;

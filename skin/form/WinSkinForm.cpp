@@ -321,6 +321,18 @@ void TWinSkinForm::Dispatch(TMessage& m) {
     case WM_NCUAHDRAWCAPTION:
       m.Result = 0;
       return;
+    case WM_MEASUREITEM:
+      if (MenuBar && m.WParam == 0 && MenuBar->MeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(m.LParam))) {
+        m.Result = 1;
+        return;
+      }
+      break;
+    case WM_DRAWITEM:
+      if (MenuBar && m.WParam == 0 && MenuBar->DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(m.LParam))) {
+        m.Result = 1;
+        return;
+      }
+      break;
     case WM_MENUSELECT:
       if (MenuBar) MenuBar->MenuSelect(HIWORD(m.WParam), HMENU(m.LParam));
       CallDefault(m);

@@ -4,6 +4,7 @@
 #include "skin/data/WinSkinData.h"
 #include "skin/draw/NineSlice.h"
 #include "skin/draw/ThreeSlice.h"
+#include "skin/form/MenuItemPaint.h"
 #include "skin/form/WinSkinForm.h"
 #include "skin/manager/SkinManage.h"
 #include <algorithm>
@@ -27,12 +28,12 @@ std::wstring NativeItemText(HMENU menu, int position) {
 int Width(const RECT& r) { return r.right - r.left; }
 int Height(const RECT& r) { return r.bottom - r.top; }
 
-HFONT MakeMenuFont() {
+HFONT MakeMenuFont(int weight) {
   NONCLIENTMETRICSW metrics{};
   metrics.cbSize = sizeof metrics;
-  return SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)
-             ? CreateFontIndirectW(&metrics.lfMenuFont)
-             : nullptr;
+  if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) return nullptr;
+  if (weight) metrics.lfMenuFont.lfWeight = weight;
+  return CreateFontIndirectW(&metrics.lfMenuFont);
 }
 
 // The accelerator of a caption: the character after a single "&".
@@ -108,10 +109,72 @@ void TMenuBtn::Paint() {
 }
 
 TWinSkinMenu::TWinSkinMenu(TWinSkinForm& owner, TSkinData& skinData, TMainMenu* mainMenu)
-    : Owner(owner), SkinData(skinData), MainMenu(mainMenu), FFont(MakeMenuFont()) {}
+    : Owner(owner), SkinData(skinData), MainMenu(mainMenu), FFont(MakeMenuFont(0)), FBoldFont(MakeMenuFont(FW_BOLD)) {}
 
 TWinSkinMenu::~TWinSkinMenu() {
   if (TrackingBar == this) TrackingBar = nullptr;
+  GiveItemsBack();
+}
+
+void TWinSkinMenu::MakeOwnerDrawn(HMENU menu) {
+  const int count = GetMenuItemCount(menu);
+  for (int i = 0; i < count; ++i) {
+    MENUITEMINFOW info{sizeof info};
+    info.fMask = MIIM_FTYPE | MIIM_SUBMENU;
+    if (!GetMenuItemInfoW(menu, UINT(i), TRUE, &info)) continue;
+    if (info.hSubMenu) MakeOwnerDrawn(info.hSubMenu);
+    // An item its program draws stays the program's.
+    if (info.fType & MFT_OWNERDRAW) continue;
+    info.fMask = MIIM_FTYPE;
+    info.fType |= MFT_OWNERDRAW;
+    if (SetMenuItemInfoW(menu, UINT(i), TRUE, &info)) FOwnerDrawn.push_back({menu, UINT(i)});
+  }
+}
+
+void TWinSkinMenu::GiveItemsBack() {
+  for (const TOwnerDrawn& d : FOwnerDrawn) {
+    MENUITEMINFOW info{sizeof info};
+    info.fMask = MIIM_FTYPE;
+    // A menu its program has destroyed meanwhile is left alone.
+    if (!IsMenu(d.Menu) || !GetMenuItemInfoW(d.Menu, d.Position, TRUE, &info)) continue;
+    info.fType &= ~UINT(MFT_OWNERDRAW);
+    SetMenuItemInfoW(d.Menu, d.Position, TRUE, &info);
+  }
+  FOwnerDrawn.clear();
+}
+
+bool TWinSkinMenu::SkinDraws(UINT id, HMENU& holder, int& position) const {
+  if (!FTracking || FOpenIndex < 0 || !FindMenuItem(Buttons[size_t(FOpenIndex)]->SubMenu, id, holder, position))
+    return false;
+  for (const TOwnerDrawn& d : FOwnerDrawn)
+    if (d.Menu == holder && d.Position == UINT(position)) return true;
+  return false;
+}
+
+bool TWinSkinMenu::MeasureItem(MEASUREITEMSTRUCT& item) {
+  HMENU holder = nullptr;
+  int position = 0;
+  if (item.CtlType != ODT_MENU || !SkinDraws(item.itemID, holder, position)) return false;
+  TWholeWindowDC dc(Owner.Handle);
+  const SIZE size = MeasureMenuItem(dc.Get(), Font(), SkinData, NativeItemLook(holder, position, 0));
+  item.itemWidth = UINT(size.cx);
+  item.itemHeight = UINT(size.cy);
+  return true;
+}
+
+bool TWinSkinMenu::DrawItem(const DRAWITEMSTRUCT& item) {
+  HMENU holder = nullptr;
+  int position = 0;
+  if (item.CtlType != ODT_MENU || !SkinDraws(item.itemID, holder, position)) return false;
+  const HMENU menu = HMENU(item.hwndItem);
+  TBitmap* frame = nullptr;
+  if (SkinManager) {
+    SkinManager->AssignMenuToPopup(menu);
+    frame = SkinManager->FindPopupBitmap(menu);
+  }
+  DrawMenuItem(item.hDC, item.rcItem, SkinData, Font(), FBoldFont.Get(),
+               NativeItemLook(holder, position, item.itemState), frame);
+  return true;
 }
 
 void TWinSkinMenu::TakeMenu(HMENU menu) {
@@ -264,6 +327,7 @@ bool TWinSkinMenu::OpenMenuButton(TMenuBtn* button, bool byKeyboard) {
     button->ButtonState = nsPressed;
     button->Paint();
     FOpenIndex = button->Index;
+    MakeOwnerDrawn(button->SubMenu);
     FByKeyboard = byKeyboard;
     FSelectedIn = nullptr;
     FSelectedOpens = false;

@@ -62,6 +62,12 @@ public:
   int OpenIndex() const { return FOpenIndex; }
   // The window heard WM_MENUSELECT: where the keyboard is in the drop-down.
   void MenuSelect(UINT flags, HMENU menu);
+  // The window's WM_MEASUREITEM and WM_DRAWITEM for the items of an open
+  // drop-down; false for anything else.
+  bool MeasureItem(MEASUREITEMSTRUCT& item);
+  bool DrawItem(const DRAWITEMSTRUCT& item);
+  // Every item the bar made owner-drawn is drawn by the system again.
+  void GiveItemsBack();
 
   TWinSkinForm& Owner;
   TSkinData& SkinData;
@@ -83,9 +89,21 @@ private:
   // drop-down can open; the open one when there is none.
   int NextOpenable(int step) const;
   int StartOffset() const;
+  // The menu's items, and those of its sub-menus, drawn by the skin; each
+  // one changed is remembered for GiveItemsBack.
+  void MakeOwnerDrawn(HMENU menu);
+  // Whether the item the system names by id, in the open drop-down, is
+  // drawn by the skin; where it is.
+  bool SkinDraws(UINT id, HMENU& holder, int& position) const;
   void PaintCaption(HDC dc, const TMenuBtn& button) const;
 
   TFontHandle FFont;
+  TFontHandle FBoldFont;
+  struct TOwnerDrawn {
+    HMENU Menu;
+    UINT Position;
+  };
+  std::vector<TOwnerDrawn> FOwnerDrawn;
   bool FTracking = false;
   int FOpenIndex = -1;
   int FSwitchTo = -1;

@@ -3,7 +3,10 @@
 // from the skin; the drop-downs open from the keyboard and the mouse, move
 // along the bar past disabled buttons, and a chosen item runs once.
 #include "host/Menus.h"
+#include "skin/draw/DrawTransparent.h"
+#include "skin/form/MenuItemPaint.h"
 #include "skin/form/WinSkinMenu.h"
+#include "tests/win/skin/ControlSkinnerKit.h"
 #include "tests/win/skin/SkinnedFormFixture.h"
 #include <functional>
 
@@ -206,5 +209,115 @@ TEST_F(MenuBar, TheMouseOpensADropDownAndChoosesAnItem) {
   ASSERT_TRUE(PumpUntil([&] { return NewClicks > 0; }));
   EXPECT_EQ(NewClicks, 1);
   SetWindowPos(Second->Handle(), HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+}
+}  // namespace
+
+namespace {
+bool OwnerDrawn(HMENU menu, int position) {
+  MENUITEMINFOW info{sizeof info};
+  info.fMask = MIIM_FTYPE;
+  GetMenuItemInfoW(menu, UINT(position), TRUE, &info);
+  return info.fType & MFT_OWNERDRAW;
+}
+
+TEST_F(MenuBar, ADropDownsItemsAreDrawnByTheSkinUntilUnskinLeavingAProgramsOwnAlone) {
+  const HMENU file = Bar().Buttons[0]->SubMenu;
+  // "Open" is drawn by its program.
+  MENUITEMINFOW own{sizeof own};
+  own.fMask = MIIM_FTYPE;
+  own.fType = MFT_OWNERDRAW;
+  SetMenuItemInfoW(file, 1, TRUE, &own);
+  TMenuScript script{{[](HWND menu) {
+    PostKey(menu, VK_ESCAPE);
+    return true;
+  }}};
+  WithScript(script, [&] { SendMessageW(Second->Handle(), WM_SYSCOMMAND, SC_KEYMENU, 'f'); });
+  EXPECT_TRUE(OwnerDrawn(file, 0));
+  Data->SetActive(false);
+  SkinManager->ActionTimer.SetEnabled(false);
+  SkinManager->RunPendingAction();
+  EXPECT_FALSE(OwnerDrawn(file, 0));
+  EXPECT_TRUE(OwnerDrawn(file, 1));
+  wchar_t text[16] = {};
+  GetMenuStringW(file, 0, text, 16, MF_BYPOSITION);
+  EXPECT_STREQ(text, L"&New");
+}
+
+// One solid colour per frame of the "MenuItem" strip; the normal frame is
+// the key colour, so the popup's picture shows through it.
+TColor ItemFrame(int frame) { return frame == mfNormal ? kSkinKeyColour : TColor(RGB(0, 40 * frame, 90)); }
+
+class MenuItemPainting : public ControlSkinnerTest {
+protected:
+  void SetUp() override {
+    ControlSkinnerTest::SetUp();
+    skinload::TTestSkin skin;
+    skin.Add("item.bmp", skinload::StripBmp(8, 8, {ItemFrame(1), ItemFrame(2), ItemFrame(3), ItemFrame(4), ItemFrame(5)}));
+    skin.Ini = "[MenuItem]\r\nImage=item.bmp\r\nFrameCount=5\r\nLeftWidth=2\r\nTopHeight=2\r\nRightWidth=2\r\n"
+               "BottomHeight=2\r\nTrans=1\r\nTile=0\r\n";
+    LoadSkin(skin);
+    Popup.SetSize(200, 100);
+    FillColor(Popup.Canvas().Handle(), {0, 0, 200, 100}, kPopupColour);
+  }
+  // An item at (0, 10) of a 150 by 20 canvas.
+  std::unique_ptr<TBitmap> Painted(const TMenuItemLook& item) {
+    auto picture = std::make_unique<TBitmap>(150, 40);
+    FillColor(picture->Canvas().Handle(), {0, 0, 150, 40}, clWhite);
+    DrawMenuItem(picture->Canvas().Handle(), {0, 10, 150, 30}, *Data, Font(), nullptr, item, &Popup);
+    return picture;
+  }
+  static HFONT Font() { return HFONT(GetStockObject(DEFAULT_GUI_FONT)); }
+  static constexpr TColor kPopupColour = TColor(RGB(10, 200, 30));
+  TBitmap Popup;
+};
+
+TEST_F(MenuItemPainting, ANormalItemShowsThePopupBehindItAndASelectedOneTheSelectedFrame) {
+  TMenuItemLook item;
+  item.Caption = L"&Open";
+  // Right of the text, inside the margins.
+  EXPECT_EQ(Painted(item)->Pixel(140, 20), kPopupColour);
+  item.Selected = true;
+  EXPECT_EQ(Painted(item)->Pixel(140, 20), ItemFrame(mfSelected));
+  // Nothing outside the item.
+  EXPECT_EQ(Painted(item)->Pixel(140, 5), clWhite);
+  EXPECT_EQ(Painted(item)->Pixel(140, 35), clWhite);
+}
+
+TEST_F(MenuItemPainting, ACheckedItemHasAMarkInTheGlyphBoxAndTheCaptionInTheTextColour) {
+  TMenuItemLook item;
+  item.Caption = L"Bold";
+  // Pixels drawn over the popup's picture between two columns (text may be
+  // smoothed into the background, so any colour but the background counts).
+  auto drawn = [&](const TBitmap& b, int from, int to) {
+    int n = 0;
+    for (int x = from; x < to; ++x)
+      for (int y = 10; y < 30; ++y) n += b.Pixel(x, y) != kPopupColour;
+    return n;
+  };
+  const int glyphRight = 2 + 1 + kMenuGlyphSize;
+  EXPECT_EQ(drawn(*Painted(item), 0, glyphRight), 0);
+  EXPECT_GT(drawn(*Painted(item), glyphRight, 150), 0);
+  item.Checked = true;
+  EXPECT_GT(drawn(*Painted(item), 0, glyphRight), 0);
+  // The mark is in the caption's colour.
+  const TColor text = TColor(ColorToRGB(Data->SkinColours[scMenuText]));
+  const auto painted = Painted(item);
+  int marks = 0;
+  for (int x = 0; x < glyphRight; ++x)
+    for (int y = 10; y < 30; ++y) marks += painted->Pixel(x, y) == text;
+  EXPECT_GT(marks, 0);
+}
+
+TEST_F(MenuItemPainting, MeasuringLeavesRoomForTheGlyphTheShortcutAndTheElementsEdge) {
+  TMenuItemLook item;
+  item.Caption = L"Open";
+  TBitmap canvas(10, 10);
+  const SIZE plain = MeasureMenuItem(canvas.Canvas().Handle(), Font(), *Data, item);
+  item.ShortCut = L"Ctrl+O";
+  const SIZE withShortcut = MeasureMenuItem(canvas.Canvas().Handle(), Font(), *Data, item);
+  EXPECT_GT(withShortcut.cx, plain.cx + 20);
+  EXPECT_GE(plain.cy, kMenuGlyphSize + 4);
+  item.Separator = true;
+  EXPECT_EQ(MeasureMenuItem(canvas.Canvas().Handle(), Font(), *Data, item).cy, 8);
 }
 }  // namespace

@@ -1,0 +1,37 @@
+// Drop-down menu items drawn from the skin: the background the popup's
+// skinned frame shows behind the item, the "MenuItem" element's frame for
+// the item's state, a check mark or radio dot, the caption and the shortcut.
+#pragma once
+#include "host/Bitmap.h"
+#include <string>
+#include <windows.h>
+
+class TSkinData;
+
+// What one item shows.
+struct TMenuItemLook {
+  std::wstring Caption;   // with "&" before the accelerator
+  std::wstring ShortCut;  // right-aligned, may be empty
+  bool Separator = false;
+  bool Selected = false;
+  bool Disabled = false;
+  bool Checked = false;
+  bool Radio = false;
+  bool Default = false;  // bold
+};
+
+// The menu holding the item the system names by id (its identifier, or for
+// an item with a sub-menu that sub-menu's handle), at or below menu.
+bool FindMenuItem(HMENU menu, UINT id, HMENU& holder, int& position);
+// The item at the position, in the state the system gives (ODS_ bits).
+TMenuItemLook NativeItemLook(HMENU menu, int position, UINT drawState);
+
+// The frames of the "MenuItem" strip.
+enum TMenuItemFrame { mfNormal = 1, mfSeparator = 2, mfDisabled = 3, mfSelected = 4, mfHot = 5 };
+// Room left of the caption for a check mark or an image.
+constexpr int kMenuGlyphSize = 16;
+
+SIZE MeasureMenuItem(HDC dc, HFONT font, const TSkinData& skin, const TMenuItemLook& item);
+// popupFrame: the picture of the popup window showing the item, or null.
+void DrawMenuItem(HDC dc, const RECT& r, const TSkinData& skin, HFONT font, HFONT boldFont, const TMenuItemLook& item,
+                  TBitmap* popupFrame);
