@@ -1,6 +1,7 @@
 #include "skin/data/LzhHuffTree.h"
 
 #include <algorithm>
+#include <cstring>
 
 using namespace lzh;
 
@@ -17,7 +18,8 @@ void TLzhHuffTree::Start() {
     FChild[j] = static_cast<uint16_t>(i);
     FParent[i] = FParent[i + 1] = static_cast<uint16_t>(j);
   }
-  FFreq[kNodeCount] = 0xFFFF;  // sentinel: stops the search in SwapUp
+  // Sentinels: they end every run of equal frequencies.
+  std::fill(FFreq.begin() + kNodeCount, FFreq.end(), uint16_t{0xFFFF});
   FParent[kRootNode] = 0;
 }
 
@@ -53,37 +55,13 @@ void TLzhHuffTree::Rebuild() {
   }
 }
 
-// Moves a node whose frequency grew past its right neighbour's to the end of
-// the run of smaller frequencies, exchanging the two subtrees.
-inline void TLzhHuffTree::SwapUp(int& node) {
-  const uint16_t k = FFreq[node];
-  int l = node + 1;
-  if (k <= FFreq[l]) return;
-  while (k > FFreq[++l]) {
-  }
-  --l;
-  FFreq[node] = FFreq[l];
-  FFreq[l] = k;
-
-  const int i = FChild[node];
-  FParent[i] = static_cast<uint16_t>(l);
-  if (i < kNodeCount) FParent[i + 1] = static_cast<uint16_t>(l);
-
-  const int j = FChild[l];
-  FChild[l] = static_cast<uint16_t>(i);
-  FParent[j] = static_cast<uint16_t>(node);
-  if (j < kNodeCount) FParent[j + 1] = static_cast<uint16_t>(node);
-  FChild[node] = static_cast<uint16_t>(j);
-
-  node = l;
-}
-
-void TLzhHuffTree::Update(int symbol) {
-  if (FFreq[kRootNode] == kMaxFreq) Rebuild();
-  int node = FParent[symbol + kNodeCount];
-  do {
-    ++FFreq[node];
-    SwapUp(node);
-    node = FParent[node];
-  } while (node != 0);
+// The last node of the run of frequency f that node belongs to.
+int TLzhHuffTree::RunEnd(int node, unsigned f) const {
+  // Runs span hundreds of nodes at the start (every leaf has frequency 1):
+  // compare four at a time. The sentinels end every run inside the table.
+  const uint64_t four = f * 0x0001000100010001u;
+  uint64_t next;
+  while (std::memcpy(&next, &FFreq[node + 1], sizeof next), next == four) node += 4;
+  while (FFreq[node + 1] == f) ++node;
+  return node;
 }

@@ -15,8 +15,16 @@ class TLzhHuffTree {
 
   // Puts the tree back into its starting shape: every symbol with frequency 1.
   void Start();
-  // Counts one more occurrence of a symbol (0 .. kSymbolCount-1).
-  void Update(int symbol);
+
+  // Counts one more occurrence of a symbol (0 .. kSymbolCount-1). Inline:
+  // it runs once per decoded symbol.
+  void Update(int symbol) {
+    if (FFreq[lzh::kRootNode] == lzh::kMaxFreq) Rebuild();
+    int node = FParent[symbol + lzh::kNodeCount];
+    do {
+      node = FParent[Increment(node)];
+    } while (node != 0);
+  }
 
   int Child(int node) const { return FChild[node]; }
   int Parent(int node) const { return FParent[node]; }
@@ -25,10 +33,40 @@ class TLzhHuffTree {
   int LeafNode(int symbol) const { return FParent[symbol + lzh::kNodeCount]; }
 
  private:
-  void Rebuild();
-  void SwapUp(int& node);
+  // Sentinels after the last node: four, so RunEnd may compare four at once.
+  static constexpr int kSentinels = 4;
 
-  std::array<uint16_t, lzh::kNodeCount + 1> FFreq{};                 // last entry: sentinel
+  void Rebuild();
+  int RunEnd(int node, unsigned f) const;
+
+  // Counts one more at node and returns where the node ended up.
+  int Increment(int node) {
+    const unsigned f = FFreq[node];
+    if (FFreq[node + 1] == f) {
+      // The grown node would pass its neighbour: it takes the place at the
+      // end of the run of its old frequency.
+      const int end = RunEnd(node + 1, f);
+      Exchange(node, end);
+      node = end;
+    }
+    FFreq[node] = static_cast<uint16_t>(f + 1);
+    return node;
+  }
+
+  // Exchanges the subtrees of nodes a and b, which have equal frequencies.
+  void Exchange(int a, int b) {
+    const int i = FChild[a];
+    FParent[i] = static_cast<uint16_t>(b);
+    if (i < lzh::kNodeCount) FParent[i + 1] = static_cast<uint16_t>(b);
+
+    const int j = FChild[b];
+    FChild[b] = static_cast<uint16_t>(i);
+    FParent[j] = static_cast<uint16_t>(a);
+    if (j < lzh::kNodeCount) FParent[j + 1] = static_cast<uint16_t>(a);
+    FChild[a] = static_cast<uint16_t>(j);
+  }
+
+  std::array<uint16_t, lzh::kNodeCount + kSentinels> FFreq{};
   std::array<uint16_t, lzh::kNodeCount + lzh::kSymbolCount> FParent{};  // nodes, then leaves
   std::array<uint16_t, lzh::kNodeCount> FChild{};
 };
