@@ -6,6 +6,7 @@
 #include <new>
 
 #include "skin/data/ByteOrder.h"
+#include "skin/data/LzhCodeTable.h"
 #include "skin/data/LzhHuffTree.h"
 #include "skin/data/LzhParams.h"
 #include "skin/data/LzhPositionCode.h"
@@ -31,6 +32,7 @@ static_assert(kOutputSize >= 2 * kFlushSize, "a flush must fit before the buffer
 
 struct TLZH::TTables {
   TLzhHuffTree Tree;
+  TLzhCodeTable Codes{Tree};
   std::array<uint8_t, kWindowSize + kOutputSize + kMaxMatch + kCopySlack> Buffer{};
 };
 
@@ -102,9 +104,11 @@ int TLZH::DecodeChar(TLzhBitInput& bits) {
   TLzhHuffTree& tree = FTables->Tree;
   int child = tree.Child(kRootNode);
   if (bits.HasRoom()) {
-    // The bits of a whole code from one word.
+    // The bits of a whole code from one word, the top levels in one lookup.
     const uint64_t window = bits.Peek();
-    int depth = 0;
+    const TLzhCodeTable::TEntry entry = FTables->Codes.Lookup(window);
+    child = entry.Child;
+    int depth = entry.Bits;
     while (child < kNodeCount && depth < kMaxCodeBits) {
       child = tree.Child(child + static_cast<int>((window << depth) >> 63));
       ++depth;
@@ -114,7 +118,7 @@ int TLZH::DecodeChar(TLzhBitInput& bits) {
   // Near the end of what was read, bit by bit, pulling input exactly as needed.
   while (child < kNodeCount) child = tree.Child(child + bits.GetBit());
   const int symbol = child - kNodeCount;
-  tree.Update(symbol);
+  tree.Update(symbol, FTables->Codes);
   return symbol;
 }
 

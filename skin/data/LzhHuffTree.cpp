@@ -1,7 +1,6 @@
 #include "skin/data/LzhHuffTree.h"
 
 #include <algorithm>
-#include <cstring>
 
 using namespace lzh;
 
@@ -55,13 +54,3 @@ void TLzhHuffTree::Rebuild() {
   }
 }
 
-// The last node of the run of frequency f that node belongs to.
-int TLzhHuffTree::RunEnd(int node, unsigned f) const {
-  // Runs span hundreds of nodes at the start (every leaf has frequency 1):
-  // compare four at a time. The sentinels end every run inside the table.
-  const uint64_t four = f * 0x0001000100010001u;
-  uint64_t next;
-  while (std::memcpy(&next, &FFreq[node + 1], sizeof next), next == four) node += 4;
-  while (FFreq[node + 1] == f) ++node;
-  return node;
-}

@@ -1,6 +1,7 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 #include "skin/data/LzhParams.h"
 
@@ -16,13 +17,24 @@ class TLzhHuffTree {
   // Puts the tree back into its starting shape: every symbol with frequency 1.
   void Start();
 
-  // Counts one more occurrence of a symbol (0 .. kSymbolCount-1). Inline:
-  // it runs once per decoded symbol.
+  // Counts one more occurrence of a symbol (0 .. kSymbolCount-1).
   void Update(int symbol) {
-    if (FFreq[lzh::kRootNode] == lzh::kMaxFreq) Rebuild();
+    TNoWatcher none;
+    Update(symbol, none);
+  }
+
+  // The same, telling watcher where the shape changed: Rebuilt() after a
+  // rebuild, Swapped(a, b) after the subtrees of nodes a and b were
+  // exchanged. Inline: it runs once per decoded symbol.
+  template <typename TWatcher>
+  void Update(int symbol, TWatcher& watcher) {
+    if (FFreq[lzh::kRootNode] == lzh::kMaxFreq) {
+      Rebuild();
+      watcher.Rebuilt();
+    }
     int node = FParent[symbol + lzh::kNodeCount];
     do {
-      node = FParent[Increment(node)];
+      node = FParent[Increment(node, watcher)];
     } while (node != 0);
   }
 
@@ -37,16 +49,43 @@ class TLzhHuffTree {
   static constexpr int kSentinels = 4;
 
   void Rebuild();
-  int RunEnd(int node, unsigned f) const;
+
+  // The last node of the run of frequency f that node belongs to. Runs span
+  // dozens of nodes when counts are even and hundreds at the start, so four
+  // are compared at once; the sentinels end every run inside the table.
+  int RunEnd(int node, unsigned f) const {
+    const uint64_t four = f * 0x0001000100010001u;
+    for (;; node += 4) {
+      uint64_t lanes;
+      std::memcpy(&lanes, &FFreq[node], sizeof lanes);
+      const uint64_t differ = lanes ^ four;
+#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
+      // The lowest lane holds the first node.
+      if (differ != 0) return node + static_cast<int>(__builtin_ctzll(differ) >> 4) - 1;
+#else
+      if (differ != 0) {
+        while (FFreq[node] == f) ++node;
+        return node - 1;
+      }
+#endif
+    }
+  }
+
+  struct TNoWatcher {
+    void Rebuilt() {}
+    void Swapped(int, int) {}
+  };
 
   // Counts one more at node and returns where the node ended up.
-  int Increment(int node) {
+  template <typename TWatcher>
+  int Increment(int node, TWatcher& watcher) {
     const unsigned f = FFreq[node];
     if (FFreq[node + 1] == f) {
       // The grown node would pass its neighbour: it takes the place at the
       // end of the run of its old frequency.
       const int end = RunEnd(node + 1, f);
       Exchange(node, end);
+      watcher.Swapped(node, end);
       node = end;
     }
     FFreq[node] = static_cast<uint16_t>(f + 1);
