@@ -100,20 +100,31 @@ void TLZH::AllocateTables() {
   }
 }
 
-int TLZH::DecodeChar(TLzhBitInput& bits) {
+// Inline: both run once per symbol, in the decode loop alone.
+inline int TLZH::DecodeChar(TLzhBitInput& bits) {
   TLzhHuffTree& tree = FTables->Tree;
   int child = tree.Child(kRootNode);
   if (bits.HasRoom()) {
     // The bits of a whole code from one word, the top levels in one lookup.
+    // The nodes passed are kept, so the update can count along them.
     const uint64_t window = bits.Peek();
-    const TLzhCodeTable::TEntry entry = FTables->Codes.Lookup(window);
+    const TLzhCodeTable::TEntry& entry = FTables->Codes.Lookup(window);
+    uint16_t path[kMaxCodeBits + 1];
+    path[0] = kRootNode;
+    std::copy(entry.Path.begin(), entry.Path.end(), path + 1);
     child = entry.Child;
     int depth = entry.Bits;
     while (child < kNodeCount && depth < kMaxCodeBits) {
-      child = tree.Child(child + static_cast<int>((window << depth) >> 63));
-      ++depth;
+      const int node = child + static_cast<int>((window << depth) >> 63);
+      path[++depth] = static_cast<uint16_t>(node);
+      child = tree.Child(node);
     }
     bits.Skip(depth);
+    if (child >= kNodeCount) {
+      const int symbol = child - kNodeCount;
+      tree.UpdateAlong(symbol, path, depth, FTables->Codes);
+      return symbol;
+    }
   }
   // Near the end of what was read, bit by bit, pulling input exactly as needed.
   while (child < kNodeCount) child = tree.Child(child + bits.GetBit());
@@ -122,7 +133,7 @@ int TLZH::DecodeChar(TLzhBitInput& bits) {
   return symbol;
 }
 
-int TLZH::DecodePosition(TLzhBitInput& bits) {
+inline int TLZH::DecodePosition(TLzhBitInput& bits) {
   if (bits.HasRoom()) {
     const uint64_t window = bits.Peek();
     const int first = static_cast<int>(window >> 56);

@@ -8,23 +8,25 @@ TLzhCodeTable::TLzhCodeTable(const TLzhHuffTree& tree) : FTree(tree) { Rebuilt()
 
 void TLzhCodeTable::Rebuilt() {
   FDepth.fill(kNotCovered);
-  Fill(kRootNode, 0, 0);
+  TPath path{};
+  Fill(kRootNode, 0, 0, path);
 }
 
-// Records node as reached by code (depth bits) and fills the entries of all
-// codes that start with it.
-void TLzhCodeTable::Fill(int node, int depth, unsigned code) {
+// Records node as reached by code (depth bits, through the nodes in path)
+// and fills the entries of all codes that start with it.
+void TLzhCodeTable::Fill(int node, int depth, unsigned code, TPath& path) {
   FDepth[node] = static_cast<uint8_t>(depth);
   FCode[node] = static_cast<uint16_t>(code);
+  if (depth > 0) path[depth - 1] = static_cast<uint16_t>(node);
   const int child = FTree.Child(node);
   if (child >= kNodeCount || depth == kBits) {
     const int spare = kBits - depth;
-    const TEntry entry{static_cast<uint16_t>(child), static_cast<uint16_t>(depth)};
+    const TEntry entry{static_cast<uint16_t>(child), static_cast<uint16_t>(depth), path};
     std::fill_n(FEntries.begin() + (code << spare), 1u << spare, entry);
     return;
   }
-  Fill(child, depth + 1, code << 1);
-  Fill(child + 1, depth + 1, (code << 1) | 1);
+  Fill(child, depth + 1, code << 1, path);
+  Fill(child + 1, depth + 1, (code << 1) | 1, path);
 }
 
 // Forgets the covered nodes below node: they may have moved out of reach.
@@ -44,6 +46,12 @@ void TLzhCodeTable::Refill(int a, int b) {
   Uncover(a);
   Uncover(b);
   for (const int node : {a, b}) {
-    if (FDepth[node] != kNotCovered) Fill(node, FDepth[node], FCode[node]);
+    const int depth = FDepth[node];
+    if (depth == kNotCovered) continue;
+    TPath path{};
+    for (int level = depth, above = node; level > 0; --level, above = FTree.Parent(above)) {
+      path[level - 1] = static_cast<uint16_t>(above);
+    }
+    Fill(node, depth, FCode[node], path);
   }
 }

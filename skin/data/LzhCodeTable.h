@@ -16,16 +16,18 @@ class TLzhCodeTable {
   static constexpr int kBits = 6;
 
   // Where the walk goes on after a lookup: Child is the child entry reached
-  // (a leaf, symbol + kNodeCount, when the code is that short) after Bits bits.
+  // (a leaf, symbol + kNodeCount, when the code is that short) after Bits
+  // bits; Path the nodes passed, one per bit, for the update.
   struct TEntry {
     uint16_t Child;
     uint16_t Bits;
+    std::array<uint16_t, kBits> Path;
   };
 
   explicit TLzhCodeTable(const TLzhHuffTree& tree);
 
   // The entry for the code at the top of a left-aligned bit window.
-  TEntry Lookup(uint64_t window) const { return FEntries[window >> (64 - kBits)]; }
+  const TEntry& Lookup(uint64_t window) const { return FEntries[window >> (64 - kBits)]; }
 
   // Watcher calls from the tree.
   void Rebuilt();
@@ -37,7 +39,8 @@ class TLzhCodeTable {
   static constexpr uint8_t kNotCovered = 0xFF;
 
   void Refill(int a, int b);
-  void Fill(int node, int depth, unsigned code);
+  using TPath = std::array<uint16_t, kBits>;
+  void Fill(int node, int depth, unsigned code, TPath& path);
   void Uncover(int node);
 
   const TLzhHuffTree& FTree;

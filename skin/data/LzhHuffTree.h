@@ -38,6 +38,26 @@ class TLzhHuffTree {
     } while (node != 0);
   }
 
+  // The same for a symbol whose path is known: path[0] is the root,
+  // path[depth] the node holding the leaf. Counting along it needs no walk
+  // up through the parents as long as no node moves, so the counts go up
+  // side by side instead of one load after another.
+  template <typename TWatcher>
+  void UpdateAlong(int symbol, const uint16_t* path, int depth, TWatcher& watcher) {
+    if (FFreq[lzh::kRootNode] == lzh::kMaxFreq) {
+      Update(symbol, watcher);  // the rebuild reshapes the tree: the path is gone
+      return;
+    }
+    for (int level = depth; level >= 0; --level) {
+      const int node = Increment(path[level], watcher);
+      if (node != path[level]) {
+        // Moved: the nodes above its new place are not those of the path.
+        for (int above = FParent[node]; above != 0;) above = FParent[Increment(above, watcher)];
+        return;
+      }
+    }
+  }
+
   int Child(int node) const { return FChild[node]; }
   int Parent(int node) const { return FParent[node]; }
   unsigned Freq(int node) const { return FFreq[node]; }
