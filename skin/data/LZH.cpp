@@ -21,7 +21,7 @@ namespace {
 // writer in chunks of at least kFlushSize; when the buffer is full its last
 // kWindowSize bytes move to the front as the prefix of what follows.
 constexpr size_t kFlushSize = 4096;
-constexpr size_t kOutputSize = 64 * 1024;
+constexpr size_t kOutputSize = 32 * 1024;
 constexpr size_t kCopySlack = 8;  // a match copy may write this far past its end
 // Longer than any code: the frequency limit keeps the tree's depth near 20
 // (a leaf that deep needs Fibonacci-growing counts above it). Peek gives 57.
@@ -33,7 +33,9 @@ static_assert(kOutputSize >= 2 * kFlushSize, "a flush must fit before the buffer
 struct TLZH::TTables {
   TLzhHuffTree Tree;
   TLzhCodeTable Codes{Tree};
-  std::array<uint8_t, kWindowSize + kOutputSize + kMaxMatch + kCopySlack> Buffer{};
+  // Not cleared: TOutput fills the prefix, and every other byte is written
+  // before it is read.
+  std::array<uint8_t, kWindowSize + kOutputSize + kMaxMatch + kCopySlack> Buffer;
 };
 
 // Where decoded bytes go: see the buffer layout above.
@@ -94,7 +96,7 @@ TLZH::~TLZH() = default;
 
 void TLZH::AllocateTables() {
   try {
-    FTables = std::make_unique<TTables>();
+    FTables.reset(new TTables);  // not make_unique: that would clear the buffer too
   } catch (const std::bad_alloc&) {
     throw ElzhException(kLzhNoMemoryMessage);
   }

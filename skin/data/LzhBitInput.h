@@ -69,7 +69,7 @@ class TLzhBitInput {
   // A symbol takes at most about 24 bits and a position 14; with the two
   // bytes of demand ahead and an 8-byte Peek this leaves a wide margin.
   static constexpr size_t kRoomBytes = 16;
-  static constexpr size_t kChunk = 16384;
+  static constexpr size_t kChunk = 4096;
 
   void Demand() {
     while (FLen < (FBit >> 3) + 2) Pull();

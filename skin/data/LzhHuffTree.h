@@ -49,12 +49,18 @@ class TLzhHuffTree {
       return;
     }
     for (int level = depth; level >= 0; --level) {
-      const int node = Increment(path[level], watcher);
-      if (node != path[level]) {
-        // Moved: the nodes above its new place are not those of the path.
-        for (int above = FParent[node]; above != 0;) above = FParent[Increment(above, watcher)];
+      const int node = path[level];
+      const unsigned f = FFreq[node];
+      if (FFreq[node + 1] == f) {
+        // This node moves: the nodes above its new place are not those of
+        // the path.
+        int above = node;
+        do {
+          above = FParent[Increment(above, watcher)];
+        } while (above != 0);
         return;
       }
+      FFreq[node] = static_cast<uint16_t>(f + 1);
     }
   }
 
@@ -65,28 +71,29 @@ class TLzhHuffTree {
   int LeafNode(int symbol) const { return FParent[symbol + lzh::kNodeCount]; }
 
  private:
-  // Sentinels after the last node: four, so RunEnd may compare four at once.
-  static constexpr int kSentinels = 4;
+  // Sentinels after the last node: eight, so RunEnd may compare eight at once.
+  static constexpr int kSentinels = 8;
 
   void Rebuild();
 
   // The last node of the run of frequency f that node belongs to. Runs span
-  // dozens of nodes when counts are even and hundreds at the start, so four
+  // dozens of nodes when counts are even and hundreds at the start, so eight
   // are compared at once; the sentinels end every run inside the table.
   int RunEnd(int node, unsigned f) const {
     const uint64_t four = f * 0x0001000100010001u;
-    for (;; node += 4) {
-      uint64_t lanes;
-      std::memcpy(&lanes, &FFreq[node], sizeof lanes);
-      const uint64_t differ = lanes ^ four;
+    for (;; node += 8) {
+      uint64_t lanes[2];
+      std::memcpy(lanes, &FFreq[node], sizeof lanes);
+      const uint64_t low = lanes[0] ^ four;
+      const uint64_t high = lanes[1] ^ four;
+      if ((low | high) == 0) continue;
 #if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
-      // The lowest lane holds the first node.
-      if (differ != 0) return node + static_cast<int>(__builtin_ctzll(differ) >> 4) - 1;
+      // The lowest lane holds the first node; a lane that differs ends the run.
+      if (low != 0) return node + static_cast<int>(__builtin_ctzll(low) >> 4) - 1;
+      return node + 4 + static_cast<int>(__builtin_ctzll(high) >> 4) - 1;
 #else
-      if (differ != 0) {
-        while (FFreq[node] == f) ++node;
-        return node - 1;
-      }
+      while (FFreq[node] == f) ++node;
+      return node - 1;
 #endif
     }
   }
