@@ -254,20 +254,11 @@ std::vector<uint8_t> SkewedShifting(size_t size, uint32_t seed) {
   return out;
 }
 
-// Literals only (no matches), in blocks like the decoder test's deepest
-// tree: Fibonacci-like counts of 20 letters, most frequent first, then
-// every byte once, so the rare ones decode with codes of up to 17 bits.
-// deepest receives the longest code written.
+// Literals only (no matches), in blocks that build the deepest trees, so
+// the rare ones decode with codes of up to 17 bits. deepest receives the
+// longest code written.
 std::vector<uint8_t> DeepLiterals(size_t count, int& deepest) {
-  std::vector<uint8_t> block;
-  uint32_t a = 1, b = 1;
-  for (int symbol = 0; symbol < 20; ++symbol) {
-    block.insert(block.begin(), a, static_cast<uint8_t>('A' + symbol));
-    const uint32_t next = a + b;
-    a = b;
-    b = next;
-  }
-  for (int byte = 0; byte < 256; ++byte) block.push_back(static_cast<uint8_t>(byte));
+  const std::vector<uint8_t> block = DeepTreeLiterals();
   TLzhSymbolWriter writer;
   TLzhHuffTree mirror;  // follows the writer's tree to measure code lengths
   deepest = 0;

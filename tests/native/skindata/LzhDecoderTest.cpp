@@ -128,18 +128,7 @@ TEST(LzhDecoder, AMatchIsNeverCutAtTheStatedSize) {
 }
 
 TEST(LzhDecoder, CodesLongerThanSixteenBitsDecode) {
-  // Fibonacci-like counts build the deepest trees. With the frequent
-  // literals sent first, the rare ones that follow get codes longer than a
-  // 16-bit word.
-  std::vector<uint8_t> literals;
-  uint32_t a = 1, b = 1;
-  for (int symbol = 0; symbol < 20; ++symbol) {
-    literals.insert(literals.begin(), a, static_cast<uint8_t>('A' + symbol));
-    const uint32_t next = a + b;
-    a = b;
-    b = next;
-  }
-  for (int byte = 0; byte < 256; ++byte) literals.push_back(static_cast<uint8_t>(byte));
+  const std::vector<uint8_t> literals = DeepTreeLiterals();
 
   TLzhHuffTree mirror;  // follows the writer's tree to measure code lengths
   int deepest = 0;
