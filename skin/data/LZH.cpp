@@ -163,12 +163,17 @@ void CopyMatch(uint8_t* out, int distance, int length) {
     for (int k = 0; k < length; k += 8) std::memcpy(out + k, from + k, 8);
     return;
   }
-  // A short period: lay down whole periods spanning at least 8 bytes, then
-  // repeat them 8 bytes at a time.
-  const int step = distance * ((8 + distance - 1) / distance);
-  int k = 0;
-  for (; k < step && k < length; ++k) out[k] = from[k];
-  for (; k < length; k += 8) std::memcpy(out + k, out + k - step, 8);
+  // A short period: repeat it from a few whole periods on the stack, not
+  // from the bytes just written (reading back part of a fresh 8-byte store
+  // stalls the copy).
+  uint8_t periods[16];
+  for (int i = 0, j = 0; i < 16; ++i, j = j + 1 == distance ? 0 : j + 1) periods[i] = from[j];
+  const int advance = 8 % distance;  // how far the phase moves per 8 bytes
+  for (int k = 0, phase = 0; k < length; k += 8) {
+    std::memcpy(out + k, periods + phase, 8);
+    phase += advance;
+    if (phase >= distance) phase -= distance;
+  }
 }
 
 }  // namespace
