@@ -102,8 +102,7 @@ void TLZH::AllocateTables() {
   }
 }
 
-// Inline: both run once per symbol, in the decode loop alone.
-inline int TLZH::DecodeChar(TLzhBitInput& bits) {
+int TLZH::DecodeChar(TLzhBitInput& bits) {
   TLzhHuffTree& tree = FTables->Tree;
   int child = tree.Child(kRootNode);
   if (bits.HasRoom()) {
@@ -135,7 +134,7 @@ inline int TLZH::DecodeChar(TLzhBitInput& bits) {
   return symbol;
 }
 
-inline int TLZH::DecodePosition(TLzhBitInput& bits) {
+int TLZH::DecodePosition(TLzhBitInput& bits) {
   if (bits.HasRoom()) {
     const uint64_t window = bits.Peek();
     const int first = static_cast<int>(window >> 56);

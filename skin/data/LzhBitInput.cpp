@@ -20,9 +20,10 @@ void TLzhBitInput::Pull() {
     const size_t room = kChunk - FLen;
     // A reader that claims more than it was asked for is not believed.
     const size_t n = std::min(FRead(FBytes.data() + FLen, room), room);
-    FLen += n;
-    FEnded = n == 0;
-    if (n > 0) return;
+    if (n > 0) {
+      FLen += n;
+      return;
+    }
   }
   FEnded = true;
   if (++FPastEnd > kEndSlack) throw ElzhException(kLzhInputEndedMessage);
