@@ -48,10 +48,8 @@ void TLzhCodeTable::Refill(int a, int b) {
   for (const int node : {a, b}) {
     const int depth = FDepth[node];
     if (depth == kNotCovered) continue;
-    TPath path{};
-    for (int level = depth, above = node; level > 0; --level, above = FTree.Parent(above)) {
-      path[level - 1] = static_cast<uint16_t>(above);
-    }
+    // The nodes down to node are unchanged: any entry of its codes has them.
+    TPath path = FEntries[static_cast<size_t>(FCode[node]) << (kBits - depth)].Path;
     Fill(node, depth, FCode[node], path);
   }
 }
