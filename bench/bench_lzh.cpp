@@ -1,18 +1,33 @@
-// Expansion speed of a typical skin package: about 36 UI bitmaps and one
-// INI (~310 KB expanded), packed with our packer, then expanded many times.
-// Prints ms per expand and MB/s, against a plain copy of the same bytes and
-// against the whole package load (expand + split).
+// Expansion speed of TLZH against the straightforward decoder
+// (bench/ClassicLzhDecoder.cpp) on the kinds of stream it meets: the shipped
+// skin packages, a synthetic skin package, bitmap-like and English-like
+// data, and the hard cases (incompressible data with many tree rebuilds, a
+// skewed shifting distribution, literals with codes of 17 bits and more).
+// Both decoders run in alternating batches on the same bytes; the ratio is
+// the classic decoder's time over ours.
+//   bench_lzh [SKINS_FOLDER]
 #include <algorithm>
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <functional>
+#include <random>
+#include <sstream>
 #include <string>
 #include <vector>
 
+#include "bench/ClassicLzhDecoder.h"
+#include "skin/data/ByteOrder.h"
 #include "skin/data/LZH.h"
-#include "skin/data/SkinRead.h"
+#include "skin/data/LzhHuffTree.h"
+#include "skin/data/LzhParams.h"
+#include "tests/native/skindata/TestBytes.h"
+#include "tools/FileBytes.h"
+#include "tools/LzhEncoder.h"
+#include "tools/LzhSymbolWriter.h"
+#include "tools/SkinPackTool.h"
 #include "tools/SkinPackWriter.h"
 
 namespace {
@@ -128,7 +143,7 @@ std::string SkinIni() {
   return ini;
 }
 
-std::vector<uint8_t> BuildPackage(size_t& expandedSize) {
+std::vector<uint8_t> SyntheticSkinPackage() {
   TSkinPackWriter writer;
   const std::string ini = SkinIni();
   writer.AddEntry("skin.ini", std::vector<uint8_t>(ini.begin(), ini.end()));
@@ -168,62 +183,175 @@ std::vector<uint8_t> BuildPackage(size_t& expandedSize) {
   writer.AddEntry("restore.bmp", GlyphStrip(18, 4));
   writer.AddEntry("help.bmp", GlyphStrip(18, 4));
   writer.AddEntry("sysmenu.bmp", GlyphStrip(18, 4));
-  expandedSize = writer.BuildExpanded().size();
   return writer.Build();
 }
 
-// Milliseconds per call over several timed batches: the best batch (least
-// disturbed by other processes) and the median one.
-struct TTiming {
-  double BestMs;
-  double MedianMs;
-};
-
-TTiming Time(int batches, int callsPerBatch, const std::function<void()>& work) {
-  std::vector<double> perCall;
-  for (int b = 0; b < batches; ++b) {
-    const auto start = std::chrono::steady_clock::now();
-    for (int i = 0; i < callsPerBatch; ++i) work();
-    const std::chrono::duration<double, std::milli> spent = std::chrono::steady_clock::now() - start;
-    perCall.push_back(spent.count() / callsPerBatch);
-  }
-  std::sort(perCall.begin(), perCall.end());
-  return {perCall.front(), perCall[perCall.size() / 2]};
+// A shipped skin folder packed as the skinpack tool packs it; empty when
+// the folder can not be packed.
+std::vector<uint8_t> ShippedSkin(const std::filesystem::path& folder) {
+  const std::filesystem::path packed =
+      std::filesystem::temp_directory_path() / ("bench_lzh_" + folder.filename().string() + ".skn");
+  std::ostringstream out, err;
+  TSkinPackTool tool(out, err);
+  if (tool.Run({"pack", folder.string(), packed.string()}) != TSkinPackTool::kOk) return {};
+  std::vector<uint8_t> bytes = ReadFileBytes(packed);
+  std::filesystem::remove(packed);
+  return bytes;
 }
 
-void Report(const char* what, const TTiming& t, double mb) {
-  std::printf("%-30s best %7.3f ms (%7.1f MB/s)   median %7.3f ms (%7.1f MB/s)\n", what, t.BestMs,
-              mb / (t.BestMs / 1e3), t.MedianMs, mb / (t.MedianMs / 1e3));
+// Prose from a small vocabulary with Zipf-like word frequencies, sentences
+// and line breaks.
+std::vector<uint8_t> EnglishLikeText(size_t size, uint32_t seed) {
+  static const char* const kWords[] = {
+      "the", "of", "and", "to", "a", "in", "is", "it", "you", "that", "he", "was", "for", "on",
+      "are", "with", "as", "his", "they", "be", "at", "one", "have", "this", "from", "or", "had",
+      "by", "word", "but", "what", "some", "we", "can", "out", "other", "were", "all", "there",
+      "when", "up", "use", "your", "how", "said", "an", "each", "she", "which", "do", "their",
+      "time", "if", "will", "way", "about", "many", "then", "them", "write", "would", "like",
+      "so", "these", "her", "long", "make", "thing", "see", "him", "two", "has", "look", "more",
+      "day", "could", "go", "come", "did", "number", "sound", "no", "most", "people", "my",
+      "over", "know", "water", "than", "call", "first", "who", "may", "down", "side", "been",
+      "now", "find", "window", "skin", "calculator", "button", "frame", "colour", "bitmap"};
+  constexpr size_t kCount = sizeof(kWords) / sizeof(kWords[0]);
+  std::vector<double> weights;
+  for (size_t i = 0; i < kCount; ++i) weights.push_back(1.0 / static_cast<double>(i + 1));
+  std::mt19937 rng(seed);
+  std::discrete_distribution<size_t> word(weights.begin(), weights.end());
+  std::string text;
+  size_t line = 0;
+  bool sentenceStart = true;
+  while (text.size() < size) {
+    std::string w = kWords[word(rng)];
+    if (sentenceStart) w[0] = static_cast<char>(w[0] - 'a' + 'A');
+    sentenceStart = rng() % 12 == 0;
+    if (sentenceStart) w += rng() % 5 == 0 ? "?" : ".";
+    else if (rng() % 9 == 0) w += ",";
+    if (line + w.size() > 70) {
+      text += "\r\n";
+      line = 0;
+    } else if (!text.empty()) {
+      text += ' ';
+      ++line;
+    }
+    text += w;
+    line += w.size();
+  }
+  text.resize(size);
+  return Bytes(text);
+}
+
+// Bytes piling up near a centre that moves every 2 KB: the tree keeps
+// reshaping itself while few matches help.
+std::vector<uint8_t> SkewedShifting(size_t size, uint32_t seed) {
+  std::mt19937 rng(seed);
+  std::geometric_distribution<int> spread(0.12);
+  std::vector<uint8_t> out(size);
+  for (size_t i = 0; i < size; ++i) {
+    const int centre = static_cast<int>((i / 2048) * 37);
+    const int offset = spread(rng);
+    out[i] = static_cast<uint8_t>(centre + (rng() % 2 ? offset : -offset));
+  }
+  return out;
+}
+
+// Literals only (no matches), in blocks that build the deepest trees, so
+// the rare ones decode with codes of up to 17 bits. deepest receives the
+// longest code written.
+std::vector<uint8_t> DeepLiterals(size_t count, int& deepest) {
+  const std::vector<uint8_t> block = DeepTreeLiterals();
+  TLzhSymbolWriter writer;
+  TLzhHuffTree mirror;  // follows the writer's tree to measure code lengths
+  deepest = 0;
+  for (size_t i = 0; i < count; ++i) {
+    const uint8_t byte = block[i % block.size()];
+    int depth = 0;
+    for (int node = mirror.LeafNode(byte); node != lzh::kRootNode; node = mirror.Parent(node)) ++depth;
+    deepest = std::max(deepest, depth);
+    writer.PutLiteral(byte);
+    mirror.Update(byte);
+  }
+  std::vector<uint8_t> packed;
+  AppendLE32(packed, static_cast<uint32_t>(count));
+  const std::vector<uint8_t> bits = writer.Finish();
+  packed.insert(packed.end(), bits.begin(), bits.end());
+  return packed;
+}
+
+struct TStream {
+  std::string Name;
+  std::vector<uint8_t> Packed;
+};
+
+// Seconds per call of each batch.
+std::vector<double> BatchTimes(const std::vector<uint8_t>& packed, int calls, bool classic, size_t& sink,
+                               std::vector<double>& into) {
+  const auto start = std::chrono::steady_clock::now();
+  for (int i = 0; i < calls; ++i) {
+    sink += classic ? ClassicLzhExpand(packed.data(), packed.size()).size()
+                    : TLZH::Expand(packed.data(), packed.size()).size();
+  }
+  const std::chrono::duration<double, std::milli> spent = std::chrono::steady_clock::now() - start;
+  into.push_back(spent.count() / calls);
+  return into;
+}
+
+double Median(std::vector<double> v) {
+  std::sort(v.begin(), v.end());
+  return v[v.size() / 2];
+}
+
+double Best(const std::vector<double>& v) { return *std::min_element(v.begin(), v.end()); }
+
+bool Compare(const TStream& s, size_t& sink) {
+  const std::vector<uint8_t> ours = TLZH::Expand(s.Packed.data(), s.Packed.size());
+  const std::vector<uint8_t> classic = ClassicLzhExpand(s.Packed.data(), s.Packed.size());
+  if (ours != classic) {
+    std::printf("%-28s OUTPUTS DIFFER (%zu and %zu bytes)\n", s.Name.c_str(), ours.size(), classic.size());
+    return false;
+  }
+  const double kb = ours.size() / 1e3;
+  // Batches of about 10 ms, alternating, 11 of each.
+  const auto once = std::chrono::steady_clock::now();
+  sink += ClassicLzhExpand(s.Packed.data(), s.Packed.size()).size();
+  const double onceMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - once).count();
+  const int calls = std::max(1, static_cast<int>(10.0 / std::max(onceMs, 1e-3)));
+  std::vector<double> classicMs, oursMs;
+  for (int b = 0; b < 11; ++b) {
+    BatchTimes(s.Packed, calls, true, sink, classicMs);
+    BatchTimes(s.Packed, calls, false, sink, oursMs);
+  }
+  std::printf("%-28s %8.1f KB %6.1f%%  classic %7.3f ms  TLZH %7.3f ms  ratio %5.2f (median %5.2f)\n",
+              s.Name.c_str(), kb, 100.0 * s.Packed.size() / ours.size(), Best(classicMs), Best(oursMs),
+              Best(classicMs) / Best(oursMs), Median(classicMs) / Median(oursMs));
+  return true;
 }
 
 }  // namespace
 
-int main() {
-  size_t expandedSize = 0;
-  const std::vector<uint8_t> package = BuildPackage(expandedSize);
-  std::printf("package: 37 entries, %zu bytes expanded, %zu bytes compressed (%.1f%%)\n",
-              expandedSize, package.size(), 100.0 * package.size() / expandedSize);
+int main(int argc, char** argv) {
+  const std::filesystem::path skins = argc > 1 ? argv[1] : VC_SKINS_DIR;
+  std::vector<TStream> streams;
+  for (const char* name : {"default", "dark"}) {
+    std::vector<uint8_t> packed = ShippedSkin(skins / name);
+    if (packed.empty()) {
+      std::printf("could not pack %s: shipped skin left out\n", (skins / name).string().c_str());
+      continue;
+    }
+    streams.push_back({std::string("shipped skin ") + name, std::move(packed)});
+  }
+  streams.push_back({"synthetic skin package", SyntheticSkinPackage()});
+  streams.push_back({"bitmap-like 300 KB", TLzhEncoder::Compress(BitmapLikeBytes(300000, 11))});
+  streams.push_back({"English-like text 200 KB", TLzhEncoder::Compress(EnglishLikeText(200000, 5))});
+  streams.push_back({"incompressible 200 KB", TLzhEncoder::Compress(RandomBytes(200000, 3))});
+  streams.push_back({"skewed shifting 200 KB", TLzhEncoder::Compress(SkewedShifting(200000, 9))});
+  int deepest = 0;
+  streams.push_back({"literals, deep codes 200 KB", DeepLiterals(200000, deepest)});
 
+  std::printf("best batch per call (median ratio in brackets); ratio = classic / TLZH\n");
   size_t sink = 0;
-  const TTiming expand = Time(15, 40, [&] {
-    sink += TLZH::Expand(package.data(), package.size()).size();
-  });
-  const std::vector<uint8_t> expanded = TLZH::Expand(package.data(), package.size());
-  std::vector<uint8_t> copy(expanded.size());
-  const TTiming plainCopy = Time(15, 400, [&] {
-    std::memcpy(copy.data(), expanded.data(), expanded.size());
-    sink += copy[sink % copy.size()];
-  });
-  TSkinReader reader;
-  const TTiming load = Time(15, 40, [&] {
-    sink += reader.Load(package.data(), package.size()) ? reader.Count() : 0;
-  });
-
-  const double mb = expanded.size() / 1e6;
-  Report("expand (TLZH::Expand)", expand, mb);
-  Report("load (TSkinReader::Load)", load, mb);
-  Report("plain copy of the same bytes", plainCopy, mb);
-  std::printf("expand / plain copy, best times: %.1f\n", expand.BestMs / plainCopy.BestMs);
+  bool same = true;
+  for (const TStream& s : streams) same = Compare(s, sink) && same;
+  std::printf("longest code in the literal stream: %d bits\n", deepest);
   std::printf("(checksum %zu)\n", sink);
-  return 0;
+  return same ? 0 : 1;
 }

@@ -8,7 +8,7 @@ char LowerChar(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - '
 
 }  // namespace
 
-std::string TrimText(const std::string& text) {
+std::string_view TrimView(std::string_view text) {
   size_t first = 0;
   size_t last = text.size();
   while (first < last && IsBlank(text[first])) ++first;
@@ -16,12 +16,14 @@ std::string TrimText(const std::string& text) {
   return text.substr(first, last - first);
 }
 
+std::string TrimText(const std::string& text) { return std::string(TrimView(text)); }
+
 std::string LowerAscii(std::string text) {
   for (char& c : text) c = LowerChar(c);
   return text;
 }
 
-bool SameTextAscii(const std::string& a, const std::string& b) {
+bool SameTextAscii(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (size_t i = 0; i < a.size(); ++i) {
     if (LowerChar(a[i]) != LowerChar(b[i])) return false;

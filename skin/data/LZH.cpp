@@ -6,46 +6,72 @@
 #include <new>
 
 #include "skin/data/ByteOrder.h"
+#include "skin/data/LzhCodeTable.h"
 #include "skin/data/LzhHuffTree.h"
 #include "skin/data/LzhParams.h"
 #include "skin/data/LzhPositionCode.h"
 
 using namespace lzh;
 
+namespace {
+
+// Output is decoded straight into one buffer: the initial window as a
+// prefix, then the output, so a match is a short forward copy from earlier
+// in the buffer instead of a trip through a ring. Written bytes go to the
+// writer in chunks of at least kFlushSize; when the buffer is full its last
+// kWindowSize bytes move to the front as the prefix of what follows.
+constexpr size_t kFlushSize = 4096;
+constexpr size_t kOutputSize = 32 * 1024;
+constexpr size_t kCopySlack = 8;  // a match copy may write this far past its end
+// Longer than any code: the frequency limit keeps the tree's depth near 20
+// (a leaf that deep needs Fibonacci-growing counts above it). Peek gives 57.
+constexpr int kMaxCodeBits = 48;
+static_assert(kOutputSize >= 2 * kFlushSize, "a flush must fit before the buffer is full");
+
+}  // namespace
+
 struct TLZH::TTables {
   TLzhHuffTree Tree;
-  std::array<uint8_t, kWindowSize> Window{};
+  TLzhCodeTable Codes{Tree};
+  // Not cleared: TOutput fills the prefix, and every other byte is written
+  // before it is read.
+  std::array<uint8_t, kWindowSize + kOutputSize + kMaxMatch + kCopySlack> Buffer;
 };
 
-// Collects decoded bytes and hands them to the writer in chunks.
+// Where decoded bytes go: see the buffer layout above.
 class TLZH::TOutput {
-  static constexpr size_t kChunkSize = 4096;
-  static_assert(kChunkSize >= kMaxMatch, "Append needs room for a whole match");
-
  public:
-  explicit TOutput(const TLzhWriteProc& write) : FWrite(write) {}
-
-  // Both make room before writing, so the chunk never overflows.
-  void Put(uint8_t byte) {
-    if (FLen == FChunk.size()) Flush();
-    FChunk[FLen++] = byte;
+  TOutput(uint8_t* buffer, const TLzhWriteProc& write) : FBegin(buffer), FWrite(write) {
+    // The ring starts as spaces up to the first write position and zeros
+    // from there (bytes a stream may read before writing them); in the
+    // prefix, the kWindowSize bytes before the output, that is kMaxMatch
+    // zeros then the spaces.
+    std::fill_n(FBegin, kWindowSize - kStartPos, uint8_t{0});
+    std::fill_n(FBegin + (kWindowSize - kStartPos), kStartPos, kFillByte);
+    Cur = FFlushed = FBegin + kWindowSize;
+    FFlushAt = Cur + kFlushSize;
   }
 
-  void Append(const uint8_t* bytes, size_t count) {
-    if (FLen + count > FChunk.size()) Flush();
-    std::copy(bytes, bytes + count, FChunk.data() + FLen);
-    FLen += count;
-  }
+  uint8_t* Cur;  // the next byte to decode
 
+  bool Due() const { return Cur >= FFlushAt; }
+
+  // Hands the bytes decoded since the last call to the writer.
   void Flush() {
-    if (FLen > 0 && FWrite) FWrite(FChunk.data(), FLen);
-    FLen = 0;
+    if (Cur > FFlushed && FWrite) FWrite(FFlushed, static_cast<size_t>(Cur - FFlushed));
+    if (Cur + kFlushSize > FBegin + kWindowSize + kOutputSize) {
+      std::memmove(FBegin, Cur - kWindowSize, kWindowSize);
+      Cur = FBegin + kWindowSize;
+    }
+    FFlushed = Cur;
+    FFlushAt = Cur + kFlushSize;
   }
 
  private:
+  uint8_t* const FBegin;
   const TLzhWriteProc& FWrite;
-  std::array<uint8_t, kChunkSize> FChunk{};
-  size_t FLen = 0;
+  uint8_t* FFlushed;
+  uint8_t* FFlushAt;
 };
 
 namespace {
@@ -70,88 +96,101 @@ TLZH::~TLZH() = default;
 
 void TLZH::AllocateTables() {
   try {
-    FTables = std::make_unique<TTables>();
+    FTables.reset(new TTables);  // not make_unique: that would clear the buffer too
   } catch (const std::bad_alloc&) {
     throw ElzhException(kLzhNoMemoryMessage);
   }
-  std::fill(FTables->Window.begin(), FTables->Window.begin() + kStartPos, kFillByte);
-  // The bytes from kStartPos on stay 0, so a stream that refers to them
-  // before writing them reads defined data.
 }
 
 int TLZH::DecodeChar(TLzhBitInput& bits) {
-  const TLzhHuffTree& tree = FTables->Tree;
-  int node = tree.Child(kRootNode);
-  while (node < kNodeCount) node = tree.Child(node + bits.GetBit());
-  const int symbol = node - kNodeCount;
-  FTables->Tree.Update(symbol);
+  TLzhHuffTree& tree = FTables->Tree;
+  int child = tree.Child(kRootNode);
+  if (bits.HasRoom()) {
+    // The bits of a whole code from one word, the top levels in one lookup.
+    // The nodes passed are kept, so the update can count along them.
+    const uint64_t window = bits.Peek();
+    const TLzhCodeTable::TEntry& entry = FTables->Codes.Lookup(window);
+    uint16_t path[kMaxCodeBits + 1];
+    path[0] = kRootNode;
+    std::copy(entry.Path.begin(), entry.Path.end(), path + 1);
+    child = entry.Child;
+    int depth = entry.Bits;
+    while (child < kNodeCount && depth < kMaxCodeBits) {
+      const int node = child + static_cast<int>((window << depth) >> 63);
+      path[++depth] = static_cast<uint16_t>(node);
+      child = tree.Child(node);
+    }
+    bits.Skip(depth);
+    if (child >= kNodeCount) {
+      const int symbol = child - kNodeCount;
+      tree.UpdateAlong(symbol, path, depth, FTables->Codes);
+      return symbol;
+    }
+  }
+  // Near the end of what was read, bit by bit, pulling input exactly as needed.
+  while (child < kNodeCount) child = tree.Child(child + bits.GetBit());
+  const int symbol = child - kNodeCount;
+  tree.Update(symbol, FTables->Codes);
   return symbol;
 }
 
 int TLZH::DecodePosition(TLzhBitInput& bits) {
+  if (bits.HasRoom()) {
+    const uint64_t window = bits.Peek();
+    const int first = static_cast<int>(window >> 56);
+    const int length = kLzhPositionCode.Length[first] + 6;  // prefix and the six lower bits
+    bits.Skip(length);
+    return (kLzhPositionCode.Upper[first] << 6) | static_cast<int>((window >> (64 - length)) & 0x3F);
+  }
   const int first = bits.GetByte();
-  const int upper = kLzhPositionCode.Upper[first];
   int code = first;
   for (int extra = kLzhPositionCode.Length[first] - 2; extra > 0; --extra) {
     code = (code << 1) | bits.GetBit();
   }
-  return (upper << 6) | (code & 0x3F);
+  return (kLzhPositionCode.Upper[first] << 6) | (code & 0x3F);
 }
 
 namespace {
 
-// Copies a match inside the window to the write position r and returns
-// where the copied bytes now lie contiguously (the window, or scratch when
-// they wrap). The result is always that of copying byte by byte, so a
-// source overlapping the bytes being written repeats them.
-const uint8_t* CopyMatch(uint8_t* window, int from, int r, int length, uint8_t* scratch) {
-  const int distance = (r - from) & kWindowMask;
-  const bool noWrap = from + length <= kWindowSize && r + length <= kWindowSize;
-  if (noWrap && (distance == 0 || distance >= length)) {
-    std::memmove(window + r, window + from, static_cast<size_t>(length));
-    return window + r;
+// Copies a match that starts distance bytes back, with the result of a copy
+// byte by byte: a source overlapping the bytes being written repeats them.
+// May write up to kCopySlack - 1 bytes past the match.
+void CopyMatch(uint8_t* out, int distance, int length) {
+  const uint8_t* from = out - distance;
+  if (distance >= 8) {
+    // Each 8-byte piece reads only bytes already final.
+    for (int k = 0; k < length; k += 8) std::memcpy(out + k, from + k, 8);
+    return;
   }
-  if (noWrap && from < r) {
-    // A short period: lay down one period, then double what is written.
-    uint8_t* dst = window + r;
-    std::memcpy(dst, window + from, static_cast<size_t>(distance));
-    for (int done = distance; done < length;) {
-      const int n = std::min(done, length - done);
-      std::memcpy(dst + done, dst, static_cast<size_t>(n));
-      done += n;
-    }
-    return dst;
+  // A short period: repeat it from a few whole periods on the stack, not
+  // from the bytes just written (reading back part of a fresh 8-byte store
+  // stalls the copy).
+  uint8_t periods[16];
+  for (int i = 0, j = 0; i < 16; ++i, j = j + 1 == distance ? 0 : j + 1) periods[i] = from[j];
+  const int advance = 8 % distance;  // how far the phase moves per 8 bytes
+  for (int k = 0, phase = 0; k < length; k += 8) {
+    std::memcpy(out + k, periods + phase, 8);
+    phase += advance;
+    if (phase >= distance) phase -= distance;
   }
-  for (int k = 0; k < length; ++k) {
-    const uint8_t byte = window[(from + k) & kWindowMask];
-    scratch[k] = byte;
-    window[(r + k) & kWindowMask] = byte;
-  }
-  return scratch;
 }
 
 }  // namespace
 
 void TLZH::DecodeLoop(uint32_t size, TLzhBitInput& bits, TOutput& output) {
-  uint8_t* window = FTables->Window.data();
-  int r = kStartPos;
   // 64-bit count: a final match may carry it past size.
   for (uint64_t count = 0; count < size;) {
     const int symbol = DecodeChar(bits);
     if (symbol < 256) {
-      const uint8_t byte = static_cast<uint8_t>(symbol);
-      output.Put(byte);
-      window[r] = byte;
-      r = (r + 1) & kWindowMask;
+      *output.Cur++ = static_cast<uint8_t>(symbol);
       ++count;
-      continue;
+    } else {
+      const int length = symbol - kMatchSymbolBias;
+      CopyMatch(output.Cur, DecodePosition(bits) + 1, length);
+      output.Cur += length;
+      count += static_cast<uint64_t>(length);
     }
-    const int from = (r - DecodePosition(bits) - 1) & kWindowMask;
-    const int length = symbol - kMatchSymbolBias;
-    uint8_t scratch[kMaxMatch];
-    output.Append(CopyMatch(window, from, r, length, scratch), static_cast<size_t>(length));
-    r = (r + length) & kWindowMask;
-    count += static_cast<uint64_t>(length);
+    if (output.Due()) output.Flush();
   }
 }
 
@@ -161,7 +200,7 @@ void TLZH::LZHUnpack(uint32_t size, const TLzhReadProc& read, const TLzhWritePro
   TResetOnExit<TTables> release(FTables);
   AllocateTables();
   TLzhBitInput bits(read);
-  TOutput output(write);
+  TOutput output(FTables->Buffer.data(), write);
   DecodeLoop(size, bits, output);
   output.Flush();
 }
@@ -180,7 +219,12 @@ std::vector<uint8_t> TLZH::Expand(const uint8_t* data, size_t size, uint32_t max
     return n;
   };
   std::vector<uint8_t> out;
-  out.reserve(std::min(stated, maxSize));  // an oversized claim is refused below
+  // An oversized claim is refused below. A tiny stream may claim a large
+  // size and fail early, so reserve no more than its input can make: a
+  // literal takes at least a bit, a match of up to kMaxMatch bytes at
+  // least ten.
+  const uint64_t canMake = (uint64_t{size} + TLzhBitInput::kEndSlack) * 8 * (kMaxMatch / 10 + 1);
+  out.reserve(static_cast<size_t>(std::min<uint64_t>({stated, maxSize, canMake})));
   const TLzhWriteProc write = [&](const uint8_t* bytes, size_t count) {
     out.insert(out.end(), bytes, bytes + count);
   };

@@ -17,7 +17,8 @@ void TLzhHuffTree::Start() {
     FChild[j] = static_cast<uint16_t>(i);
     FParent[i] = FParent[i + 1] = static_cast<uint16_t>(j);
   }
-  FFreq[kNodeCount] = 0xFFFF;  // sentinel: stops the search in SwapUp
+  // Sentinels: they end every run of equal frequencies.
+  std::fill(FFreq.begin() + kNodeCount, FFreq.end(), uint16_t{0xFFFF});
   FParent[kRootNode] = 0;
 }
 
@@ -53,37 +54,3 @@ void TLzhHuffTree::Rebuild() {
   }
 }
 
-// Moves a node whose frequency grew past its right neighbour's to the end of
-// the run of smaller frequencies, exchanging the two subtrees.
-inline void TLzhHuffTree::SwapUp(int& node) {
-  const uint16_t k = FFreq[node];
-  int l = node + 1;
-  if (k <= FFreq[l]) return;
-  while (k > FFreq[++l]) {
-  }
-  --l;
-  FFreq[node] = FFreq[l];
-  FFreq[l] = k;
-
-  const int i = FChild[node];
-  FParent[i] = static_cast<uint16_t>(l);
-  if (i < kNodeCount) FParent[i + 1] = static_cast<uint16_t>(l);
-
-  const int j = FChild[l];
-  FChild[l] = static_cast<uint16_t>(i);
-  FParent[j] = static_cast<uint16_t>(node);
-  if (j < kNodeCount) FParent[j + 1] = static_cast<uint16_t>(node);
-  FChild[node] = static_cast<uint16_t>(j);
-
-  node = l;
-}
-
-void TLzhHuffTree::Update(int symbol) {
-  if (FFreq[kRootNode] == kMaxFreq) Rebuild();
-  int node = FParent[symbol + kNodeCount];
-  do {
-    ++FFreq[node];
-    SwapUp(node);
-    node = FParent[node];
-  } while (node != 0);
-}

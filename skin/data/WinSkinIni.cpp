@@ -12,11 +12,12 @@ bool IsSectionHeader(const std::string& line) {
   return line.size() >= 2 && line.front() == '[' && line.back() == ']';
 }
 
-// The text before the first "=", trimmed and lower-cased; "" without "=".
-std::string KeyOf(const std::string& line) {
+// Whether a line's key (the text before the first "=", trimmed; "" without
+// "=") is key, ignoring case. No copies: every query tests many lines.
+bool HasKey(const std::string& line, const std::string& key) {
   const size_t eq = line.find('=');
-  if (eq == std::string::npos) return std::string();
-  return LowerAscii(TrimText(line.substr(0, eq)));
+  if (eq == std::string::npos) return key.empty();
+  return SameTextAscii(TrimView(std::string_view(line).substr(0, eq)), key);
 }
 
 // The text after the first "=", trimmed; a line without "=" is all value.
@@ -43,9 +44,10 @@ void TQuickIni::LoadFromStream(const uint8_t* data, size_t size) {
 }
 
 bool TQuickIni::FindSection(const std::string& section, size_t& headerIndex) const {
-  const std::string wanted = "[" + section + "]";
   for (const auto& entry : FSections) {
-    if (SameTextAscii(entry.first, wanted)) {
+    // entry.first is a whole header line, "[" name "]".
+    const std::string_view name = std::string_view(entry.first).substr(1, entry.first.size() - 2);
+    if (SameTextAscii(name, section)) {
       headerIndex = entry.second;
       return true;
     }
@@ -57,9 +59,8 @@ std::string TQuickIni::ReadString(const std::string& section, const std::string&
                                   const std::string& def) const {
   size_t header = 0;
   if (FLines.empty() || !FindSection(section, header)) return def;
-  const std::string wanted = LowerAscii(key);
   for (size_t i = header + 1; i < FLines.size() && !IsSectionHeader(FLines[i]); ++i) {
-    if (KeyOf(FLines[i]) != wanted) continue;
+    if (!HasKey(FLines[i], key)) continue;
     const std::string value = ValueOf(FLines[i]);
     return value.empty() ? def : value;
   }

@@ -7,6 +7,7 @@
 
 #include "skin/data/LzhHuffTree.h"
 
+#include "bench/ClassicLzhDecoder.h"
 #include "skin/data/LZH.h"
 #include "skin/data/LzhParams.h"
 #include "tests/native/skindata/LzhTestStreams.h"
@@ -127,18 +128,7 @@ TEST(LzhDecoder, AMatchIsNeverCutAtTheStatedSize) {
 }
 
 TEST(LzhDecoder, CodesLongerThanSixteenBitsDecode) {
-  // Fibonacci-like counts build the deepest trees. With the frequent
-  // literals sent first, the rare ones that follow get codes longer than a
-  // 16-bit word.
-  std::vector<uint8_t> literals;
-  uint32_t a = 1, b = 1;
-  for (int symbol = 0; symbol < 20; ++symbol) {
-    literals.insert(literals.begin(), a, static_cast<uint8_t>('A' + symbol));
-    const uint32_t next = a + b;
-    a = b;
-    b = next;
-  }
-  for (int byte = 0; byte < 256; ++byte) literals.push_back(static_cast<uint8_t>(byte));
+  const std::vector<uint8_t> literals = DeepTreeLiterals();
 
   TLzhHuffTree mirror;  // follows the writer's tree to measure code lengths
   int deepest = 0;
@@ -411,6 +401,39 @@ TEST(LzhDecoder, ExceptionMessagesAreTheDocumentedTexts) {
   EXPECT_STREQ(kLzhFreeMessage, "LZH : Error freeing memory for dictionary tables");
   const ElzhException e(kLzhNoMemoryMessage);
   EXPECT_STREQ(e.what(), kLzhNoMemoryMessage);
+}
+
+}  // namespace
+
+namespace {
+
+// The straightforward decoder in bench/ is written from the algorithm alone,
+// so agreeing with it shows the fast paths (a code read from one word, the
+// output as the window, the search for the end of a run) keep the format.
+TEST(LzhDecoder, DecodesLikeTheStraightforwardDecoder) {
+  std::vector<std::vector<uint8_t>> streams = {
+      TLzhEncoder::Compress(TextLikeBytes(70000, 8)), TLzhEncoder::Compress(BitmapLikeBytes(90000, 5)),
+      TLzhEncoder::Compress(RandomBytes(40000, 6))};
+  // Random bits: every symbol and position a stream can hold, rebuilds
+  // included, whatever an encoder would choose.
+  for (uint32_t seed = 1; seed <= 30; ++seed) {
+    std::vector<uint8_t> packed = RandomBytes(3000 + seed * 500, seed + 100);
+    const uint32_t stated = 2000 + seed * 1000;
+    for (int k = 0; k < 4; ++k) packed[k] = static_cast<uint8_t>(stated >> (8 * k));
+    streams.push_back(packed);
+  }
+  int compared = 0;
+  for (const std::vector<uint8_t>& packed : streams) {
+    std::vector<uint8_t> ours;
+    try {
+      ours = Expand(packed);
+    } catch (const ElzhException&) {
+      continue;  // ran out of input: the reference would go on with zero bits
+    }
+    EXPECT_EQ(ours, ClassicLzhExpand(packed.data(), packed.size())) << "stream " << compared;
+    ++compared;
+  }
+  EXPECT_GE(compared, 20);
 }
 
 }  // namespace

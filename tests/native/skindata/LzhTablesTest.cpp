@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <random>
 
+#include "skin/data/LzhCodeTable.h"
 #include "skin/data/LzhHuffTree.h"
 #include "skin/data/LzhParams.h"
 #include "skin/data/LzhPositionCode.h"
@@ -78,6 +79,43 @@ TEST(LzhHuffTree, FrequentSymbolsGetShorterCodes) {
   for (int i = 0; i < 30; ++i) tree.Update('q');
   EXPECT_LT(Depth(tree, 'e'), Depth(tree, 'q'));
   EXPECT_LT(Depth(tree, 'q'), Depth(tree, 'z'));
+}
+
+// Every entry of the code table is what a walk down the tree gives: the
+// nodes passed and where the walk stands after the entry's bits.
+void ExpectTableMatchesTree(const TLzhCodeTable& table, const TLzhHuffTree& tree) {
+  constexpr int kBits = TLzhCodeTable::kBits;
+  for (uint64_t code = 0; code < (1u << kBits); ++code) {
+    const TLzhCodeTable::TEntry& entry = table.Lookup(code << (64 - kBits));
+    int child = tree.Child(kRootNode);
+    int depth = 0;
+    std::vector<int> path;
+    while (child < kNodeCount && depth < kBits) {
+      const int node = child + static_cast<int>((code >> (kBits - 1 - depth)) & 1);
+      path.push_back(node);
+      child = tree.Child(node);
+      ++depth;
+    }
+    ASSERT_EQ(entry.Child, child) << "code " << code;
+    ASSERT_EQ(entry.Bits, depth) << "code " << code;
+    for (int level = 0; level < depth; ++level) ASSERT_EQ(entry.Path[level], path[level]) << "code " << code;
+  }
+}
+
+TEST(LzhCodeTable, FollowsTheTreeThroughExchangesAndRebuilds) {
+  TLzhHuffTree tree;
+  TLzhCodeTable table(tree);
+  ExpectTableMatchesTree(table, tree);
+  // A distribution that drifts, so nodes near the top keep changing places.
+  std::mt19937 rng(7);
+  std::geometric_distribution<int> skewed(0.08);
+  for (int i = 0; i < 120000; ++i) {
+    const int offset = (i / 3000) * 17;
+    tree.Update((std::min(skewed(rng), 60) + offset) % kSymbolCount, table);
+    if (i % 997 == 0) ExpectTableMatchesTree(table, tree);
+  }
+  ExpectTableMatchesTree(table, tree);
+  ExpectWellFormed(tree);
 }
 
 // Counts how many consecutive table entries hold the same value, in order.

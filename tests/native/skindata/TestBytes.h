@@ -49,3 +49,19 @@ inline std::vector<uint8_t> BitmapLikeBytes(size_t size, uint32_t seed) {
   }
   return out;
 }
+
+// Literals that build the deepest adaptive trees: Fibonacci-like counts of
+// 20 letters, most frequent first, then every byte once. The rare ones that
+// follow the frequent ones get codes longer than a 16-bit word.
+inline std::vector<uint8_t> DeepTreeLiterals() {
+  std::vector<uint8_t> literals;
+  uint32_t a = 1, b = 1;
+  for (int symbol = 0; symbol < 20; ++symbol) {
+    literals.insert(literals.begin(), a, static_cast<uint8_t>('A' + symbol));
+    const uint32_t next = a + b;
+    a = b;
+    b = next;
+  }
+  for (int byte = 0; byte < 256; ++byte) literals.push_back(static_cast<uint8_t>(byte));
+  return literals;
+}

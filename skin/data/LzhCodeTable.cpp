@@ -1,0 +1,55 @@
+#include "skin/data/LzhCodeTable.h"
+
+#include <algorithm>
+
+using namespace lzh;
+
+TLzhCodeTable::TLzhCodeTable(const TLzhHuffTree& tree) : FTree(tree) { Rebuilt(); }
+
+void TLzhCodeTable::Rebuilt() {
+  FDepth.fill(kNotCovered);
+  TPath path{};
+  Fill(kRootNode, 0, 0, path);
+}
+
+// Records node as reached by code (depth bits, through the nodes in path)
+// and fills the entries of all codes that start with it.
+void TLzhCodeTable::Fill(int node, int depth, unsigned code, TPath& path) {
+  FDepth[node] = static_cast<uint8_t>(depth);
+  FCode[node] = static_cast<uint16_t>(code);
+  if (depth > 0) path[depth - 1] = static_cast<uint16_t>(node);
+  const int child = FTree.Child(node);
+  if (child >= kNodeCount || depth == kBits) {
+    const int spare = kBits - depth;
+    const TEntry entry{static_cast<uint16_t>(child), static_cast<uint16_t>(depth), path};
+    std::fill_n(FEntries.begin() + (code << spare), 1u << spare, entry);
+    return;
+  }
+  Fill(child, depth + 1, code << 1, path);
+  Fill(child + 1, depth + 1, (code << 1) | 1, path);
+}
+
+// Forgets the covered nodes below node: they may have moved out of reach.
+void TLzhCodeTable::Uncover(int node) {
+  const int child = FTree.Child(node);
+  if (child >= kNodeCount) return;
+  for (const int next : {child, child + 1}) {
+    if (FDepth[next] == kNotCovered) continue;
+    FDepth[next] = kNotCovered;
+    Uncover(next);
+  }
+}
+
+void TLzhCodeTable::Refill(int a, int b) {
+  // a and b kept their places; what hangs below them changed. They have
+  // equal frequencies, so neither lies below the other.
+  Uncover(a);
+  Uncover(b);
+  for (const int node : {a, b}) {
+    const int depth = FDepth[node];
+    if (depth == kNotCovered) continue;
+    // The nodes down to node are unchanged: any entry of its codes has them.
+    TPath path = FEntries[static_cast<size_t>(FCode[node]) << (kBits - depth)].Path;
+    Fill(node, depth, FCode[node], path);
+  }
+}
