@@ -4,6 +4,7 @@
 #include "skin/data/WinSkinData.h"
 #include <commctrl.h>
 #include <cwchar>
+#include <windowsx.h>
 
 TGalleryForm* GalleryForm = nullptr;
 
@@ -148,6 +149,7 @@ void TGalleryForm::Loaded() {
     lines.push_back(L"Memo line " + std::to_wstring(i) + L": a line long enough to need the horizontal bar too");
   Field<TMemo>(L"ScrollMemo")->SetLines(lines);
   MakeMainMenu();
+  MakeContextMenu();
 }
 
 // Every kind of item a menu has: commands with shortcuts, a line, a
@@ -179,16 +181,42 @@ void TGalleryForm::MakeMainMenu() {
   TMenuItem* help = bar.Add(L"&Help", 300);
   help->Add(L"&About the gallery", 301);
   bar.Add(L"&Disabled", 400)->Enabled = false;
-  std::function<void(TMenuItem&)> listen = [&](TMenuItem& item) {
-    for (int i = 0; i < item.Count(); ++i) {
-      TMenuItem* child = item.Items(i);
-      if (child->Count() == 0)
-        child->OnClick = [this](TObject* sender) { LastMenuChoice = static_cast<TMenuItem*>(sender)->GetTag(); };
-      listen(*child);
-    }
-  };
-  listen(bar);
+  ListenToItems(bar);
   SetMenu(MainMenu);
+}
+
+void TGalleryForm::ListenToItems(TMenuItem& parent) {
+  for (int i = 0; i < parent.Count(); ++i) {
+    TMenuItem* child = parent.Items(i);
+    if (child->Count() == 0)
+      child->OnClick = [this](TObject* sender) { LastMenuChoice = static_cast<TMenuItem*>(sender)->GetTag(); };
+    ListenToItems(*child);
+  }
+}
+
+void TGalleryForm::MakeContextMenu() {
+  ContextMenu = new TPopupMenu(this);
+  TMenuItem& items = ContextMenu->Items;
+  items.Add(L"Cu&t", 501)->ShortCutText = L"Ctrl+X";
+  items.Add(L"&Copy", 502)->ShortCutText = L"Ctrl+C";
+  items.Add(L"&Paste", 503)->Enabled = false;
+  items.Add(L"-", 504);
+  items.Add(L"Show &grid", 505)->Checked = true;
+  TMenuItem* large = items.Add(L"&Large", 506);
+  large->RadioItem = large->Checked = true;
+  items.Add(L"&Small", 507)->RadioItem = true;
+  ListenToItems(items);
+}
+
+void TGalleryForm::WndProc(TMessage& m) {
+  if (m.Msg == WM_CONTEXTMENU && ContextMenu) {
+    POINT at{GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)};
+    if (at.x == -1 && at.y == -1) GetCursorPos(&at);  // from the keyboard
+    ContextMenu->Window = Handle();
+    ContextMenu->Popup(at.x, at.y);
+    return;
+  }
+  TForm::WndProc(m);
 }
 
 void TGalleryForm::Apply(const TGalleryOptions& options) {

@@ -37,10 +37,18 @@ public:
 
   // The main menu, with every kind of item; the tag of the item last chosen.
   TMainMenu* MainMenu = nullptr;
+  // Opened by a right click on the window.
+  TPopupMenu* ContextMenu = nullptr;
   int LastMenuChoice = 0;
+
+protected:
+  void WndProc(TMessage& m) override;
 
 private:
   void MakeMainMenu();
+  void MakeContextMenu();
+  // Every item below parent tells LastMenuChoice when chosen.
+  void ListenToItems(TMenuItem& parent);
   HWND FDialog = nullptr;
 };
 

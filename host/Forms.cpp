@@ -1,4 +1,5 @@
 #include "host/Forms.h"
+#include "host/CallbackGuard.h"
 #include "host/FormReader.h"
 #include <algorithm>
 #include <stdexcept>
@@ -244,6 +245,12 @@ void TForm::WndProc(TMessage& m) {
     case CM_MENUCHANGED:
       if (FMenu) ::SetMenu(FHandle, FMenu->Handle());
       return;
+    case WM_MEASUREITEM: case WM_DRAWITEM:
+      if (DispatchPopupOwnerDraw(m.Msg, m.WParam, m.LParam)) {
+        m.Result = TRUE;
+        return;
+      }
+      break;
     case WM_COMMAND:
       // From the menu bar: no control, and not an accelerator.
       if (m.LParam == 0 && HIWORD(m.WParam) == 0 && FMenu && FMenu->DispatchCommand(LOWORD(m.WParam))) return;
@@ -286,12 +293,25 @@ TApplication::~TApplication() {
   Application = nullptr;
 }
 
+namespace {
+// The application window answers the owner-draw messages of the popup menus
+// it tracks; everything else gets the default.
+LRESULT CALLBACK ApplicationWndProc(HWND wnd, UINT msg, WPARAM wparam, LPARAM lparam) {
+  if (msg == WM_MEASUREITEM || msg == WM_DRAWITEM) {
+    bool handled = false;
+    GuardCallback("application window", [&] { handled = DispatchPopupOwnerDraw(msg, wparam, lparam); });
+    if (handled) return TRUE;
+  }
+  return DefWindowProcW(wnd, msg, wparam, lparam);
+}
+}  // namespace
+
 void TApplication::Initialize() {
   // A hidden window that carries the application's title.
   HINSTANCE instance = GetModuleHandleW(nullptr);
   WNDCLASSEXW wc{sizeof wc};
   if (!GetClassInfoExW(instance, L"TApplication", &wc)) {
-    wc.lpfnWndProc = DefWindowProcW;
+    wc.lpfnWndProc = ApplicationWndProc;
     wc.hInstance = instance;
     wc.hIcon = LoadIconW(instance, L"MAINICON");
     wc.lpszClassName = L"TApplication";

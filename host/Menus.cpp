@@ -1,5 +1,6 @@
 #include "host/Menus.h"
 #include "host/Forms.h"
+#include <algorithm>
 
 void TMenuItem::Click() {
   if (Enabled && OnClick) OnClick(this);
@@ -14,22 +15,78 @@ TMenuItem* TMenuItem::Add(const std::wstring& caption, int tag) {
   return item;
 }
 
+namespace {
+// The popup menus being shown, innermost last: their windows' owner-draw
+// messages find the items here.
+std::vector<TPopupMenu*> OpenPopups;
+
+std::wstring ItemText(const TMenuItem& item) {
+  return item.ShortCutText.empty() ? item.Caption : item.Caption + L"\t" + item.ShortCutText;
+}
+
+UINT ItemState(const TMenuItem& item) {
+  return (item.Enabled ? 0 : MFS_GRAYED) | (item.Checked ? MFS_CHECKED : 0) | (item.Default ? MFS_DEFAULT : 0);
+}
+
+// One native item for a class-library item; its text stays readable when
+// it is owner-drawn.
+void InsertItem(HMENU menu, const TMenuItem& item, UINT id, bool ownerDraw, HMENU subMenu) {
+  const std::wstring text = ItemText(item);
+  MENUITEMINFOW info{sizeof info};
+  info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_STRING | (subMenu ? MIIM_SUBMENU : 0);
+  info.fType = (item.IsLine() ? MFT_SEPARATOR : 0) | (item.RadioItem ? MFT_RADIOCHECK : 0) |
+               (ownerDraw ? MFT_OWNERDRAW : 0);
+  info.fState = ItemState(item);
+  info.wID = id;
+  info.dwTypeData = const_cast<wchar_t*>(text.c_str());
+  info.hSubMenu = subMenu;
+  InsertMenuItemW(menu, GetMenuItemCount(menu), TRUE, &info);
+}
+
+// The item of an open owner-drawn popup with the command (position + 1).
+TMenuItem* OpenPopupItem(UINT command, HMENU menu) {
+  for (auto it = OpenPopups.rbegin(); it != OpenPopups.rend(); ++it) {
+    TPopupMenu& popup = **it;
+    if (!popup.OwnerDraw || (menu && popup.Handle() != menu)) continue;
+    if (command >= 1 && int(command) <= popup.Items.Count()) return popup.Items.Items(int(command) - 1);
+  }
+  return nullptr;
+}
+}  // namespace
+
+bool DispatchPopupOwnerDraw(UINT msg, WPARAM wparam, LPARAM lparam) {
+  if (wparam != 0 || !lparam) return false;
+  if (msg == WM_MEASUREITEM) {
+    auto& m = *reinterpret_cast<MEASUREITEMSTRUCT*>(lparam);
+    TMenuItem* item = m.CtlType == ODT_MENU ? OpenPopupItem(m.itemID, nullptr) : nullptr;
+    if (!item || !item->OnMeasureItem) return false;
+    TWindowDC dc(nullptr);
+    int width = int(m.itemWidth), height = int(m.itemHeight);
+    item->OnMeasureItem(item, dc.Get(), width, height);
+    m.itemWidth = UINT(std::max(0, width));
+    m.itemHeight = UINT(std::max(0, height));
+    return true;
+  }
+  if (msg == WM_DRAWITEM) {
+    const auto& d = *reinterpret_cast<const DRAWITEMSTRUCT*>(lparam);
+    TMenuItem* item = d.CtlType == ODT_MENU ? OpenPopupItem(d.itemID, HMENU(d.hwndItem)) : nullptr;
+    if (!item || !item->OnDrawItem) return false;
+    item->OnDrawItem(item, d.hDC, d.rcItem, d.itemState & ODS_SELECTED);
+    return true;
+  }
+  return false;
+}
+
 bool TPopupMenu::Popup(int x, int y) {
   TMenuHandle menu(CreatePopupMenu());
   if (!menu) return false;
   // Command identifiers are item positions + 1: 0 means nothing chosen.
-  for (int i = 0; i < Items.Count(); ++i) {
-    const TMenuItem& item = *Items.Items(i);
-    UINT flags = item.IsLine() ? MF_SEPARATOR : MF_STRING;
-    if (!item.Enabled) flags |= MF_GRAYED;
-    if (item.Checked) flags |= MF_CHECKED;
-    std::wstring text = item.Caption;
-    if (!item.ShortCutText.empty()) text += L"\t" + item.ShortCutText;
-    AppendMenuW(menu.Get(), flags, UINT_PTR(i + 1), text.c_str());
-  }
+  for (int i = 0; i < Items.Count(); ++i) InsertItem(menu.Get(), *Items.Items(i), UINT(i + 1), OwnerDraw, nullptr);
   HWND window = Window ? Window : Application ? Application->Handle() : nullptr;
   FHandle = menu.Get();
+  OpenPopups.push_back(this);
   const int chosen = TrackPopupMenu(menu.Get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, x, y, 0, window, nullptr);
+  OpenPopups.pop_back();
   FHandle = nullptr;
   if (chosen <= 0 || chosen > Items.Count()) return false;
   Items.Items(chosen - 1)->Click();
@@ -50,16 +107,6 @@ TMenuItem* TMenuItem::FindByHandle(HMENU popup) {
   return nullptr;
 }
 
-namespace {
-std::wstring ItemText(const TMenuItem& item) {
-  return item.ShortCutText.empty() ? item.Caption : item.Caption + L"\t" + item.ShortCutText;
-}
-
-UINT ItemState(const TMenuItem& item) {
-  return (item.Enabled ? 0 : MFS_GRAYED) | (item.Checked ? MFS_CHECKED : 0) | (item.Default ? MFS_DEFAULT : 0);
-}
-}  // namespace
-
 TMainMenu::~TMainMenu() {
   // A window destroys the menu it shows: it must not show this one any more.
   if (FHandle && FWindow && GetMenu(FWindow) == FHandle.Get()) SetMenu(FWindow, nullptr);
@@ -72,21 +119,11 @@ void TMainMenu::AppendItems(HMENU menu, TMenuItem& parent, UINT& next) {
     item.FHandle = nullptr;
     if (!item.Visible) continue;
     item.FCommand = next++;
-    const std::wstring text = ItemText(item);
-    MENUITEMINFOW info{sizeof info};
-    info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_STRING;
-    info.fType = (item.IsLine() ? MFT_SEPARATOR : 0) | (item.RadioItem ? MFT_RADIOCHECK : 0) |
-                 (OwnerDraw ? MFT_OWNERDRAW : 0);
-    info.fState = ItemState(item);
-    info.wID = item.FCommand;
-    info.dwTypeData = const_cast<wchar_t*>(text.c_str());
     if (item.Count() > 0) {
       item.FHandle = CreatePopupMenu();
       AppendItems(item.FHandle, item, next);
-      info.fMask |= MIIM_SUBMENU;
-      info.hSubMenu = item.FHandle;
     }
-    InsertMenuItemW(menu, GetMenuItemCount(menu), TRUE, &info);
+    InsertItem(menu, item, item.FCommand, OwnerDraw, item.FHandle);
   }
 }
 

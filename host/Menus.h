@@ -104,6 +104,10 @@ public:
   // application window when none is set.
   HWND Window = nullptr;
 
+  // Items drawn by their OnDrawItem and sized by their OnMeasureItem (the
+  // window tracking the menu passes the messages on, see below).
+  bool OwnerDraw = false;
+
   // Shows the items at a screen point and runs the clicked item's OnClick
   // once the menu has closed; false when nothing was chosen.
   bool Popup(int x, int y);
@@ -113,3 +117,8 @@ public:
 private:
   HMENU FHandle = nullptr;
 };
+
+// WM_MEASUREITEM or WM_DRAWITEM of an item of an open owner-drawn popup
+// menu, from the window that tracks it: the item's handler answers. False
+// when the message is for no such item (a control's, or another menu's).
+bool DispatchPopupOwnerDraw(UINT msg, WPARAM wparam, LPARAM lparam);

@@ -109,7 +109,8 @@ done
 page() { local i; for i in "${!pages[@]}"; do [ "${pages[$i]}" = "$1" ] && echo "$i"; done; }
 # States only the pointer and the keyboard show: a combo box dropped down, a
 # header section pressed, a list scrolled by the wheel to its middle, the
-# menu bar's File drop-down with its sub-menu open, and the View drop-down.
+# menu bar's File drop-down with its sub-menu open, the View drop-down, and
+# the context menu.
 for skin in "" "$dark"; do
   suffix=${skin:+-dark}
   skin_option=()
@@ -120,6 +121,8 @@ for skin in "" "$dark"; do
     "click --repeat 8 --delay 50 5"
   gallery "gallery-menu-file$suffix" "${skin_option[@]}" -- "mousemove 20 42" "click 1" "key Down Down Down Right"
   gallery "gallery-menu-view$suffix" "${skin_option[@]}" -- "mousemove 52 42" "click 1" "key Down Down"
+  gallery "gallery-context-menu$suffix" --page "$(page Combos)" "${skin_option[@]}" -- "mousemove 400 300" "click 3" \
+    "key Down Down"
 done
 gallery gallery-native --native
 gallery gallery-dialog --dialog

@@ -25,6 +25,7 @@ void TWinSkinForm::ShowSystemMenu(POINT screen) {
     LastClickTime = now;
     BuildSystemMenu();
     // A window without a system menu shows none.
+    SkinPopupItems(*SysMenuPopup);
     if (SysMenuPopup->Items.Count() > 0) SysMenuPopup->Popup(screen.x, screen.y);
     return;
   }

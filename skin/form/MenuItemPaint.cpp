@@ -85,6 +85,27 @@ void DrawContent(HDC dc, const RECT& r, const TSkinData& skin, HFONT font, HFONT
 }
 }  // namespace
 
+TMenuItemLook ItemLook(const TMenuItem& item, bool selected) {
+  TMenuItemLook look;
+  look.Caption = item.Caption;
+  look.ShortCut = item.ShortCutText;
+  look.Separator = item.IsLine();
+  look.Selected = selected;
+  look.Disabled = !item.Enabled;
+  look.Checked = item.Checked;
+  look.Radio = item.RadioItem;
+  look.Default = item.Default;
+  return look;
+}
+
+HFONT CreateMenuFont(bool bold) {
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof metrics;
+  if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) return nullptr;
+  if (bold) metrics.lfMenuFont.lfWeight = FW_BOLD;
+  return CreateFontIndirectW(&metrics.lfMenuFont);
+}
+
 bool FindMenuItem(HMENU menu, UINT id, HMENU& holder, int& position) {
   const int count = menu ? GetMenuItemCount(menu) : 0;
   for (int i = 0; i < count; ++i) {

@@ -3,6 +3,7 @@
 // the item's state, a check mark or radio dot, the caption and the shortcut.
 #pragma once
 #include "host/Bitmap.h"
+#include "host/Menus.h"
 #include <string>
 #include <windows.h>
 
@@ -30,6 +31,11 @@ TMenuItemLook NativeItemLook(HMENU menu, int position, UINT drawState);
 enum TMenuItemFrame { mfNormal = 1, mfSeparator = 2, mfDisabled = 3, mfSelected = 4, mfHot = 5 };
 // Room left of the caption for a check mark or an image.
 constexpr int kMenuGlyphSize = 16;
+
+// A class-library item as it shows.
+TMenuItemLook ItemLook(const TMenuItem& item, bool selected);
+// The system's menu font, or its bold cut.
+HFONT CreateMenuFont(bool bold);
 
 SIZE MeasureMenuItem(HDC dc, HFONT font, const TSkinData& skin, const TMenuItemLook& item);
 // popupFrame: the picture of the popup window showing the item, or null.

@@ -49,8 +49,11 @@ TWinSkinForm::TWinSkinForm(TComponent* AOwner) : TComponent(AOwner) {
 
 TWinSkinForm::~TWinSkinForm() {
   --LiveSkinners;
-  // Never leave the window routed to a freed object.
-  GuardCallback("form skinner destruction", [this] { RestoreWindowProcs(); });
+  // Never leave the window routed to a freed object, nor a menu item.
+  GuardCallback("form skinner destruction", [this] {
+    RestoreWindowProcs();
+    SkinFormPopups(false);
+  });
   StopHover();
   CaptionButtons.clear();
   // No control skinner may keep a pointer to this one.
@@ -195,6 +198,7 @@ void TWinSkinForm::Activate() {
   // Until now the window wore the system's frame.
   if (State == skAttached) ReadNativeFrame();
   DiscoverControls();
+  if (SkinData->Has(xcPopupMenu)) SkinFormPopups(true);
   if (State == skAttached && FrameSkinned) {
     if (FormKind == fkMDIChild) {
       if (WindowState == wsMaximized && SkinManager && SkinManager->MDIClientHandle)
@@ -524,6 +528,7 @@ void TWinSkinForm::DetachOnDestroy() {
     DetachUnframed();
     return;
   }
+  SkinFormPopups(false);
   // A menu the window owned goes with it; a class-library menu stays its object's.
   if (MenuBar && MenuBar->NativeMenu && !(MenuBar->MainMenu && MenuBar->MainMenu->Owns(MenuBar->NativeMenu)))
     SetMenu(Handle, MenuBar->NativeMenu);
@@ -540,6 +545,7 @@ void TWinSkinForm::Detach() {
   }
   // Not while it is open: its tracking still reads the items.
   if (SysMenuPopup && !SysMenuPopup->Handle()) SysMenuPopup.reset();
+  SkinFormPopups(false);
   StopHover();
   if (!WindowLink.Installed()) return;
   RestoreWindowProcs();

@@ -171,6 +171,13 @@ public:
   bool IsChild = false;
   HMENU SystemMenu = nullptr;
   std::unique_ptr<TPopupMenu> SysMenuPopup;
+  // The form's popup menus drawn from the skin (on), or by the system again.
+  void SkinFormPopups(bool on);
+  // The skin's handlers for one popup menu's items.
+  void SkinPopupItems(TPopupMenu& popup);
+  void DrawPopupItem(TPopupMenu& popup, TMenuItem& item, HDC dc, const RECT& r, bool selected);
+  void MeasurePopupItem(TMenuItem& item, HDC dc, int& width, int& height);
+  TFontHandle MenuFont, BoldMenuFont;  // made with the first skinned popup
   // The skinned menu bar, for a window with a menu (not an MDI child).
   std::unique_ptr<TWinSkinMenu> MenuBar;
   TColor SavedColor = 0;

@@ -28,14 +28,6 @@ std::wstring NativeItemText(HMENU menu, int position) {
 int Width(const RECT& r) { return r.right - r.left; }
 int Height(const RECT& r) { return r.bottom - r.top; }
 
-HFONT MakeMenuFont(int weight) {
-  NONCLIENTMETRICSW metrics{};
-  metrics.cbSize = sizeof metrics;
-  if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) return nullptr;
-  if (weight) metrics.lfMenuFont.lfWeight = weight;
-  return CreateFontIndirectW(&metrics.lfMenuFont);
-}
-
 // The accelerator of a caption: the character after a single "&".
 wchar_t Accelerator(const std::wstring& caption) {
   for (size_t i = 0; i + 1 < caption.size(); ++i) {
@@ -109,7 +101,7 @@ void TMenuBtn::Paint() {
 }
 
 TWinSkinMenu::TWinSkinMenu(TWinSkinForm& owner, TSkinData& skinData, TMainMenu* mainMenu)
-    : Owner(owner), SkinData(skinData), MainMenu(mainMenu), FFont(MakeMenuFont(0)), FBoldFont(MakeMenuFont(FW_BOLD)) {}
+    : Owner(owner), SkinData(skinData), MainMenu(mainMenu), FFont(CreateMenuFont(false)), FBoldFont(CreateMenuFont(true)) {}
 
 TWinSkinMenu::~TWinSkinMenu() {
   if (TrackingBar == this) TrackingBar = nullptr;

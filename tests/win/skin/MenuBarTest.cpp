@@ -7,6 +7,7 @@
 #include "skin/form/MenuItemPaint.h"
 #include "skin/form/WinSkinMenu.h"
 #include "tests/win/skin/ControlSkinnerKit.h"
+#include "tests/win/skin/HandleCount.h"
 #include "tests/win/skin/SkinnedFormFixture.h"
 #include <functional>
 
@@ -241,6 +242,82 @@ TEST_F(MenuBar, ADropDownsItemsAreDrawnByTheSkinUntilUnskinLeavingAProgramsOwnAl
   wchar_t text[16] = {};
   GetMenuStringW(file, 0, text, 16, MF_BYPOSITION);
   EXPECT_STREQ(text, L"&New");
+}
+
+void CALLBACK CloseOpenMenu(HWND, UINT, UINT_PTR, DWORD) {
+  const HWND menu = FindWindowW(L"#32768", nullptr);
+  if (menu && IsWindowVisible(menu)) EndMenu();
+}
+
+TEST_F(MenuBar, AThousandSkinningCyclesWithTheMenuOpenedAndClosedLeaveNothingBehind) {
+  auto switchTo = [&](bool on) {
+    Data->SetActive(on);
+    SkinManager->ActionTimer.SetEnabled(false);
+    SkinManager->RunPendingAction();
+    Application->ProcessMessages();
+  };
+  auto openAndClose = [&] {
+    const UINT_PTR timer = SetTimer(nullptr, 0, 10, CloseOpenMenu);
+    SendMessageW(Second->Handle(), WM_SYSCOMMAND, SC_KEYMENU, 0);
+    KillTimer(nullptr, timer);
+  };
+  // The system keeps what it makes for the first menus it shows, also after
+  // a new skinning: one whole round before counting.
+  openAndClose();
+  switchTo(false);
+  switchTo(true);
+  openAndClose();
+  switchTo(false);
+  const int gdi = LiveGdiObjects(), user = LiveUserObjects();
+  for (int i = 0; i < 1000; ++i) {
+    switchTo(true);
+    ASSERT_EQ(GetMenu(Second->Handle()), nullptr) << "round " << i;
+    if (i % 50 == 0) openAndClose();
+    switchTo(false);
+    ASSERT_EQ(GetMenu(Second->Handle()), Menu->Handle()) << "round " << i;
+  }
+  EXPECT_EQ(LiveGdiObjects(), gdi);
+  EXPECT_EQ(LiveUserObjects(), user);
+  EXPECT_EQ(ClientSize(Second->Handle()), (SIZE{320, 180}));
+  const HMENU file = GetSubMenu(Menu->Handle(), 0);
+  for (int i = 0; i < GetMenuItemCount(file); ++i) EXPECT_FALSE(OwnerDrawn(file, i)) << i;
+}
+
+// A context menu of the form, and the system menu, are drawn by the skin
+// while skinned: their items are owner-drawn and painted by the skin's
+// handlers, which go again on unskin.
+TEST_F(MenuBar, AContextMenuIsDrawnByTheSkinWhileSkinned) {
+  auto* popup = new TPopupMenu(Second);
+  popup->Window = Second->Handle();
+  popup->Items.Add(L"&Cut", 1);
+  popup->Items.Add(L"-", 2);
+  TMenuItem* own = popup->Items.Add(L"Own", 3);
+  bool ownDrawn = false;
+  own->OnDrawItem = [&](TMenuItem*, HDC, const RECT&, bool) { ownDrawn = true; };
+  // Skinning gives the form's popups their painters.
+  Data->SetActive(false);
+  SkinManager->ActionTimer.SetEnabled(false);
+  SkinManager->RunPendingAction();
+  Data->SetActive(true);
+  SkinManager->RunPendingAction();
+  Application->ProcessMessages();
+  ASSERT_TRUE(popup->OwnerDraw);
+  bool ownerDrawnWhileOpen = false;
+  TMenuScript script{{[&](HWND menu) {
+    ownerDrawnWhileOpen = OwnerDrawn(popup->Handle(), 0) && OwnerDrawn(popup->Handle(), 1);
+    PostKey(menu, VK_ESCAPE);
+    return true;
+  }}};
+  RECT window;
+  GetWindowRect(Second->Handle(), &window);
+  WithScript(script, [&] { popup->Popup(window.left + 40, window.top + 60); });
+  EXPECT_TRUE(ownerDrawnWhileOpen);
+  EXPECT_TRUE(ownDrawn);  // the program's own painter kept its item
+  Data->SetActive(false);
+  SkinManager->RunPendingAction();
+  EXPECT_FALSE(popup->Items.Items(0)->OnDrawItem);
+  EXPECT_TRUE(own->OnDrawItem);
+  EXPECT_TRUE(popup->OwnerDraw);  // its own item still needs it
 }
 
 // One solid colour per frame of the "MenuItem" strip; the normal frame is
