@@ -13,6 +13,13 @@ inline int LiveGdiObjects() {
   return live;
 }
 
+// Window handles are shared by every process: only this one's count (other
+// test programs run at the same time). Menus and icons are the process's own.
+inline bool OwnWindow(HWND wnd) {
+  DWORD process = 0;
+  return IsWindow(wnd) && GetWindowThreadProcessId(wnd, &process) && process == GetCurrentProcessId();
+}
+
 // Windows, menus and icons: the USER objects a skinner can make. Wine files
 // them at even indices from 0x20 and reuse freed ones, so the low indices
 // hold them all.
@@ -23,7 +30,7 @@ inline int LiveUserObjects() {
   HGDIOBJ old = SelectObject(probe, target);
   int live = 0;
   for (UINT_PTR i = 0x20; i < 0x20 + 2 * 0x1000; i += 2) {
-    if (IsWindow(HWND(i)) || IsMenu(HMENU(i)) || DrawIconEx(probe, 0, 0, HICON(i), 1, 1, 0, nullptr, DI_NORMAL))
+    if (OwnWindow(HWND(i)) || IsMenu(HMENU(i)) || DrawIconEx(probe, 0, 0, HICON(i), 1, 1, 0, nullptr, DI_NORMAL))
       ++live;
   }
   SelectObject(probe, old);
