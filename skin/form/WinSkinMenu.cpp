@@ -93,9 +93,7 @@ void TMenuBtn::Paint() {
       FrameColor(dc, Bounds, Bar.SkinData.SkinColours[scButtonHilight]);
     TSelectObject font(dc, Bar.Font());
     const int mode = SetBkMode(dc, TRANSPARENT);
-    RECT r = Bounds;
-    SetTextColor(dc, ItemEnabled ? ColorToRGB(Bar.SkinData.SkinColours[scMenuBarText]) : GetSysColor(COLOR_BTNSHADOW));
-    DrawTextWide(dc, Caption, &r, kCaptionFormat);
+    Bar.PaintCaption(dc, *this);
     SetBkMode(dc, mode);
   });
 }
@@ -136,7 +134,7 @@ void TWinSkinMenu::GiveItemsBack() {
 }
 
 bool TWinSkinMenu::SkinDraws(UINT id, HMENU& holder, int& position) const {
-  if (!FTracking || FOpenIndex < 0 || !FindMenuItem(Buttons[size_t(FOpenIndex)]->SubMenu, id, holder, position))
+  if (FOpenIndex < 0 || !FindMenuItem(Buttons[size_t(FOpenIndex)]->SubMenu, id, holder, position))
     return false;
   for (const TOwnerDrawn& d : FOwnerDrawn)
     if (d.Menu == holder && d.Position == UINT(position)) return true;
@@ -329,10 +327,8 @@ bool TWinSkinMenu::OpenMenuButton(TMenuBtn* button, bool byKeyboard) {
     const int y = button->Bounds.bottom + window.top;
     const HHOOK hook = SetWindowsHookExW(WH_MSGFILTER, MenuBarMsgFilter, nullptr, GetCurrentThreadId());
     TrackingBar = this;
-    FTracking = true;
     TrackPopupMenu(button->SubMenu, TPM_RIGHTBUTTON | (Owner.RightToLeft ? TPM_RIGHTALIGN : 0), x, y, 0, Owner.Handle,
                    nullptr);
-    FTracking = false;
     TrackingBar = nullptr;
     if (hook) UnhookWindowsHookEx(hook);
     FOpenIndex = -1;

@@ -57,7 +57,7 @@ public:
   // The first visible, enabled button whose caption has the accelerator.
   TMenuBtn* ButtonByAccel(wchar_t key);
   // The drop-down of a bar button is open.
-  bool Tracking() const { return FTracking; }
+  bool Tracking() const { return FOpenIndex >= 0; }
   // The button whose drop-down is open, -1 when none.
   int OpenIndex() const { return FOpenIndex; }
   // The window heard WM_MENUSELECT: where the keyboard is in the drop-down.
@@ -78,6 +78,8 @@ public:
   // The window's menu, given back when the skin lets the window go.
   HMENU NativeMenu = nullptr;
   HFONT Font() const { return FFont.Get(); }
+  // A button's caption in its colour, in the DC's font and background mode.
+  void PaintCaption(HDC dc, const TMenuBtn& button) const;
   // The bar's place in the window now (window coordinates).
   RECT CurrentBarRect() const;
 
@@ -95,7 +97,6 @@ private:
   // Whether the item the system names by id, in the open drop-down, is
   // drawn by the skin; where it is.
   bool SkinDraws(UINT id, HMENU& holder, int& position) const;
-  void PaintCaption(HDC dc, const TMenuBtn& button) const;
 
   TFontHandle FFont;
   TFontHandle FBoldFont;
@@ -104,7 +105,6 @@ private:
     UINT Position;
   };
   std::vector<TOwnerDrawn> FOwnerDrawn;
-  bool FTracking = false;
   int FOpenIndex = -1;
   int FSwitchTo = -1;
   bool FSwitchByKeyboard = false;
