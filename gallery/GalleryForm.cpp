@@ -103,6 +103,8 @@ bool ParseGalleryOptions(const std::vector<std::wstring>& args, TGalleryOptions&
       options.Native = true;
     } else if (a == L"--dialog") {
       options.Dialog = true;
+    } else if (a == L"--mdi") {
+      options.MDI = true;
     } else if (a == L"--skin" && hasValue) {
       options.SkinFile = args[++i];
     } else if (a == L"--page" && hasValue) {
@@ -114,7 +116,7 @@ bool ParseGalleryOptions(const std::vector<std::wstring>& args, TGalleryOptions&
       }
       options.Page = int(page);
     } else {
-      error = L"unknown or incomplete option: " + a + L"\nusage: SkinGallery [--skin FILE] [--page N] [--native] [--dialog]";
+      error = L"unknown or incomplete option: " + a + L"\nusage: SkinGallery [--skin FILE] [--page N] [--native] [--dialog] [--mdi]";
       return false;
     }
   }

@@ -12,6 +12,7 @@ struct TGalleryOptions {
   int Page = 0;           // --page N: the page shown first, from 0
   bool Native = false;    // --native: skinning off
   bool Dialog = false;    // --dialog: the foreign dialog opened at start
+  bool MDI = false;       // --mdi: the foreign MDI window opened, a document maximized
 };
 // Reads the options; unknown words and bad numbers are reported in error.
 bool ParseGalleryOptions(const std::vector<std::wstring>& args, TGalleryOptions& options, std::wstring& error);

@@ -1,7 +1,8 @@
 // Every kind of control the skinning engine skins, page by page, in the
 // states a user meets: for tests, screenshots and skin authors.
-//   SkinGallery [--skin FILE] [--page N] [--native] [--dialog]
+//   SkinGallery [--skin FILE] [--page N] [--native] [--dialog] [--mdi]
 #include "gallery/GalleryForm.h"
+#include "gallery/GalleryMDI.h"
 #include "host/HostClasses.h"
 #include "host/WideText.h"
 #include "skin/form/SkinEngine.h"
@@ -38,6 +39,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     GalleryForm->Apply(options);
     GalleryForm->Show();
     if (options.Dialog) GalleryForm->OpenForeignDialog();
+    if (options.MDI) OpenMDIWindow(true);
     Application->Run();
   } catch (const std::exception& e) {
     MessageBoxW(nullptr, Utf8ToWide(e.what()).c_str(), L"Skin Gallery", MB_ICONERROR);

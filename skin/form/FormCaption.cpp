@@ -39,7 +39,7 @@ bool TWinSkinForm::IsButtonVisible(int index) {
       case bvMinOrMaxBoxAndMenu: return first ? (minBox || maxBox) && sysMenu : (minBox ? true : maxBox);
       case bvNoMinimizeBox: return !minBox;
       case bvHelpOnly: return first ? help && !minBox && !maxBox : help;
-      case bvMDIChildMaximized: return false;  // no skinned menu bar carries the MDI buttons
+      case bvMDIChildMaximized: return MenuBar && ActiveMDIChildMaximized();
       case bvDialogFrame: return BorderKind == bkDialog && !IsDialog;
       default:
         if (code >= bvShownFirst && code <= bvShownLast) return true;

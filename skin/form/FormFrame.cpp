@@ -322,7 +322,11 @@ void TWinSkinForm::LayoutCaptionButtons() {
       case baRight: at = {W - e.Xcoord, e.Ycoord}; break;
       case baBeforeText: case baBeforeTextToo: at = {TitleTextArea.left - bw - e.Xcoord, e.Ycoord}; break;
       case baAfterText: case baAfterTextToo: at = {TitleTextArea.right + e.Xcoord, e.Ycoord}; break;
-      case baMDIMenuBar: at = {W - e.Xcoord - BorderRight, BorderTop + (MenuBarHeight - bh) / 2}; break;
+      case baMDIMenuBar: {
+        const TDataSkinObject* bar = SkinData->MenuBarElement.get();
+        at = {W - e.Xcoord - BorderRight - (HasImage(bar) ? bar->LeftWidth : 0), BorderTop + (MenuBarHeight - bh) / 2};
+        break;
+      }
       default: break;
     }
     b.Bounds = {at.x, at.y, at.x + bw, at.y + bh};

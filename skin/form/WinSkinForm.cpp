@@ -433,17 +433,7 @@ void TWinSkinForm::Dispatch(TMessage& m) {
         const TFlagDuring noFramePaint(SkinData->FramePaintEnabled, false);
         CallDefault(m);
       }
-      if (!GetMenu(Handle) || !FrameSkinned) return;
-      if (!MenuBar) {
-        // The window got its first menu while skinned: the bar's strip is added.
-        MakeMenuBar();
-        if (MenuBar && State == skActive) ResizeToFrame(true);
-      } else if (SkinData->MenuUpdate) {
-        MenuBar->Rebuild();
-      }
-      // The old handle may be gone: the bar keeps the one the window has now.
-      HideNativeMenu();
-      PaintFrame(nullptr);
+      FollowNewMenu(SkinData->MenuUpdate);
       return;
     }
     default:
@@ -605,6 +595,20 @@ void TWinSkinForm::MakeMenuBar() {
   MenuBar = std::make_unique<TWinSkinMenu>(*this, *SkinData, form ? form->GetMenu() : nullptr);
   MenuBarHeight = GetSystemMetrics(SM_CYMENU);
   MenuBar->Rebuild();
+}
+
+void TWinSkinForm::FollowNewMenu(bool rebuild) {
+  if (!GetMenu(Handle) || !FrameSkinned) return;
+  if (!MenuBar) {
+    // The window got its first menu while skinned: the bar's strip is added.
+    MakeMenuBar();
+    if (MenuBar && State == skActive) ResizeToFrame(true);
+  } else if (rebuild) {
+    MenuBar->Rebuild();
+  }
+  // The old handle may be gone: the bar keeps the one the window has now.
+  HideNativeMenu();
+  PaintFrame(nullptr);
 }
 
 void TWinSkinForm::HideNativeMenu() {

@@ -205,6 +205,10 @@ public:
 
   LRESULT FormWndProc(UINT msg, WPARAM wparam, LPARAM lparam);
 
+  // An MDI parent whose active child is maximized: the child's caption
+  // buttons are shown in the menu bar.
+  bool ActiveMDIChildMaximized() const;
+
 private:
   int CallDepth = 0;  // calls of its window procedure on the stack
   bool ReleasePending = false;
@@ -224,6 +228,9 @@ private:
   // The menu is taken off the window (kept by the menu bar), leaving the
   // client area as it is.
   void HideNativeMenu();
+  // The window was given a menu (by the class library or the MDI client):
+  // the bar shows it, rebuilt when asked, and the window keeps none.
+  void FollowNewMenu(bool rebuild);
   // Whether the skin frames this window: it has frame images and the
   // component skins frames (MDI children may keep theirs).
   bool WantsSkinFrame() const;

@@ -2,6 +2,7 @@
 #include "host/CallbackGuard.h"
 #include "skin/controls/SkinControl.h"
 #include "skin/data/WinSkinData.h"
+#include "skin/draw/FramePaint.h"
 #include "skin/draw/NineSlice.h"
 #include "skin/draw/ThreeSlice.h"
 #include "skin/form/MenuItemPaint.h"
@@ -209,8 +210,13 @@ int TWinSkinMenu::StartOffset() const {
 }
 
 void TWinSkinMenu::Layout() {
-  const RECT bar = CurrentBarRect();
+  RECT bar = CurrentBarRect();
   if (IsRectEmpty(&bar)) return;
+  const bool childButtons = Owner.ActiveMDIChildMaximized();
+  // Right-to-left buttons end left of the maximized child's buttons.
+  if (Owner.RightToLeft && childButtons)
+    for (auto& b : Owner.CaptionButtons)
+      if (b->Visible && b->Element->Align == baMDIMenuBar) bar.right = std::min(bar.right, b->Bounds.left - 5);
   TWholeWindowDC window(Owner.Handle);
   TSelectObject font(window.Get(), Font());
   int x = StartOffset();
@@ -253,6 +259,14 @@ void TWinSkinMenu::PaintBar(HDC dc) {
     PaintCaption(dc, *b);
   }
   SetBkMode(dc, mode);
+  if (Owner.ActiveMDIChildMaximized()) PaintChildButtons(dc);
+}
+
+void TWinSkinMenu::PaintChildButtons(HDC dc) {
+  for (auto& b : Owner.CaptionButtons)
+    if (b->Visible && b->HasPicture() && b->Element->Align == baMDIMenuBar)
+      DrawFrameStretched(dc, b->Bounds, *b->Picture(), true, b->Frames(), nsNormal);
+  if (SkinManager && !SkinManager->MDIMaximized) SkinManager->SetMDIMaximized(true);
 }
 
 void TWinSkinMenu::PaintCaption(HDC dc, const TMenuBtn& button) const {
@@ -286,7 +300,7 @@ int TWinSkinMenu::NextOpenable(int step) const {
   const int count = int(Buttons.size());
   for (int i = 1; i < count; ++i) {
     const TMenuBtn& b = *Buttons[size_t(((FOpenIndex + step * i) % count + count) % count)];
-    if (b.Visible && b.ItemEnabled && b.SubMenu) return b.Index;
+    if (b.Visible && b.ItemEnabled && b.SubMenu && !b.Caption.empty()) return b.Index;
   }
   return FOpenIndex;
 }

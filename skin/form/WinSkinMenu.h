@@ -91,6 +91,8 @@ private:
   // drop-down can open; the open one when there is none.
   int NextOpenable(int step) const;
   int StartOffset() const;
+  // A maximized MDI child's minimize, restore and close buttons, in the bar.
+  void PaintChildButtons(HDC dc);
   // The menu's items, and those of its sub-menus, drawn by the skin; each
   // one changed is remembered for GiveItemsBack.
   void MakeOwnerDrawn(HMENU menu);

@@ -114,6 +114,7 @@ TEST(GalleryOptions, TheCommandLineIsReadOrRefusedWithAReason) {
       {{}, true, {}},
       {{L"--skin", L"C:\\skins\\dark.skn", L"--page", L"4"}, true, {L"C:\\skins\\dark.skn", 4, false, false}},
       {{L"--native", L"--dialog"}, true, {L"", 0, true, true}},
+      {{L"--mdi"}, true, {L"", 0, false, false, true}},
       {{L"--page"}, false, {}},
       {{L"--page", L"x"}, false, {}},
       {{L"--page", L"-1"}, false, {}},
@@ -133,5 +134,6 @@ TEST(GalleryOptions, TheCommandLineIsReadOrRefusedWithAReason) {
     EXPECT_EQ(options.Page, row.Expected.Page);
     EXPECT_EQ(options.Native, row.Expected.Native);
     EXPECT_EQ(options.Dialog, row.Expected.Dialog);
+    EXPECT_EQ(options.MDI, row.Expected.MDI);
   }
 }
