@@ -377,6 +377,17 @@ void TWinControl::WndProc(TMessage& m) {
       TControl::WndProc(m);
       AlignControls();
       return;
+    case WM_SYSCHAR: {
+      // The form may use the key (its menu bar); else the system looks for
+      // the window menu's accelerator.
+      TWinControl* form = this;
+      while (form->Parent()) form = form->Parent();
+      if (form->Perform(CM_DIALOGCHAR, m.WParam, m.LParam)) {
+        m.Result = 0;
+        return;
+      }
+      break;
+    }
   }
   TControl::WndProc(m);
 }

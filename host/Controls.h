@@ -21,6 +21,10 @@ constexpr UINT CM_BASE = 0xB000;
 // windowless children, a windowed control tells itself.
 constexpr UINT CM_MOUSEENTER = CM_BASE + 0x13;
 constexpr UINT CM_MOUSELEAVE = CM_BASE + 0x14;
+// Alt with a character (wParam, key data in lParam), sent to the control's
+// form from whichever control has the focus: non-zero when it was used, as
+// a menu accelerator.
+constexpr UINT CM_DIALOGCHAR = CM_BASE + 0x06;
 // The control's writing direction changed: a control whose window styles
 // depend on it brings them along.
 constexpr UINT CM_BIDIMODECHANGED = CM_BASE + 0x3C;

@@ -132,6 +132,7 @@ TForm::TForm(TComponent* AOwner) : TCustomForm(AOwner) {
 }
 
 TForm::~TForm() {
+  if (Application && Application->MainForm() == this) Application->SetMainForm(nullptr);
   auto& forms = Screen().FForms;
   forms.erase(std::remove(forms.begin(), forms.end(), this), forms.end());
 }

@@ -146,6 +146,14 @@ public:
     reference->ReadState();
   }
   TForm* MainForm() const { return FMainForm; }
+  // Milliseconds before a hint shows, and how long it stays.
+  int GetHintPause() const { return FHintPause; }
+  void SetHintPause(int ms) { FHintPause = ms < 0 ? 0 : ms; }
+  int GetHintHidePause() const { return FHintHidePause; }
+  void SetHintHidePause(int ms) { FHintHidePause = ms < 0 ? 0 : ms; }
+  // For a program that makes its forms itself; a destroyed main form
+  // leaves the application without one.
+  void SetMainForm(TForm* form) { FMainForm = form; }
 
   void Run();
   void ProcessMessages();
@@ -159,6 +167,8 @@ private:
   HWND FHandle = nullptr;
   TForm* FMainForm = nullptr;
   bool FTerminated = false;
+  int FHintPause = 500;
+  int FHintHidePause = 2500;
 };
 
 // The one application object of the process (made by the program's main).

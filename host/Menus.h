@@ -14,9 +14,6 @@
 
 // The form's main menu was made again: the form gives its window the new one.
 constexpr UINT CM_MENUCHANGED = CM_BASE + 0x15;
-// Alt with a character the focused control did not take, for the menu's
-// accelerators.
-constexpr UINT CM_DIALOGCHAR = CM_BASE + 0x05;
 
 class TMenuItem;
 // An owner-drawn item paints itself (Selected: under the pointer or the

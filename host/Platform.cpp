@@ -9,10 +9,11 @@ TWindowsVersion WindowsVersion() {
   return version;
 }
 
-bool VersionAtLeast(int major, int minor) {
-  const TWindowsVersion v = WindowsVersion();
+bool VersionAtLeast(TWindowsVersion v, int major, int minor) {
   return v.Major > major || (v.Major == major && v.Minor >= minor);
 }
+
+bool VersionAtLeast(int major, int minor) { return VersionAtLeast(WindowsVersion(), major, minor); }
 
 bool IsWinNT() {
   static const bool nt = !Win9xVersion(GetVersion());

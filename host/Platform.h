@@ -10,6 +10,8 @@ struct TWindowsVersion {
 // The version GetVersion reports.
 TWindowsVersion WindowsVersion();
 // At least major.minor: the pair is compared, never the major number alone.
+bool VersionAtLeast(TWindowsVersion version, int major, int minor);
+// The running Windows at least major.minor.
 bool VersionAtLeast(int major, int minor);
 // An NT-family system (not the Windows 95 family).
 bool IsWinNT();

@@ -12,11 +12,6 @@
 #include <windowsx.h>
 
 namespace {
-// The host's hint pauses: a hint shows after twice the pause and hides
-// HintHidePause later.
-constexpr int kHintPause = 500;
-constexpr int kHintHidePause = 2500;
-
 POINT MessagePoint(LPARAM lparam) { return {GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)}; }
 }  // namespace
 
@@ -267,13 +262,16 @@ void TWinSkinForm::HoverTick() {
   auto* button = dynamic_cast<TWinSysButton*>(HotObject);
   if (!button) return;
   HoverTime += HoverTimer->GetInterval();
-  if (HoverTime >= 2 * kHintPause && HoverTime < 2 * kHintPause + kHintHidePause) {
+  // A caption button's hint waits twice the application's pause.
+  const int shows = Application ? 2 * Application->GetHintPause() : 1000;
+  const int hides = shows + (Application ? Application->GetHintHidePause() : 2500);
+  if (HoverTime >= shows && HoverTime < hides) {
     const std::wstring text = CaptionButtonHint(button->Element->Action);
     RECT w{};
     GetWindowRect(Handle, &w);
     const LONG x = button->Bounds.left + w.left, y = cursor.y + 24;
     if (!text.empty()) SkinData->ShowCaptionHint({x, y, x, y}, text);
-  } else if (HoverTime >= 2 * kHintPause + kHintHidePause) {
+  } else if (HoverTime >= hides) {
     HideHint();
   }
 }

@@ -479,6 +479,10 @@ void TWinSkinForm::ControlWndProc(TMessage& m) {
     case WM_SKIN_RESKIN:
       Reskin();
       return;
+    case CM_DIALOGCHAR:
+      FormLink.CallNext(m);
+      if (!m.Result) m.Result = DialogChar(wchar_t(m.WParam), m.LParam);
+      return;
     case WM_SKIN_PAINTDC:
       if (m.LParam == SKIN_MAGIC) {
         if (m.WParam) PaintFrame(HDC(m.WParam));
@@ -491,6 +495,21 @@ void TWinSkinForm::ControlWndProc(TMessage& m) {
       return;
   }
   FormLink.CallNext(m);
+}
+
+LRESULT TWinSkinForm::DialogChar(wchar_t key, LPARAM keyData) {
+  const bool onlyAlt = (HIWORD(keyData) & KF_ALTDOWN) && GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_SHIFT) >= 0;
+  if (MenuBar && onlyAlt && MenuBar->ButtonByAccel(key)) {
+    // Opened as Alt+letter opens it, once this key message is done; the
+    // key may have come from another form.
+    if (!Active) SetForegroundWindow(Handle);
+    PostMessageW(Handle, WM_SYSCOMMAND, SC_KEYMENU, LPARAM(key));
+    return 1;
+  }
+  // Another form's keys reach the main form's menu bar.
+  TForm* main = Application ? Application->MainForm() : nullptr;
+  if (main && main != Form && main->HandleAllocated()) return main->Perform(CM_DIALOGCHAR, WPARAM(key), keyData);
+  return 0;
 }
 
 void TWinSkinForm::RestoreWindowProcs() {

@@ -214,6 +214,9 @@ private:
   bool ReleasePending = false;
   void Dispatch(TMessage& m);
   void ControlWndProc(TMessage& m);
+  // Alt+letter no control took: the menu bar's accelerator, or the main
+  // form's; non-zero when used.
+  LRESULT DialogChar(wchar_t key, LPARAM keyData);
   void Activate();
   void RestoreWindowProcs();
   void ReadWindowState();

@@ -1,6 +1,7 @@
 // The class-library layer: properties by name and the form reader's errors.
 #include "host/FormReader.h"
 #include "host/Forms.h"
+#include "host/Platform.h"
 #include "host/StdCtrls.h"
 #include <gtest/gtest.h>
 
@@ -91,4 +92,20 @@ TEST(Label, AutoSizeFollowsTheTextAndCanBeSwitchedOff) {
   label.SetWidth(40);
   label.SetText(L"官方网站 http://www.example.com/ and more");
   EXPECT_EQ(label.GetWidth(), 40);
+}
+
+TEST(WindowsVersion, AtLeastComparesTheMajorAndMinorPair) {
+  struct TRow {
+    TWindowsVersion Running;
+    int Major, Minor;
+    bool AtLeast;
+  };
+  const TRow rows[] = {
+      {{6, 0}, 6, 0, true},   {{6, 1}, 6, 0, true},  {{6, 0}, 6, 1, false},
+      {{10, 0}, 6, 0, true},  {{5, 1}, 6, 0, false}, {{4, 10}, 5, 0, false},
+      {{5, 0}, 4, 10, true},  {{4, 0}, 5, 0, false},
+  };
+  for (const TRow& r : rows)
+    EXPECT_EQ(VersionAtLeast(r.Running, r.Major, r.Minor), r.AtLeast)
+        << r.Running.Major << "." << r.Running.Minor << " >= " << r.Major << "." << r.Minor;
 }

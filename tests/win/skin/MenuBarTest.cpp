@@ -36,6 +36,18 @@ INPUT MouseAt(POINT screen, DWORD flags) {
   in.mi.dy = LONG((int64_t(screen.y) * 65536 + GetSystemMetrics(SM_CYSCREEN) - 1) / GetSystemMetrics(SM_CYSCREEN));
   return in;
 }
+// Alt+key on the real keyboard.
+void PressAlt(WORD key) {
+  INPUT events[4]{};
+  const WORD keys[] = {VK_MENU, key, key, VK_MENU};
+  for (int i = 0; i < 4; ++i) {
+    events[i].type = INPUT_KEYBOARD;
+    events[i].ki.wVk = keys[i];
+    events[i].ki.dwFlags = i < 2 ? 0 : KEYEVENTF_KEYUP;
+  }
+  SendInput(4, events, sizeof(INPUT));
+}
+
 void ClickAt(POINT screen) {
   INPUT events[] = {MouseAt(screen, 0), MouseAt(screen, MOUSEEVENTF_LEFTDOWN), MouseAt(screen, MOUSEEVENTF_LEFTUP)};
   SendInput(3, events, sizeof(INPUT));
@@ -175,6 +187,40 @@ TEST_F(MenuBar, TheArrowKeysMoveAlongTheBarPastADisabledButtonAndRoundTheEnds) {
   EXPECT_EQ(opened, (std::vector<int>{0, 1, 3, 0, 3}));
   EXPECT_FALSE(Bar().Tracking());
   EXPECT_EQ(Bar().OpenIndex(), -1);
+}
+
+TEST_F(MenuBar, AltWithALetterOpensTheDropDownFromAFocusedControlAndFromAnotherForm) {
+  std::vector<int> opened;
+  TMenuScript script;
+  auto openWith = [&](WORD key) {
+    script = TMenuScript{{[&](HWND menu) {
+      opened.push_back(Bar().OpenIndex());
+      PostKey(menu, VK_ESCAPE);
+      return true;
+    }}};
+    WithScript(script, [&] {
+      PressAlt(key);
+      EXPECT_TRUE(PumpUntil([&] { return script.Next == 1 && !Bar().Tracking(); })) << char(key);
+    });
+  };
+  // A control of the form has the focus.
+  auto* button = new TButton(Second);
+  button->SetParent(Second);
+  button->SetBounds(10, 10, 80, 24);
+  SetFocus(button->Handle());
+  openWith('V');
+  EXPECT_EQ(opened, std::vector<int>{1});
+  // A form without a menu: the key reaches the main form's bar.
+  Application->SetMainForm(Second);
+  auto* other = new TForm(Application);
+  other->SetBounds(360, 60, 200, 120);
+  other->Show();
+  SetForegroundWindow(other->Handle());
+  ASSERT_TRUE(PumpUntil([&] { return GetForegroundWindow() == other->Handle(); }));
+  openWith('H');
+  EXPECT_EQ(opened, (std::vector<int>{1, 3}));
+  Application->SetMainForm(nullptr);
+  delete other;
 }
 
 TEST_F(MenuBar, AnItemChosenWithTheKeyboardRunsOnce) {

@@ -107,7 +107,7 @@ TEST_F(NonClientTest, CaptionButtonsAndTitleClicksChangeTheWindowState) {
   EXPECT_EQ(Skinner->WindowState, wsMinimized);
 }
 
-TEST_F(NonClientTest, ACaptionButtonHintShowsAfterOneSecondAndGoesAtThreeAndAHalf) {
+TEST_F(NonClientTest, ACaptionButtonHintShowsAfterTwiceTheHintPauseAndGoesAfterTheHidePause) {
   ShowSkinned();
   TSkinData* data = Skinner->SkinData;
   TWinSysButton* close = Button(0);
@@ -140,4 +140,15 @@ TEST_F(NonClientTest, ACaptionButtonHintShowsAfterOneSecondAndGoesAtThreeAndAHal
   shown = hoverFor(8);
   for (bool s : shown) EXPECT_FALSE(s);
   data->Options |= SetOf({xoCaptionButtonHint});
+  SetCursorPos(w.left + 60, w.top + y);
+  Skinner->HoverTick();
+
+  // The application's pauses set the times: twice 250 ms, then 500 ms more.
+  Application->SetHintPause(250);
+  Application->SetHintHidePause(500);
+  shown = hoverFor(6);
+  Application->SetHintPause(500);
+  Application->SetHintHidePause(2500);
+  for (int tick = 1; tick <= 6; ++tick)
+    EXPECT_EQ(shown[size_t(tick - 1)], tick * 250 >= 500 && tick * 250 < 1000) << tick * 250 << " ms";
 }
