@@ -53,13 +53,17 @@ LRESULT CALLBACK MenuBarMsgFilter(int code, WPARAM wparam, LPARAM lparam) {
       PostMessageW(msg->hwnd, WM_KEYDOWN, VK_DOWN, 0);
     }
     switch (msg->message) {
-      case WM_KEYDOWN:
+      case WM_KEYDOWN: {
         if (count == 0) break;
-        if (msg->wParam == VK_LEFT && (!bar->FSelectedIn || bar->FSelectedIn == bar->Buttons[size_t(bar->FOpenIndex)]->SubMenu))
+        // A right-to-left bar runs leftwards, and its sub-menus open to the left.
+        const bool rtl = bar->Owner.RightToLeft;
+        const WPARAM back = rtl ? VK_RIGHT : VK_LEFT, on = rtl ? VK_LEFT : VK_RIGHT;
+        if (msg->wParam == back && (!bar->FSelectedIn || bar->FSelectedIn == bar->Buttons[size_t(bar->FOpenIndex)]->SubMenu))
           bar->SwitchTo(bar->NextOpenable(-1), true);
-        else if (msg->wParam == VK_RIGHT && !bar->FSelectedOpens)
+        else if (msg->wParam == on && !bar->FSelectedOpens)
           bar->SwitchTo(bar->NextOpenable(+1), true);
         break;
+      }
       case WM_MOUSEMOVE: {
         if (msg->pt.x == bar->FLastMouse.x && msg->pt.y == bar->FLastMouse.y) break;
         bar->FLastMouse = msg->pt;

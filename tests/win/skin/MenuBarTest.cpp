@@ -223,6 +223,52 @@ TEST_F(MenuBar, AltWithALetterOpensTheDropDownFromAFocusedControlAndFromAnotherF
   delete other;
 }
 
+TEST_F(MenuBar, ARightToLeftBarRunsFromTheRightAndTheArrowsFollowIt) {
+  WNDCLASSW wc{};
+  wc.lpfnWndProc = DefWindowProcW;
+  wc.hInstance = GetModuleHandleW(nullptr);
+  wc.lpszClassName = L"RightToLeftMenuProbe";
+  RegisterClassW(&wc);
+  HMENU menu = CreateMenu();
+  const wchar_t* captions[] = {L"&File", L"&Edit", L"&Help"};
+  for (UINT i = 0; i < 3; ++i) {
+    HMENU drop = CreatePopupMenu();
+    AppendMenuW(drop, MF_STRING, 100 + i, L"Item");
+    AppendMenuW(menu, MF_POPUP, UINT_PTR(drop), captions[i]);
+  }
+  const HWND wnd = CreateWindowExW(WS_EX_LEFTSCROLLBAR, wc.lpszClassName, L"RTL", WS_OVERLAPPEDWINDOW, 60, 60, 400, 200,
+                                   nullptr, menu, wc.hInstance, nullptr);
+  ShowWindow(wnd, SW_SHOW);
+  SetForegroundWindow(wnd);
+  TWinSkinForm* skinner = nullptr;
+  ASSERT_TRUE(PumpUntil([&] { return (skinner = FindFormSkinner(wnd)) && skinner->MenuBar; }));
+  ASSERT_TRUE(skinner->RightToLeft);
+  TWinSkinMenu& bar = *skinner->MenuBar;
+  bar.Layout();
+  ASSERT_EQ(bar.Buttons.size(), 3u);
+  const TDataSkinObject* element = Data->MenuBarElement.get();
+  int right = bar.CurrentBarRect().right - (HasImage(element) ? element->RightWidth + 8 : 6);
+  for (const auto& b : bar.Buttons) {
+    EXPECT_EQ(b->Bounds.right, right) << b->Index;
+    EXPECT_LT(b->Bounds.left, right);
+    right = b->Bounds.left;
+  }
+  // Left goes on to the next button, right back.
+  std::vector<int> opened;
+  auto step = [&](WPARAM key) {
+    return [&, key](HWND popup) {
+      if (!opened.empty() && opened.back() == bar.OpenIndex()) return false;
+      opened.push_back(bar.OpenIndex());
+      PostKey(popup, key);
+      return true;
+    };
+  };
+  TMenuScript script{{step(VK_LEFT), step(VK_LEFT), step(VK_RIGHT), step(VK_ESCAPE)}};
+  WithScript(script, [&] { SendMessageW(wnd, WM_SYSCOMMAND, SC_KEYMENU, 'f'); });
+  EXPECT_EQ(opened, (std::vector<int>{0, 1, 2, 1}));
+  DestroyWindow(wnd);
+}
+
 TEST_F(MenuBar, AnItemChosenWithTheKeyboardRunsOnce) {
   // The keyboard's drop-down opens with its first item selected.
   TMenuScript script{{[](HWND menu) {
