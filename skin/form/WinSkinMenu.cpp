@@ -58,6 +58,8 @@ LRESULT CALLBACK MenuBarMsgFilter(int code, WPARAM wparam, LPARAM lparam) {
         // A right-to-left bar runs leftwards, and its sub-menus open to the left.
         const bool rtl = bar->Owner.RightToLeft;
         const WPARAM back = rtl ? VK_RIGHT : VK_LEFT, on = rtl ? VK_LEFT : VK_RIGHT;
+        // The buttons may have been made again while the drop-down is open.
+        if (size_t(bar->FOpenIndex) >= bar->Buttons.size()) break;
         if (msg->wParam == back && (!bar->FSelectedIn || bar->FSelectedIn == bar->Buttons[size_t(bar->FOpenIndex)]->SubMenu))
           bar->SwitchTo(bar->NextOpenable(-1), true);
         else if (msg->wParam == on && !bar->FSelectedOpens)
@@ -80,9 +82,13 @@ LRESULT CALLBACK MenuBarMsgFilter(int code, WPARAM wparam, LPARAM lparam) {
 
 void TMenuBtn::MouseDown() {
   TNCObject::MouseDown();
+  // The bar, and this button with it, may be gone once the drop-down closes;
+  // the form skinner outlives its own messages.
+  TWinSkinForm* owner = Owner;
+  const TNCObject* self = this;
   Bar.OpenMenuButton(this);
   // The pointer may be anywhere now: the next move finds what is under it.
-  if (Owner->HotObject == this) Owner->HotObject = nullptr;
+  if (owner->HotObject == self) owner->HotObject = nullptr;
 }
 
 void TMenuBtn::Paint() {
@@ -107,7 +113,12 @@ TWinSkinMenu::TWinSkinMenu(TWinSkinForm& owner, TSkinData& skinData, TMainMenu* 
     : Owner(owner), SkinData(skinData), MainMenu(mainMenu), FFont(CreateMenuFont(false)), FBoldFont(CreateMenuFont(true)) {}
 
 TWinSkinMenu::~TWinSkinMenu() {
-  if (TrackingBar == this) TrackingBar = nullptr;
+  if (FGone) *FGone = true;
+  if (TrackingBar == this) {
+    TrackingBar = nullptr;
+    // Its drop-down goes with the bar.
+    EndMenu();
+  }
   GiveItemsBack();
 }
 
@@ -345,12 +356,21 @@ bool TWinSkinMenu::OpenMenuButton(TMenuBtn* button, bool byKeyboard) {
     const int y = button->Bounds.bottom + window.top;
     const HHOOK hook = SetWindowsHookExW(WH_MSGFILTER, MenuBarMsgFilter, nullptr, GetCurrentThreadId());
     TrackingBar = this;
+    // Unskinning or a new menu while the drop-down is open frees the bar or
+    // its buttons: only what is still there is touched afterwards.
+    bool gone = false;
+    FGone = &gone;
+    const size_t index = size_t(button->Index);
     TrackPopupMenu(button->SubMenu, TPM_RIGHTBUTTON | (Owner.RightToLeft ? TPM_RIGHTALIGN : 0), x, y, 0, Owner.Handle,
                    nullptr);
-    TrackingBar = nullptr;
     if (hook) UnhookWindowsHookEx(hook);
+    if (gone) return true;
+    FGone = nullptr;
+    TrackingBar = nullptr;
     FOpenIndex = -1;
     shown = true;
+    if (index >= Buttons.size()) return shown;
+    button = Buttons[index].get();
     button->ButtonState = nsNormal;
     button->Paint();
     // Moving along the bar opens the next drop-down with the keyboard's

@@ -112,6 +112,7 @@ private:
   bool FSwitchByKeyboard = false;
   POINT FLastMouse{-1, -1};
   bool FByKeyboard = false;  // the first item is selected at once
+  bool* FGone = nullptr;     // set when the bar is freed while tracking
   bool FSelectedOpens = false;       // the selected item has a sub-menu
   HMENU FSelectedIn = nullptr;       // the menu holding the selected item
 };

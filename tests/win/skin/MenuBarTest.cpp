@@ -269,6 +269,44 @@ TEST_F(MenuBar, ARightToLeftBarRunsFromTheRightAndTheArrowsFollowIt) {
   DestroyWindow(wnd);
 }
 
+TEST_F(MenuBar, UnskinningWhileADropDownIsOpenClosesItAndGivesTheMenuBack) {
+  TMenuScript script{{[&](HWND) {
+    Data->SetActive(false);
+    SkinManager->ActionTimer.SetEnabled(false);
+    SkinManager->RunPendingAction();
+    return true;
+  }}};
+  WithScript(script, [&] { SendMessageW(Second->Handle(), WM_SYSCOMMAND, SC_KEYMENU, 'f'); });
+  EXPECT_EQ(script.Next, 1u);
+  EXPECT_TRUE(PumpUntil([] { return !IsWindowVisible(FindWindowW(L"#32768", nullptr)); }));
+  EXPECT_EQ(FindFormSkinner(Second->Handle()), nullptr);
+  EXPECT_EQ(GetMenu(Second->Handle()), Menu->Handle());
+}
+
+TEST_F(MenuBar, TheMenuMadeAgainWithFewerItemsWhileADropDownIsOpenKeepsTheArrowsSafe) {
+  std::vector<int> opened;
+  TMenuScript script{{[&](HWND menu) {
+                        opened.push_back(Bar().OpenIndex());
+                        // File and View leave the window's menu: the open Help is
+                        // past the end of the bar made again.
+                        RemoveMenu(Menu->Handle(), 0, MF_BYPOSITION);
+                        RemoveMenu(Menu->Handle(), 0, MF_BYPOSITION);
+                        SetMenu(Second->Handle(), Menu->Handle());
+                        SendMessageW(Second->Handle(), CM_MENUCHANGED, 0, 0);
+                        PostKey(menu, VK_RIGHT);
+                        return true;
+                      },
+                      [&](HWND menu) {
+                        opened.push_back(Bar().OpenIndex());
+                        PostKey(menu, VK_ESCAPE);
+                        return true;
+                      }}};
+  WithScript(script, [&] { SendMessageW(Second->Handle(), WM_SYSCOMMAND, SC_KEYMENU, 'h'); });
+  EXPECT_EQ(opened, (std::vector<int>{3, 3}));
+  EXPECT_FALSE(Bar().Tracking());
+  EXPECT_EQ(Bar().Buttons.size(), 2u);
+}
+
 TEST_F(MenuBar, AnItemChosenWithTheKeyboardRunsOnce) {
   // The keyboard's drop-down opens with its first item selected.
   TMenuScript script{{[](HWND menu) {
