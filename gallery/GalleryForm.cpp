@@ -58,10 +58,10 @@ void DrawMenuImage(TMenuPainter& p, TMenuImage image) {
       p.Fill(5, 10, 11, 15, grey);
       break;
     case miToolbar:
-      p.Box(0, 4, 16, 12, TColor(RGB(210, 210, 210)), ink);
-      p.Fill(2, 6, 5, 10, TColor(RGB(220, 40, 40)));
-      p.Fill(7, 6, 10, 10, TColor(RGB(40, 170, 60)));
-      p.Fill(12, 6, 15, 10, TColor(RGB(40, 80, 200)));
+      p.Box(1, 4, 15, 12, TColor(RGB(210, 210, 210)), ink);
+      p.Fill(3, 6, 5, 10, TColor(RGB(220, 40, 40)));
+      p.Fill(7, 6, 9, 10, TColor(RGB(40, 170, 60)));
+      p.Fill(11, 6, 13, 10, TColor(RGB(40, 80, 200)));
       break;
     case miCopy:
       p.Box(1, 1, 10, 11, paper, ink);

@@ -109,8 +109,8 @@ done
 page() { local i; for i in "${!pages[@]}"; do [ "${pages[$i]}" = "$1" ] && echo "$i"; done; }
 # States only the pointer and the keyboard show: a combo box dropped down, a
 # header section pressed, a list scrolled by the wheel to its middle, the
-# menu bar's File drop-down with its sub-menu open, the View drop-down, and
-# the context menu.
+# menu bar's File drop-down with its sub-menu open, the View drop-down, the
+# context menu, and the system menu opened by a right click on the title.
 for skin in "" "$dark"; do
   suffix=${skin:+-dark}
   skin_option=()
@@ -123,6 +123,7 @@ for skin in "" "$dark"; do
   gallery "gallery-menu-view$suffix" "${skin_option[@]}" -- "mousemove 52 42" "click 1" "key Down Down"
   gallery "gallery-context-menu$suffix" --page "$(page Combos)" "${skin_option[@]}" -- "mousemove 400 300" "click 3" \
     "key Down Down"
+  gallery "gallery-system-menu$suffix" "${skin_option[@]}" -- "mousemove 160 10" "click 3" "key Up Up"
 done
 gallery gallery-native --native
 gallery gallery-dialog --dialog
