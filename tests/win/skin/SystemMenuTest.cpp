@@ -102,13 +102,19 @@ const TGlyphCase kGlyphs[] = {
 }  // namespace
 
 // The window commands show the skin's glyphs: black where the glyph is, and
-// elsewhere in the box just what the item shows without an image.
-TEST_F(SystemMenuTest, TheWindowCommandsShowTheSkinsGlyphs) {
+// elsewhere in the box just what the item shows without an image. A
+// right-to-left window has them at the right.
+class SystemMenuGlyphs : public SystemMenuTest, public testing::WithParamInterface<bool> {};
+
+TEST_P(SystemMenuGlyphs, TheWindowCommandsShowTheSkinsGlyphs) {
+  Skinner->RightToLeft = GetParam();
   Skinner->BuildSystemMenu();
   Skinner->SkinPopupItems(*Skinner->SysMenuPopup);
   EXPECT_EQ(Skinner->SysMenuPopup->Images, &Data->MenuGlyphs);
-  // Inside the "MenuItem" element's left edge, centred on a 20-pixel item.
-  const int boxLeft = 1 + (HasImage(Data->MenuItem.get()) ? Data->MenuItem->LeftWidth : 0), boxTop = 2;
+  // 1 pixel inside the "MenuItem" element's edge of a 160 by 20 item,
+  // centred on its height.
+  const int edge = HasImage(Data->MenuItem.get()) ? Data->MenuItem->LeftWidth : 0;
+  const int boxLeft = GetParam() ? 160 - 1 - edge - 16 : 1 + edge, boxTop = 2;
   for (const TGlyphCase& glyph : kGlyphs) {
     TMenuItem* item = ItemTagged(int(glyph.Command));
     ASSERT_NE(item, nullptr) << std::hex << glyph.Command;
@@ -132,6 +138,11 @@ TEST_F(SystemMenuTest, TheWindowCommandsShowTheSkinsGlyphs) {
       }
   }
 }
+
+INSTANTIATE_TEST_SUITE_P(SystemMenuTest, SystemMenuGlyphs, testing::Bool(),
+                         [](const testing::TestParamInfo<bool>& info) {
+                           return info.param ? "RightToLeft" : "LeftToRight";
+                         });
 
 TEST_F(SystemMenuTest, AMaximizedWindowCannotBeMovedSizedOrMaximized) {
   ShowWindow(Second->Handle(), SW_MAXIMIZE);
