@@ -1,4 +1,5 @@
 #include "gallery/GalleryForm.h"
+#include "host/Bitmap.h"
 #include "host/ListViews.h"
 #include "host/StdCtrls.h"
 #include "skin/data/WinSkinData.h"
@@ -19,6 +20,67 @@ constexpr int kDialogListLines = 30, kDialogScrollMax = 50, kDialogScrollPage = 
 // The scrolling page's list: many lines, shown from the middle.
 constexpr int kScrollListLines = 200;
 constexpr int kMemoLines = 40;
+
+// The menu pictures, drawn here from rectangles: 16 by 16, magenta where
+// the menu shows through.
+enum TMenuImage { miNew, miOpen, miSave, miToolbar, miCopy, miPaste, miGrid, miCount };
+constexpr int kMenuImageSize = 16;
+constexpr TColor kMenuImageKey = TColor(RGB(255, 0, 255));
+
+struct TMenuPainter {
+  TCanvas& Canvas;
+  int Left;  // of the image being drawn in the strip
+  void Fill(int left, int top, int right, int bottom, TColor colour) {
+    Canvas.BrushColor = colour;
+    Canvas.FillRect({Left + left, top, Left + right, bottom});
+  }
+  // A filled box with a one-pixel outline.
+  void Box(int left, int top, int right, int bottom, TColor fill, TColor outline) {
+    Fill(left, top, right, bottom, outline);
+    Fill(left + 1, top + 1, right - 1, bottom - 1, fill);
+  }
+};
+
+void DrawMenuImage(TMenuPainter& p, TMenuImage image) {
+  const TColor ink = TColor(RGB(40, 40, 40)), paper = clWhite, grey = TColor(RGB(150, 150, 150));
+  switch (image) {
+    case miNew:
+      p.Box(3, 1, 13, 15, paper, ink);
+      for (int y = 5; y < 13; y += 2) p.Fill(5, y, 11, y + 1, grey);
+      break;
+    case miOpen:
+      p.Box(1, 3, 7, 6, TColor(RGB(230, 180, 40)), ink);
+      p.Box(1, 5, 15, 14, TColor(RGB(250, 210, 70)), ink);
+      break;
+    case miSave:
+      p.Box(1, 1, 15, 15, TColor(RGB(40, 80, 200)), ink);
+      p.Fill(4, 2, 12, 7, paper);
+      p.Fill(5, 10, 11, 15, grey);
+      break;
+    case miToolbar:
+      p.Box(1, 4, 15, 12, TColor(RGB(210, 210, 210)), ink);
+      p.Fill(3, 6, 5, 10, TColor(RGB(220, 40, 40)));
+      p.Fill(7, 6, 9, 10, TColor(RGB(40, 170, 60)));
+      p.Fill(11, 6, 13, 10, TColor(RGB(40, 80, 200)));
+      break;
+    case miCopy:
+      p.Box(1, 1, 10, 11, paper, ink);
+      p.Box(6, 5, 15, 15, paper, TColor(RGB(40, 80, 200)));
+      break;
+    case miPaste:
+      p.Box(2, 2, 14, 15, TColor(RGB(170, 120, 60)), ink);
+      p.Box(5, 1, 11, 4, grey, ink);
+      p.Fill(4, 5, 12, 13, paper);
+      break;
+    case miGrid:
+      p.Fill(1, 1, 15, 15, TColor(RGB(40, 150, 80)));
+      for (int row = 0; row < 3; ++row)
+        for (int column = 0; column < 3; ++column)
+          p.Fill(2 + 4 * column, 2 + 4 * row, 5 + 4 * column, 5 + 4 * row, paper);
+      break;
+    case miCount: break;
+  }
+}
 
 void FillForeignDialog(HWND wnd) {
   const wchar_t* tabs[] = {L"General", L"Details", L"More"};
@@ -150,27 +212,49 @@ void TGalleryForm::Loaded() {
   for (int i = 1; i <= kMemoLines; ++i)
     lines.push_back(L"Memo line " + std::to_wstring(i) + L": a line long enough to need the horizontal bar too");
   Field<TMemo>(L"ScrollMemo")->SetLines(lines);
+  MakeMenuImages();
   MakeMainMenu();
   MakeContextMenu();
 }
 
+void TGalleryForm::MakeMenuImages() {
+  TBitmap strip(miCount * kMenuImageSize, kMenuImageSize);
+  strip.Canvas().BrushColor = kMenuImageKey;
+  strip.Canvas().FillRect({0, 0, strip.Width(), strip.Height()});
+  for (int i = 0; i < miCount; ++i) {
+    TMenuPainter painter{strip.Canvas(), i * kMenuImageSize};
+    DrawMenuImage(painter, TMenuImage(i));
+  }
+  MenuImages.AddMasked(strip, kMenuImageSize, kMenuImageKey);
+}
+
 // Every kind of item a menu has: commands with shortcuts, a line, a
-// sub-menu, disabled, checked, radio and default items.
+// sub-menu, disabled, checked, radio and default items, and items with
+// pictures (one disabled, one checked).
 void TGalleryForm::MakeMainMenu() {
   MainMenu = new TMainMenu(this);
+  MainMenu->Images = &MenuImages;
   TMenuItem& bar = MainMenu->Items;
   TMenuItem* file = bar.Add(L"&File", 100);
-  file->Add(L"&New", 101)->ShortCutText = L"Ctrl+N";
-  file->Add(L"&Open...", 102)->ShortCutText = L"Ctrl+O";
+  TMenuItem* item = file->Add(L"&New", 101);
+  item->ShortCutText = L"Ctrl+N";
+  item->ImageIndex = miNew;
+  item = file->Add(L"&Open...", 102);
+  item->ShortCutText = L"Ctrl+O";
+  item->ImageIndex = miOpen;
   file->Add(L"-", 103);
   TMenuItem* recent = file->Add(L"&Recent", 104);
   recent->Add(L"calc.skn", 1041);
   recent->Add(L"dark.skn", 1042);
-  file->Add(L"&Save", 105)->Enabled = false;
+  item = file->Add(L"&Save", 105);
+  item->Enabled = false;
+  item->ImageIndex = miSave;
   file->Add(L"-", 106);
   file->Add(L"E&xit", 107);
   TMenuItem* view = bar.Add(L"&View", 200);
-  view->Add(L"&Toolbar", 201)->Checked = true;
+  item = view->Add(L"&Toolbar", 201);
+  item->Checked = true;
+  item->ImageIndex = miToolbar;
   view->Add(L"&Status bar", 202)->Checked = true;
   view->Add(L"-", 203);
   TMenuItem* small = view->Add(L"S&mall icons", 204);
@@ -198,12 +282,19 @@ void TGalleryForm::ListenToItems(TMenuItem& parent) {
 
 void TGalleryForm::MakeContextMenu() {
   ContextMenu = new TPopupMenu(this);
+  ContextMenu->Images = &MenuImages;
   TMenuItem& items = ContextMenu->Items;
   items.Add(L"Cu&t", 501)->ShortCutText = L"Ctrl+X";
-  items.Add(L"&Copy", 502)->ShortCutText = L"Ctrl+C";
-  items.Add(L"&Paste", 503)->Enabled = false;
+  TMenuItem* copy = items.Add(L"&Copy", 502);
+  copy->ShortCutText = L"Ctrl+C";
+  copy->ImageIndex = miCopy;
+  TMenuItem* paste = items.Add(L"&Paste", 503);
+  paste->Enabled = false;
+  paste->ImageIndex = miPaste;
   items.Add(L"-", 504);
-  items.Add(L"Show &grid", 505)->Checked = true;
+  TMenuItem* grid = items.Add(L"Show &grid", 505);
+  grid->Checked = true;
+  grid->ImageIndex = miGrid;
   TMenuItem* large = items.Add(L"&Large", 506);
   large->RadioItem = large->Checked = true;
   items.Add(L"&Small", 507)->RadioItem = true;

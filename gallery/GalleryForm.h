@@ -3,6 +3,7 @@
 #pragma once
 #include "host/ComCtrls.h"
 #include "host/Forms.h"
+#include "host/ImgList.h"
 
 class TSkinData;
 
@@ -41,11 +42,14 @@ public:
   // Opened by a right click on the window.
   TPopupMenu* ContextMenu = nullptr;
   int LastMenuChoice = 0;
+  // The pictures of both menus' items (TMenuImage order).
+  TImageList MenuImages;
 
 protected:
   void WndProc(TMessage& m) override;
 
 private:
+  void MakeMenuImages();
   void MakeMainMenu();
   void MakeContextMenu();
   // Every item below parent tells LastMenuChoice when chosen.

@@ -15,6 +15,17 @@ TMenuItem* TMenuItem::Add(const std::wstring& caption, int tag) {
   return item;
 }
 
+TMenu* TMenuItem::GetParentMenu() const {
+  const TMenuItem* top = this;
+  while (top->FParent) top = top->FParent;
+  return top->FMenu;
+}
+
+TImageList* TMenuItem::GetImageList() const {
+  const TMenu* menu = GetParentMenu();
+  return menu ? menu->Images : nullptr;
+}
+
 namespace {
 // The popup menus being shown, innermost last: their windows' owner-draw
 // messages find the items here.

@@ -15,6 +15,8 @@
 // The form's main menu was made again: the form gives its window the new one.
 constexpr UINT CM_MENUCHANGED = CM_BASE + 0x15;
 
+class TImageList;
+class TMenu;
 class TMenuItem;
 // An owner-drawn item paints itself (Selected: under the pointer or the
 // keyboard) and says its size.
@@ -46,6 +48,10 @@ public:
   int Count() const { return int(FItems.size()); }
   TMenuItem* Items(int index) const { return FItems.at(size_t(index)).get(); }
   TMenuItem* Parent() const { return FParent; }
+  // The menu the item is in, through its parents; null for a loose item.
+  TMenu* GetParentMenu() const;
+  // The menu's images, which ImageIndex picks from; null when it has none.
+  TImageList* GetImageList() const;
 
   // What the window's WM_COMMAND carries for the item while its main menu
   // is made, else 0.
@@ -58,20 +64,32 @@ public:
 
 private:
   friend class TMainMenu;
+  friend class TMenu;
   std::vector<std::unique_ptr<TMenuItem>> FItems;
   TMenuItem* FParent = nullptr;
+  TMenu* FMenu = nullptr;  // set on a menu's top item only
   UINT FCommand = 0;
   HMENU FHandle = nullptr;  // destroyed with the main menu's handle
 };
 
+// What the main menu and the popup menu share: their items and the images
+// the items show.
+class TMenu : public TComponent {
+public:
+  TMenuItem Items;
+  TImageList* Images = nullptr;  // not owned
+
+protected:
+  explicit TMenu(TComponent* AOwner) : TComponent(AOwner), Items(nullptr) { Items.FMenu = this; }
+};
+
 // The menu bar of a form. Its native menu is made from the items on first
 // use and again by Rebuild; commands are numbered from 1 in item order.
-class TMainMenu : public TComponent {
+class TMainMenu : public TMenu {
 public:
-  explicit TMainMenu(TComponent* AOwner) : TComponent(AOwner), Items(nullptr) {}
+  explicit TMainMenu(TComponent* AOwner) : TMenu(AOwner) {}
   ~TMainMenu() override;
 
-  TMenuItem Items;
   // Every item drawn by its owner (or by a skin) instead of the system.
   bool OwnerDraw = false;
 
@@ -92,11 +110,10 @@ private:
   HWND FWindow = nullptr;
 };
 
-class TPopupMenu : public TComponent {
+class TPopupMenu : public TMenu {
 public:
-  explicit TPopupMenu(TComponent* AOwner) : TComponent(AOwner), Items(nullptr) {}
+  explicit TPopupMenu(TComponent* AOwner) : TMenu(AOwner) {}
 
-  TMenuItem Items;
   // The window that receives the menu's messages while it is open; the
   // application window when none is set.
   HWND Window = nullptr;

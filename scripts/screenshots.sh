@@ -110,8 +110,9 @@ page() { local i; for i in "${!pages[@]}"; do [ "${pages[$i]}" = "$1" ] && echo 
 # States only the pointer and the keyboard show: a combo box dropped down, a
 # header section pressed, a list scrolled by the wheel to its middle, the
 # menu bar's File drop-down with its sub-menu open, the View drop-down, the
-# bar's View button under the pointer, the context menu, and the foreign MDI
-# window with a document maximized (its buttons in the menu bar).
+# bar's View button under the pointer, the context menu, the system menu
+# opened by a right click on the title, and the foreign MDI window with a
+# document maximized (its buttons in the menu bar).
 for skin in "" "$dark"; do
   suffix=${skin:+-dark}
   skin_option=()
@@ -124,6 +125,7 @@ for skin in "" "$dark"; do
   gallery "gallery-menu-view$suffix" "${skin_option[@]}" -- "mousemove 52 42" "click 1" "key Down Down"
   gallery "gallery-context-menu$suffix" --page "$(page Combos)" "${skin_option[@]}" -- "mousemove 400 300" "click 3" \
     "key Down Down"
+  gallery "gallery-system-menu$suffix" "${skin_option[@]}" -- "mousemove 160 10" "click 3" "key Up Up"
   gallery "gallery-menu-hot$suffix" "${skin_option[@]}" -- "mousemove 52 42"
   gallery "gallery-mdi$suffix" --mdi "${skin_option[@]}"
 done

@@ -49,6 +49,12 @@ void TWinSkinForm::SkinPopupItems(TPopupMenu& popup) {
 }
 
 void TWinSkinForm::SkinFormPopups(bool on) {
+  // The system menu may still be open while the skin lets go: it must not
+  // paint with the skin (or its glyphs) any more, which may be freed next.
+  if (!on && SysMenuPopup) {
+    UnskinPopupItems(*SysMenuPopup);
+    SysMenuPopup->Images = nullptr;
+  }
   if (!Form || !SkinData) return;
   for (TComponent* c : Form->Components()) {
     auto* popup = dynamic_cast<TPopupMenu*>(c);
@@ -66,11 +72,11 @@ void TWinSkinForm::DrawPopupItem(TPopupMenu& popup, TMenuItem& item, HDC dc, con
     SkinManager->AssignMenuToPopup(popup.Handle());
     frame = SkinManager->FindPopupBitmap(popup.Handle());
   }
-  DrawMenuItem(dc, r, *SkinData, MenuFont.Get(), BoldMenuFont.Get(), ItemLook(item, selected), frame);
+  DrawMenuItem(dc, r, *SkinData, MenuFont.Get(), BoldMenuFont.Get(), ItemLook(item, selected, RightToLeft), frame);
 }
 
 void TWinSkinForm::MeasurePopupItem(TMenuItem& item, HDC dc, int& width, int& height) {
-  const SIZE size = MeasureMenuItem(dc, MenuFont.Get(), *SkinData, ItemLook(item, false));
+  const SIZE size = MeasureMenuItem(dc, MenuFont.Get(), *SkinData, ItemLook(item, false, RightToLeft));
   width = size.cx;
   height = size.cy;
 }

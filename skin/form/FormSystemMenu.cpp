@@ -44,6 +44,8 @@ void TWinSkinForm::BuildSystemMenu() {
   // Tracked by the application window, as any popup menu of the program:
   // the skinned window must not take it for one of its own drop-downs.
   if (!Application) SysMenuPopup->Window = Handle;
+  // The window commands show the skin's glyphs, by their image indices.
+  SysMenuPopup->Images = SkinData ? &SkinData->MenuGlyphs : nullptr;
   TMenuItem& items = SysMenuPopup->Items;
   items.Clear();
   const bool maxBox = BorderIcons & ciMaximizeBox, minBox = BorderIcons & ciMinimizeBox;

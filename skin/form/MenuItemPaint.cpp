@@ -61,31 +61,73 @@ void DrawSeparator(HDC dc, const RECT& r, const TDataSkinObject& element) {
   DrawTransparent(dc, {r.left, r.top, r.right, r.top + rows}, line, kSkinKeyColour);
 }
 
+bool HasItemImage(const TMenuItemLook& item) {
+  return item.Images && item.ImageIndex >= 0 && item.ImageIndex < item.Images->Count();
+}
+
+// The glyph column's width: the image list's, but room for a check mark.
+int GlyphSize(const TMenuItemLook& item) {
+  const int listWidth = item.Images ? item.Images->Width() : 0;
+  const int size = listWidth > 0 ? listWidth : kMenuGlyphSize;
+  return item.Checked ? std::max(size, kMenuGlyphSize) : size;
+}
+
+// Beside the caption, inside the element's edge (mirrored for right to
+// left), centred on the item's height as the caption is.
+RECT GlyphBox(const RECT& r, const TSkinData& skin, const TMenuItemLook& item) {
+  const int g = GlyphSize(item);
+  const int left = item.RightToLeft ? r.right - 1 - LeftRoom(skin) - g : r.left + 1 + LeftRoom(skin);
+  const int top = r.top + std::max(1, int(r.bottom - r.top - g) / 2);
+  return {left, top, left + g, top + g};
+}
+
+// The pressed look of a checked item's image: button-face and highlight
+// dots in a sunken edge.
+void DrawCheckedImageBack(HDC dc, const RECT& box, const TSkinData& skin) {
+  FillColor(dc, box, skin.SkinColours[scButtonFace]);
+  const COLORREF dot = ColorToRGB(skin.SkinColours[scButtonHilight]);
+  for (int y = box.top; y < box.bottom; ++y)
+    for (int x = box.left + (y - box.top) % 2; x < box.right; x += 2) SetPixelV(dc, x, y, dot);
+  RECT edge = box;
+  DrawEdge(dc, &edge, BDR_SUNKENOUTER, BF_RECT);
+}
+
+void DrawGlyph(HDC dc, const RECT& box, const TSkinData& skin, const TMenuItemLook& item, COLORREF colour) {
+  if (HasItemImage(item)) {
+    if (item.Checked) DrawCheckedImageBack(dc, box, skin);
+    const TImageList& images = *item.Images;
+    const int x = box.left + (box.right - box.left - images.Width()) / 2;
+    const int y = box.top + (box.bottom - box.top - images.Height()) / 2;
+    images.Draw(dc, x, y, item.ImageIndex, !item.Disabled);
+  } else if (item.Checked) {
+    DrawCheck(dc, box, item.Radio, colour);
+  }
+}
+
 void DrawContent(HDC dc, const RECT& r, const TSkinData& skin, HFONT font, HFONT boldFont,
                  const TMenuItemLook& item) {
-  const RECT box{r.left + 1 + LeftRoom(skin), r.top + 1, r.left + 1 + LeftRoom(skin) + kMenuGlyphSize,
-                 r.top + 1 + kMenuGlyphSize};
+  const RECT box = GlyphBox(r, skin, item);
   const COLORREF colour = ColorToRGB(TextColour(skin, item));
-  if (item.Checked) {
-    // The box is centred on the item's height, as the caption is.
-    RECT centred = box;
-    OffsetRect(&centred, 0, (r.bottom - r.top - kMenuGlyphSize) / 2 - 1);
-    DrawCheck(dc, centred, item.Radio, colour);
-  }
+  DrawGlyph(dc, box, skin, item, colour);
   TSelectObject f(dc, item.Default && boldFont ? boldFont : font);
   const int mode = SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, colour);
-  RECT text{box.right + 3, r.top, r.right - 1, r.bottom};
-  DrawTextWide(dc, item.Caption, &text, kTextFormat);
-  if (!item.ShortCut.empty()) {
+  if (item.RightToLeft) {
+    RECT text{r.left + 1, r.top, box.left - 3, r.bottom};
+    DrawTextWide(dc, item.Caption, &text, kTextFormat | DT_RIGHT | DT_RTLREADING);
+    RECT shortcut{r.left + 10, r.top, text.right, r.bottom};
+    if (!item.ShortCut.empty()) DrawTextWide(dc, item.ShortCut, &shortcut, kTextFormat | DT_NOPREFIX);
+  } else {
+    RECT text{box.right + 3, r.top, r.right - 1, r.bottom};
+    DrawTextWide(dc, item.Caption, &text, kTextFormat);
     RECT shortcut{text.left, r.top, r.right - 10, r.bottom};
-    DrawTextWide(dc, item.ShortCut, &shortcut, kTextFormat | DT_RIGHT | DT_NOPREFIX);
+    if (!item.ShortCut.empty()) DrawTextWide(dc, item.ShortCut, &shortcut, kTextFormat | DT_RIGHT | DT_NOPREFIX);
   }
   SetBkMode(dc, mode);
 }
 }  // namespace
 
-TMenuItemLook ItemLook(const TMenuItem& item, bool selected) {
+TMenuItemLook ItemLook(const TMenuItem& item, bool selected, bool rightToLeft) {
   TMenuItemLook look;
   look.Caption = item.Caption;
   look.ShortCut = item.ShortCutText;
@@ -95,6 +137,9 @@ TMenuItemLook ItemLook(const TMenuItem& item, bool selected) {
   look.Checked = item.Checked;
   look.Radio = item.RadioItem;
   look.Default = item.Default;
+  look.Images = item.GetImageList();
+  look.ImageIndex = item.ImageIndex;
+  look.RightToLeft = rightToLeft;
   return look;
 }
 
@@ -150,8 +195,10 @@ SIZE MeasureMenuItem(HDC dc, HFONT font, const TSkinData& skin, const TMenuItemL
   TSelectObject f(dc, font);
   const SIZE caption = TextSize(dc, item.Caption);
   const int shortcut = item.ShortCut.empty() ? 0 : TextSize(dc, item.ShortCut).cx + 20;
-  const int height = std::max<int>(caption.cy + 6, kMenuGlyphSize + 4);
-  return {caption.cx + shortcut + LeftRoom(skin) + kMenuGlyphSize + 4 + 10 + 25, height};
+  const int glyph = GlyphSize(item);
+  const int imageHeight = item.Images ? item.Images->Height() : 0;
+  const int height = std::max({int(caption.cy) + 6, glyph + 4, imageHeight + 4});
+  return {caption.cx + shortcut + LeftRoom(skin) + glyph + 4 + 10 + 25, height};
 }
 
 void DrawMenuItem(HDC dc, const RECT& r, const TSkinData& skin, HFONT font, HFONT boldFont, const TMenuItemLook& item,

@@ -1,8 +1,10 @@
 // Drop-down menu items drawn from the skin: the background the popup's
 // skinned frame shows behind the item, the "MenuItem" element's frame for
-// the item's state, a check mark or radio dot, the caption and the shortcut.
+// the item's state, its image or a check mark or radio dot, the caption and
+// the shortcut; mirrored for right-to-left menus.
 #pragma once
 #include "host/Bitmap.h"
+#include "host/ImgList.h"
 #include "host/Menus.h"
 #include <string>
 #include <windows.h>
@@ -19,6 +21,13 @@ struct TMenuItemLook {
   bool Checked = false;
   bool Radio = false;
   bool Default = false;  // bold
+  // The picture ImageIndex of Images; none when the index is outside it.
+  // The list's width sets the glyph column even for items without one.
+  const TImageList* Images = nullptr;
+  int ImageIndex = -1;
+  // Mirrored: the glyph at the right, the caption right-aligned and read
+  // right to left, the shortcut at the left.
+  bool RightToLeft = false;
 };
 
 // The menu holding the item the system names by id (its identifier, or for
@@ -29,11 +38,12 @@ TMenuItemLook NativeItemLook(HMENU menu, int position, UINT drawState);
 
 // The frames of the "MenuItem" strip.
 enum TMenuItemFrame { mfNormal = 1, mfSeparator = 2, mfDisabled = 3, mfSelected = 4, mfHot = 5 };
-// Room left of the caption for a check mark or an image.
+// Room beside the caption for a check mark or an image, unless the item's
+// image list is of another width.
 constexpr int kMenuGlyphSize = 16;
 
-// A class-library item as it shows.
-TMenuItemLook ItemLook(const TMenuItem& item, bool selected);
+// A class-library item as it shows, with its menu's images.
+TMenuItemLook ItemLook(const TMenuItem& item, bool selected, bool rightToLeft);
 // The system's menu font, or its bold cut.
 HFONT CreateMenuFont(bool bold);
 

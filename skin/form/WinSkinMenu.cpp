@@ -157,12 +157,27 @@ bool TWinSkinMenu::SkinDraws(UINT id, HMENU& holder, int& position) const {
   return false;
 }
 
+TMenuItemLook TWinSkinMenu::DropDownItemLook(HMENU holder, int position, UINT drawState) const {
+  // The state as the system has it; the image from the class-library item,
+  // when the form has one for it.
+  TMenuItemLook look = NativeItemLook(holder, position, drawState);
+  look.RightToLeft = Owner.RightToLeft;
+  if (!MainMenu) return look;
+  const HMENU sub = GetSubMenu(holder, position);
+  const TMenuItem* item = sub ? MainMenu->Items.FindByHandle(sub) : MainMenu->FindItem(GetMenuItemID(holder, position));
+  if (item) {
+    look.Images = item->GetImageList();
+    look.ImageIndex = item->ImageIndex;
+  }
+  return look;
+}
+
 bool TWinSkinMenu::MeasureItem(MEASUREITEMSTRUCT& item) {
   HMENU holder = nullptr;
   int position = 0;
   if (item.CtlType != ODT_MENU || !SkinDraws(item.itemID, holder, position)) return false;
   TWholeWindowDC dc(Owner.Handle);
-  const SIZE size = MeasureMenuItem(dc.Get(), Font(), SkinData, NativeItemLook(holder, position, 0));
+  const SIZE size = MeasureMenuItem(dc.Get(), Font(), SkinData, DropDownItemLook(holder, position, 0));
   item.itemWidth = UINT(size.cx);
   item.itemHeight = UINT(size.cy);
   return true;
@@ -179,7 +194,7 @@ bool TWinSkinMenu::DrawItem(const DRAWITEMSTRUCT& item) {
     frame = SkinManager->FindPopupBitmap(menu);
   }
   DrawMenuItem(item.hDC, item.rcItem, SkinData, Font(), FBoldFont.Get(),
-               NativeItemLook(holder, position, item.itemState), frame);
+               DropDownItemLook(holder, position, item.itemState), frame);
   return true;
 }
 

@@ -6,6 +6,7 @@
 #include "host/Bitmap.h"
 #include "host/Handles.h"
 #include "host/Menus.h"
+#include "skin/form/MenuItemPaint.h"
 #include "skin/form/WinSysButton.h"
 #include <memory>
 #include <string>
@@ -99,6 +100,8 @@ private:
   // Whether the item the system names by id, in the open drop-down, is
   // drawn by the skin; where it is.
   bool SkinDraws(UINT id, HMENU& holder, int& position) const;
+  // How the item at the position of the open drop-down shows.
+  TMenuItemLook DropDownItemLook(HMENU holder, int position, UINT drawState) const;
 
   TFontHandle FFont;
   TFontHandle FBoldFont;

@@ -8,6 +8,7 @@
 #include "skin/form/WinSkinMenu.h"
 #include "tests/win/skin/ControlSkinnerKit.h"
 #include "tests/win/skin/HandleCount.h"
+#include "tests/win/skin/PixelFixtures.h"
 #include "tests/win/skin/SkinnedFormFixture.h"
 #include <functional>
 
@@ -374,6 +375,37 @@ TEST_F(MenuBar, ADropDownsItemsAreDrawnByTheSkinUntilUnskinLeavingAProgramsOwnAl
   EXPECT_STREQ(text, L"&New");
 }
 
+// A drop-down item of the form's main menu shows its image from the main
+// menu's list: the window's owner-draw message, sent while the drop-down
+// is open, paints the picture into the item's glyph box.
+TEST_F(MenuBar, ADropDownItemShowsItsImageFromTheMainMenusList) {
+  TImageList images;
+  const TColor colour = TColor(RGB(200, 30, 40));
+  ASSERT_TRUE(images.AddMasked(*MakeBitmap(16, 16, [&](int, int) { return colour; }), 16, clBlack));
+  Menu->Images = &images;
+  New->ImageIndex = 0;
+  const HMENU file = Bar().Buttons[0]->SubMenu;
+  TBitmap picture(150, 20);
+  bool drawn = false;
+  TMenuScript script{{[&](HWND menu) {
+    DRAWITEMSTRUCT d{};
+    d.CtlType = ODT_MENU;
+    d.itemID = GetMenuItemID(file, 0);
+    d.hwndItem = HWND(file);
+    d.hDC = picture.Canvas().Handle();
+    d.rcItem = {0, 0, 150, 20};
+    drawn = SendMessageW(Second->Handle(), WM_DRAWITEM, 0, LPARAM(&d));
+    PostKey(menu, VK_ESCAPE);
+    return true;
+  }}};
+  WithScript(script, [&] { SendMessageW(Second->Handle(), WM_SYSCOMMAND, SC_KEYMENU, 'f'); });
+  EXPECT_TRUE(drawn);
+  // The box: inside the "MenuItem" element's left edge, centred on the item.
+  const int left = 1 + (HasImage(Data->MenuItem.get()) ? Data->MenuItem->LeftWidth : 0), top = 2;
+  for (int y = 0; y < 16; ++y)
+    for (int x = 0; x < 16; ++x) ASSERT_EQ(picture.Pixel(left + x, top + y), colour) << x << "," << y;
+}
+
 void CALLBACK CloseOpenMenu(HWND, UINT, UINT_PTR, DWORD) {
   const HWND menu = FindWindowW(L"#32768", nullptr);
   if (menu && IsWindowVisible(menu)) EndMenu();
@@ -527,4 +559,171 @@ TEST_F(MenuItemPainting, MeasuringLeavesRoomForTheGlyphTheShortcutAndTheElements
   item.Separator = true;
   EXPECT_EQ(MeasureMenuItem(canvas.Canvas().Handle(), Font(), *Data, item).cy, 8);
 }
+
+// Test pictures for menus: image i of a size-wide list is a block of one
+// colour, kImageInset pixels in from every side; round it the key colour,
+// which leaves the menu showing.
+constexpr int kImageInset = 4;
+TColor TestImageColour(int index) { return index == 0 ? TColor(RGB(200, 30, 40)) : TColor(RGB(30, 60, 220)); }
+bool ImageOpaque(int dx, int dy, int size) {
+  return dx >= kImageInset && dy >= kImageInset && dx < size - kImageInset && dy < size - kImageInset;
+}
+std::unique_ptr<TImageList> TestImages(int size) {
+  auto list = std::make_unique<TImageList>();
+  const auto strip = MakeBitmap(2 * size, size, [size](int x, int y) {
+    return ImageOpaque(x % size, y, size) ? TestImageColour(x / size) : kSkinKeyColour;
+  });
+  list->AddMasked(*strip, size, kSkinKeyColour);
+  return list;
+}
+
+// The fixture's item lies at (0, 10), 150 by 20, inside the element's
+// 2-pixel edge: a 16-pixel glyph box starts 1 pixel in from that edge and is
+// centred on the item's height.
+constexpr int kItemLeft = 0, kItemTop = 10, kItemRight = 150, kItemHeight = 20, kEdge = 2;
+constexpr int kBoxTop = kItemTop + (kItemHeight - kMenuGlyphSize) / 2;
+constexpr int kBoxLeft = kItemLeft + 1 + kEdge;
+constexpr int kMirroredBoxLeft = kItemRight - 1 - kEdge - kMenuGlyphSize;
+
+// Every pixel of the box is the picture's, or the popup's round it.
+::testing::AssertionResult ShowsImage(const TBitmap& b, int boxLeft, int index, TColor background) {
+  for (int dy = 0; dy < kMenuGlyphSize; ++dy)
+    for (int dx = 0; dx < kMenuGlyphSize; ++dx) {
+      const TColor want = ImageOpaque(dx, dy, kMenuGlyphSize) ? TestImageColour(index) : background;
+      if (b.Pixel(boxLeft + dx, kBoxTop + dy) != want)
+        return ::testing::AssertionFailure() << "at " << dx << "," << dy;
+    }
+  return ::testing::AssertionSuccess();
+}
+
+TMenuItemLook ItemWithImage(const wchar_t* caption, const TImageList& images, int index) {
+  TMenuItemLook item;
+  item.Caption = caption;
+  item.Images = &images;
+  item.ImageIndex = index;
+  return item;
+}
+
+TEST_F(MenuItemPainting, AnItemsImageFillsTheGlyphBoxWithThePopupRoundIt) {
+  const auto images = TestImages(kMenuGlyphSize);
+  TMenuItemLook item = ItemWithImage(L"Open", *images, 1);
+  EXPECT_TRUE(ShowsImage(*Painted(item), kBoxLeft, 1, kPopupColour));
+  // An index outside the list shows nothing there.
+  item.ImageIndex = 2;
+  const auto none = Painted(item);
+  for (int dy = 0; dy < kMenuGlyphSize; ++dy)
+    for (int dx = 0; dx < kMenuGlyphSize; ++dx) ASSERT_EQ(none->Pixel(kBoxLeft + dx, kBoxTop + dy), kPopupColour);
+}
+
+TEST_F(MenuItemPainting, ADisabledItemsImageIsGreyedNotInItsOwnColours) {
+  const auto images = TestImages(kMenuGlyphSize);
+  TMenuItemLook item = ItemWithImage(L"Save", *images, 1);
+  item.Disabled = true;
+  const auto painted = Painted(item);
+  int own = 0, drawn = 0;
+  for (int dy = 0; dy < kMenuGlyphSize; ++dy)
+    for (int dx = 0; dx < kMenuGlyphSize; ++dx) {
+      const TColor c = painted->Pixel(kBoxLeft + dx, kBoxTop + dy);
+      own += c == TestImageColour(1);
+      drawn += c != kPopupColour;
+    }
+  EXPECT_EQ(own, 0);
+  EXPECT_GT(drawn, 0);
+}
+
+TEST_F(MenuItemPainting, ACheckedItemsImageSitsOnDotsInASunkenEdge) {
+  const TColor face = TColor(RGB(240, 200, 0)), light = TColor(RGB(0, 220, 220));
+  Data->SkinColours[scButtonFace] = face;
+  Data->SkinColours[scButtonHilight] = light;
+  const auto images = TestImages(kMenuGlyphSize);
+  TMenuItemLook item = ItemWithImage(L"Toolbar", *images, 0);
+  const int right = kBoxLeft + kMenuGlyphSize - 1, bottom = kBoxTop + kMenuGlyphSize - 1;
+  EXPECT_EQ(Painted(item)->Pixel(kBoxLeft, kBoxTop), kPopupColour);  // no edge unchecked
+  item.Checked = true;
+  const auto painted = Painted(item);
+  EXPECT_EQ(painted->Pixel(kBoxLeft, kBoxTop), TColor(GetSysColor(COLOR_BTNSHADOW)));
+  EXPECT_EQ(painted->Pixel(right, bottom), TColor(GetSysColor(COLOR_BTNHIGHLIGHT)));
+  // Inside the edge: the picture, and round it dots of the two colours,
+  // never two of a colour side by side.
+  int faces = 0, lights = 0;
+  for (int y = kBoxTop + 1; y < bottom; ++y)
+    for (int x = kBoxLeft + 1; x < right; ++x) {
+      const TColor c = painted->Pixel(x, y);
+      if (ImageOpaque(x - kBoxLeft, y - kBoxTop, kMenuGlyphSize)) {
+        ASSERT_EQ(c, TestImageColour(0)) << x << "," << y;
+        continue;
+      }
+      ASSERT_TRUE(c == face || c == light) << x << "," << y;
+      (c == face ? faces : lights) += 1;
+      if (x + 1 < right && !ImageOpaque(x + 1 - kBoxLeft, y - kBoxTop, kMenuGlyphSize))
+        ASSERT_NE(c, painted->Pixel(x + 1, y)) << x << "," << y;
+    }
+  EXPECT_GT(faces, 0);
+  EXPECT_GT(lights, 0);
+}
+
+// Where the caption and the shortcut go, left to right and mirrored:
+// columns that must show text, and columns that must show none.
+struct TMirrorCase {
+  bool RightToLeft;
+  int BoxLeft;
+  std::vector<std::pair<int, int>> Ink, Clear;
+};
+
+void PrintTo(const TMirrorCase& c, std::ostream* os) { *os << (c.RightToLeft ? "right to left" : "left to right"); }
+
+class MenuItemMirroring : public MenuItemPainting, public testing::WithParamInterface<TMirrorCase> {};
+
+TEST_P(MenuItemMirroring, PutsTheGlyphCaptionAndShortcutOnTheirSides) {
+  const auto images = TestImages(kMenuGlyphSize);
+  TMenuItemLook item = ItemWithImage(L"Open", *images, 0);
+  item.ShortCut = L"Ctrl+O";
+  item.RightToLeft = GetParam().RightToLeft;
+  const auto painted = Painted(item);
+  EXPECT_TRUE(ShowsImage(*painted, GetParam().BoxLeft, 0, kPopupColour));
+  auto ink = [&](std::pair<int, int> columns) {
+    int n = 0;
+    for (int x = columns.first; x < columns.second; ++x)
+      for (int y = kItemTop; y < kItemTop + kItemHeight; ++y) n += painted->Pixel(x, y) != kPopupColour;
+    return n;
+  };
+  for (auto columns : GetParam().Ink) EXPECT_GT(ink(columns), 0) << columns.first << "-" << columns.second;
+  for (auto columns : GetParam().Clear) EXPECT_EQ(ink(columns), 0) << columns.first << "-" << columns.second;
+}
+
+// Left to right: caption from the box's right + 3, shortcut ending 10 from
+// the right. Mirrored: caption ending 3 left of the box, shortcut from 10.
+INSTANTIATE_TEST_SUITE_P(MenuItemPainting, MenuItemMirroring, testing::Values(
+    TMirrorCase{false, kBoxLeft, {{kBoxLeft + kMenuGlyphSize + 3, 60}, {100, kItemRight - 10}},
+                {{0, kBoxLeft}, {60, 95}, {kItemRight - 10, kItemRight}}},
+    TMirrorCase{true, kMirroredBoxLeft, {{10, 50}, {90, kMirroredBoxLeft - 3}},
+                {{0, 10}, {55, 85}, {kMirroredBoxLeft - 3, kMirroredBoxLeft}, {kMirroredBoxLeft + kMenuGlyphSize, kItemRight}}}));
+
+struct TMeasureCase {
+  int ListWidth;
+  bool Checked;
+  int Wider;  // than with a 16-pixel list
+};
+void PrintTo(const TMeasureCase& c, std::ostream* os) {
+  *os << c.ListWidth << "-pixel list" << (c.Checked ? ", checked" : "");
+}
+class MenuItemMeasuring : public MenuItemPainting, public testing::WithParamInterface<TMeasureCase> {};
+
+TEST_P(MenuItemMeasuring, MakesRoomForTheImageListsWidth) {
+  TMenuItemLook item;
+  item.Caption = L"Open";
+  item.Checked = GetParam().Checked;
+  TBitmap canvas(10, 10);
+  const auto standard = TestImages(kMenuGlyphSize), list = TestImages(GetParam().ListWidth);
+  item.Images = standard.get();
+  const SIZE base = MeasureMenuItem(canvas.Canvas().Handle(), Font(), *Data, item);
+  item.Images = list.get();
+  const SIZE size = MeasureMenuItem(canvas.Canvas().Handle(), Font(), *Data, item);
+  EXPECT_EQ(size.cx, base.cx + GetParam().Wider);
+  EXPECT_GE(size.cy, GetParam().ListWidth + 4);
+}
+
+// A narrower list narrows the column, but not below a check mark's room.
+INSTANTIATE_TEST_SUITE_P(MenuItemPainting, MenuItemMeasuring, testing::Values(
+    TMeasureCase{24, false, 8}, TMeasureCase{12, false, -4}, TMeasureCase{12, true, 0}, TMeasureCase{24, true, 8}));
 }  // namespace

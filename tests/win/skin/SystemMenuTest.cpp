@@ -1,6 +1,7 @@
 // The skinned system menu: built from the window's own system menu, opened by
 // Alt+Space and by a right click on the title, its items posting their
 // commands; two right clicks close the window only over a hot caption button.
+#include "skin/data/WinSkinData.h"
 #include "skin/form/WinSkinForm.h"
 #include "skin/form/WinSysButton.h"
 #include "skin/manager/SkinManage.h"
@@ -76,6 +77,73 @@ TEST_F(SystemMenuTest, ItemsAreTheSystemMenusWithTheirCommandsAsTags) {
   EXPECT_TRUE(separator);
 }
 
+namespace {
+// The skin component's menu glyphs, black on the mask colour: close,
+// minimise and maximise.
+struct TGlyphCase {
+  WPARAM Command;
+  int Image;
+  const char* Rows[16];
+};
+const TGlyphCase kGlyphs[] = {
+    {SC_CLOSE, 3, {"................", "................", "................", "................",
+                   "...##.....##....", "...###...###....", "....###.###.....", ".....#####......",
+                   "......###.......", ".....#####......", "....###.###.....", "...###...###....",
+                   "...##.....##....", "................", "................", "................"}},
+    {SC_MINIMIZE, 2, {"................", "................", "................", "................",
+                      "................", "................", "................", ".....#######....",
+                      ".....#######....", "................", "................", "................",
+                      "................", "................", "................", "................"}},
+    {SC_MAXIMIZE, 1, {"................", "................", "................", "...##########...",
+                      "...##########...", "...#........#...", "...#........#...", "...#........#...",
+                      "...#........#...", "...#........#...", "...#........#...", "...#........#...",
+                      "...##########...", "................", "................", "................"}},
+};
+}  // namespace
+
+// The window commands show the skin's glyphs: black where the glyph is, and
+// elsewhere in the box just what the item shows without an image. A
+// right-to-left window has them at the right.
+class SystemMenuGlyphs : public SystemMenuTest, public testing::WithParamInterface<bool> {};
+
+TEST_P(SystemMenuGlyphs, TheWindowCommandsShowTheSkinsGlyphs) {
+  Skinner->RightToLeft = GetParam();
+  Skinner->BuildSystemMenu();
+  Skinner->SkinPopupItems(*Skinner->SysMenuPopup);
+  EXPECT_EQ(Skinner->SysMenuPopup->Images, &Data->MenuGlyphs);
+  // 1 pixel inside the "MenuItem" element's edge of a 160 by 20 item,
+  // centred on its height.
+  const int edge = HasImage(Data->MenuItem.get()) ? Data->MenuItem->LeftWidth : 0;
+  const int boxLeft = GetParam() ? 160 - 1 - edge - 16 : 1 + edge, boxTop = 2;
+  for (const TGlyphCase& glyph : kGlyphs) {
+    TMenuItem* item = ItemTagged(int(glyph.Command));
+    ASSERT_NE(item, nullptr) << std::hex << glyph.Command;
+    ASSERT_TRUE(item->Enabled);
+    EXPECT_EQ(item->GetImageList(), &Data->MenuGlyphs);
+    ASSERT_TRUE(item->OnDrawItem);
+    auto draw = [&](int image) {
+      item->ImageIndex = image;
+      auto picture = std::make_unique<TBitmap>(160, 20);
+      item->OnDrawItem(item, picture->Canvas().Handle(), {0, 0, 160, 20}, false);
+      return picture;
+    };
+    const auto plain = draw(-1), withGlyph = draw(glyph.Image);
+    for (int y = 0; y < 16; ++y)
+      for (int x = 0; x < 16; ++x) {
+        const TColor got = withGlyph->Pixel(boxLeft + x, boxTop + y);
+        if (glyph.Rows[y][x] == '#')
+          ASSERT_EQ(got, clBlack) << glyph.Image << " at " << x << "," << y;
+        else
+          ASSERT_EQ(got, plain->Pixel(boxLeft + x, boxTop + y)) << glyph.Image << " at " << x << "," << y;
+      }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(SystemMenuTest, SystemMenuGlyphs, testing::Bool(),
+                         [](const testing::TestParamInfo<bool>& info) {
+                           return info.param ? "RightToLeft" : "LeftToRight";
+                         });
+
 TEST_F(SystemMenuTest, AMaximizedWindowCannotBeMovedSizedOrMaximized) {
   ShowWindow(Second->Handle(), SW_MAXIMIZE);
   Application->ProcessMessages();
@@ -145,6 +213,8 @@ struct TWhileOpen {
   HWND Window = nullptr;
   int Step = 0;
   int SkinnersWhileOpen = -1;
+  TWinSkinForm* Skinner = nullptr;
+  bool PaintersGone = false;  // from the open menu, before the skin is freed
 };
 TWhileOpen WhileOpen;
 
@@ -155,6 +225,12 @@ void CALLBACK SwitchOffAndFreeWhileOpen(HWND, UINT, UINT_PTR id, DWORD) {
     WhileOpen.Step = 1;
   } else if (WhileOpen.Step == 1 && !FindFormSkinner(WhileOpen.Window)) {
     WhileOpen.SkinnersWhileOpen = TWinSkinForm::Instances();
+    // The skinner lives on while its menu is open; its items must no longer
+    // paint with the skin that goes next.
+    const TPopupMenu& menu = *WhileOpen.Skinner->SysMenuPopup;
+    WhileOpen.PaintersGone = !menu.Images;
+    for (int i = 0; i < menu.Items.Count(); ++i)
+      WhileOpen.PaintersGone = WhileOpen.PaintersGone && !menu.Items.Items(i)->OnDrawItem;
     delete WhileOpen.Data;
     WhileOpen.Step = 2;
   } else if (WhileOpen.Step == 2) {
@@ -171,6 +247,7 @@ TEST_F(SystemMenuTest, SkinningOffAndTheSkinFreedWhileItIsOpenLeaveNothingBehind
   ASSERT_NE(GetWindowLongPtrW(wnd, GWLP_WNDPROC), ownProc);
   const int skinners = TWinSkinForm::Instances();
   WhileOpen = {Data, wnd, 0};
+  WhileOpen.Skinner = Skinner;
   Data = nullptr;  // freed by the timer
   const UINT_PTR timer = SetTimer(nullptr, 0, 20, SwitchOffAndFreeWhileOpen);
   SendMessageW(wnd, WM_SYSCOMMAND, SC_KEYMENU, ' ');
@@ -180,6 +257,7 @@ TEST_F(SystemMenuTest, SkinningOffAndTheSkinFreedWhileItIsOpenLeaveNothingBehind
   // The main form's skinner went at once; the one whose menu was open lived
   // on while its call was on the stack.
   EXPECT_EQ(WhileOpen.SkinnersWhileOpen, skinners - 1);
+  EXPECT_TRUE(WhileOpen.PaintersGone);
   // Then it went too, and every window has its own procedure back.
   EXPECT_EQ(TWinSkinForm::Instances(), skinners - 2);
   EXPECT_EQ(GetWindowLongPtrW(wnd, GWLP_WNDPROC), ownProc);
