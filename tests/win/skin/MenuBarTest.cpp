@@ -655,8 +655,9 @@ TEST_F(MenuItemPainting, ACheckedItemsImageSitsOnDotsInASunkenEdge) {
       }
       ASSERT_TRUE(c == face || c == light) << x << "," << y;
       (c == face ? faces : lights) += 1;
-      if (x + 1 < right && !ImageOpaque(x + 1 - kBoxLeft, y - kBoxTop, kMenuGlyphSize))
+      if (x + 1 < right && !ImageOpaque(x + 1 - kBoxLeft, y - kBoxTop, kMenuGlyphSize)) {
         ASSERT_NE(c, painted->Pixel(x + 1, y)) << x << "," << y;
+      }
     }
   EXPECT_GT(faces, 0);
   EXPECT_GT(lights, 0);
