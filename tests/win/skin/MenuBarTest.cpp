@@ -49,6 +49,20 @@ void PressAlt(WORD key) {
   SendInput(4, events, sizeof(INPUT));
 }
 
+BOOL CALLBACK CountMenuWindow(HWND wnd, LPARAM count) {
+  wchar_t name[16]{};
+  GetClassNameW(wnd, name, 16);
+  if (IsWindowVisible(wnd) && wcscmp(name, L"#32768") == 0) ++*reinterpret_cast<int*>(count);
+  return TRUE;
+}
+
+// The visible popup menu windows: one per open level.
+int OpenMenuLevels() {
+  int levels = 0;
+  EnumWindows(CountMenuWindow, LPARAM(&levels));
+  return levels;
+}
+
 void ClickAt(POINT screen) {
   INPUT events[] = {MouseAt(screen, 0), MouseAt(screen, MOUSEEVENTF_LEFTDOWN), MouseAt(screen, MOUSEEVENTF_LEFTUP)};
   SendInput(3, events, sizeof(INPUT));
@@ -67,6 +81,7 @@ protected:
     TMenuItem* file = Menu->Items.Add(L"&File", 1);
     New = file->Add(L"&New", 11);
     file->Add(L"&Open", 12);
+    file->Add(L"&Recent", 13)->Add(L"&One", 131);
     Menu->Items.Add(L"&View", 2)->Add(L"&Toolbar", 21);
     Menu->Items.Add(L"&Off", 3)->Enabled = false;
     Menu->Items.Add(L"&Help", 4)->Add(L"&About", 41);
@@ -306,6 +321,34 @@ TEST_F(MenuBar, TheMenuMadeAgainWithFewerItemsWhileADropDownIsOpenKeepsTheArrows
   EXPECT_EQ(opened, (std::vector<int>{3, 3}));
   EXPECT_FALSE(Bar().Tracking());
   EXPECT_EQ(Bar().Buttons.size(), 2u);
+}
+
+TEST_F(MenuBar, TheArrowsGoIntoAndOutOfASubMenuWithoutLeavingTheDropDownAndAltClosesIt) {
+  std::vector<int> opened;
+  TMenuScript script{{[&](HWND menu) {
+                        // Up from the first item: the last one, which has a sub-menu.
+                        PostKey(menu, VK_UP);
+                        PostKey(menu, VK_RIGHT);
+                        return true;
+                      },
+                      [&](HWND menu) {
+                        if (OpenMenuLevels() != 2) return false;
+                        opened.push_back(Bar().OpenIndex());
+                        PostKey(menu, VK_LEFT);
+                        return true;
+                      },
+                      [&](HWND menu) {
+                        if (OpenMenuLevels() != 1) return false;
+                        opened.push_back(Bar().OpenIndex());
+                        PostMessageW(menu, WM_SYSKEYDOWN, VK_MENU, 0);
+                        PostMessageW(menu, WM_SYSKEYUP, VK_MENU, 0);
+                        return true;
+                      }}};
+  WithScript(script, [&] { SendMessageW(Second->Handle(), WM_SYSCOMMAND, SC_KEYMENU, 'f'); });
+  EXPECT_EQ(script.Next, 3u);
+  EXPECT_EQ(opened, (std::vector<int>{0, 0}));
+  EXPECT_FALSE(Bar().Tracking());
+  EXPECT_EQ(OpenMenuLevels(), 0);
 }
 
 TEST_F(MenuBar, AnItemChosenWithTheKeyboardRunsOnce) {
