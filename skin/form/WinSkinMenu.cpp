@@ -60,8 +60,11 @@ LRESULT CALLBACK MenuBarMsgFilter(int code, WPARAM wparam, LPARAM lparam) {
         const WPARAM back = rtl ? VK_RIGHT : VK_LEFT, on = rtl ? VK_LEFT : VK_RIGHT;
         // The buttons may have been made again while the drop-down is open.
         if (size_t(bar->FOpenIndex) >= bar->Buttons.size()) break;
-        if (msg->wParam == back && (!bar->FSelectedIn || bar->FSelectedIn == bar->Buttons[size_t(bar->FOpenIndex)]->SubMenu))
+        const HMENU open = bar->Buttons[size_t(bar->FOpenIndex)]->SubMenu;
+        if (msg->wParam == back && (!bar->FSelectedIn || bar->FSelectedIn == open))
           bar->SwitchTo(bar->NextOpenable(-1), true);
+        else if (msg->wParam == back)
+          bar->SubMenuClosing(open);
         else if (msg->wParam == on && !bar->FSelectedOpens)
           bar->SwitchTo(bar->NextOpenable(+1), true);
         break;
@@ -318,6 +321,15 @@ TMenuBtn* TWinSkinMenu::ButtonByAccel(wchar_t key) {
       return b.get();
   }
   return nullptr;
+}
+
+void TWinSkinMenu::SubMenuClosing(HMENU dropDown) {
+  // The system selects the sub-menu's item again without saying so.
+  HMENU holder = nullptr;
+  int position = 0;
+  if (!FindMenuItem(dropDown, UINT(UINT_PTR(FSelectedIn)), holder, position)) return;
+  FSelectedIn = holder;
+  FSelectedOpens = true;
 }
 
 void TWinSkinMenu::MenuSelect(UINT flags, HMENU menu) {

@@ -86,6 +86,8 @@ public:
 
 private:
   friend LRESULT CALLBACK MenuBarMsgFilter(int code, WPARAM wparam, LPARAM lparam);
+  // From the hook: the back arrow closes the selected item's sub-menu.
+  void SubMenuClosing(HMENU dropDown);
   // From the hook: another button's drop-down is wanted.
   void SwitchTo(int index, bool byKeyboard);
   // The next button along the bar (step +1 or -1, round the ends) whose

@@ -323,7 +323,7 @@ TEST_F(MenuBar, TheMenuMadeAgainWithFewerItemsWhileADropDownIsOpenKeepsTheArrows
   EXPECT_EQ(Bar().Buttons.size(), 2u);
 }
 
-TEST_F(MenuBar, TheArrowsGoIntoAndOutOfASubMenuWithoutLeavingTheDropDownAndAltClosesIt) {
+TEST_F(MenuBar, TheArrowsGoIntoAndOutOfASubMenuAndThenAlongTheBarAndAltClosesIt) {
   std::vector<int> opened;
   TMenuScript script{{[&](HWND menu) {
                         // Up from the first item: the last one, which has a sub-menu.
@@ -340,13 +340,21 @@ TEST_F(MenuBar, TheArrowsGoIntoAndOutOfASubMenuWithoutLeavingTheDropDownAndAltCl
                       [&](HWND menu) {
                         if (OpenMenuLevels() != 1) return false;
                         opened.push_back(Bar().OpenIndex());
+                        // Back to the drop-down: the next left goes along the bar.
+                        PostKey(menu, VK_LEFT);
+                        return true;
+                      },
+                      [&, ticks = 0](HWND menu) mutable {
+                        // The next drop-down, or after three seconds whatever is open.
+                        if (Bar().OpenIndex() <= 0 && ++ticks < 100) return false;
+                        opened.push_back(Bar().OpenIndex());
                         PostMessageW(menu, WM_SYSKEYDOWN, VK_MENU, 0);
                         PostMessageW(menu, WM_SYSKEYUP, VK_MENU, 0);
                         return true;
                       }}};
   WithScript(script, [&] { SendMessageW(Second->Handle(), WM_SYSCOMMAND, SC_KEYMENU, 'f'); });
-  EXPECT_EQ(script.Next, 3u);
-  EXPECT_EQ(opened, (std::vector<int>{0, 0}));
+  EXPECT_EQ(script.Next, 4u);
+  EXPECT_EQ(opened, (std::vector<int>{0, 0, 3}));
   EXPECT_FALSE(Bar().Tracking());
   EXPECT_EQ(OpenMenuLevels(), 0);
 }
