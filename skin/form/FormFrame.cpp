@@ -206,6 +206,11 @@ void TWinSkinForm::PaintFrame(HDC dc) {
   HotObject = nullptr;
 }
 
+void TWinSkinForm::ForgetComposedFrame() {
+  for (TComposedPiece& piece : ComposedPieces) piece = {};
+  for (TComposedTitle& title : ComposedTitles) title.Shown = {};
+}
+
 void TWinSkinForm::PaintBorderPiece(TBorderPiece index, const RECT& r, HDC dc) {
   if (r.right < 0 || r.bottom < 0) return;
   TDataSkinObject* element = index == bpLeft    ? SkinData->FrameSideLeft.get()
@@ -215,10 +220,17 @@ void TWinSkinForm::PaintBorderPiece(TBorderPiece index, const RECT& r, HDC dc) {
   if (!HasImage(element)) return;
   const int frames = FrameCountOf(*element);
   const int frame = Active || frames == 1 ? 1 : 2;
-  std::unique_ptr<TBitmap> piece =
-      ComposeNineSlice(r, *element->Image, SkinMargins(*element), index >= bpTop, element->Tile != 1, frames, frame);
-  if (!piece || piece->Empty()) return;
-  BitBlt(dc, r.left, r.top, piece->Width(), piece->Height(), piece->Canvas().Handle(), 0, 0, SRCCOPY);
+  TComposedPiece& piece = ComposedPieces[size_t(index - bpLeft) * 2 + (frame == 1 ? 0 : 1)];
+  const SIZE size{r.right - r.left, r.bottom - r.top};
+  if (!piece.Bitmap || piece.Size.cx != size.cx || piece.Size.cy != size.cy || piece.Frame != frame) {
+    piece.Bitmap =
+        ComposeNineSlice(r, *element->Image, SkinMargins(*element), index >= bpTop, element->Tile != 1, frames, frame);
+    piece.Size = size;
+    piece.Frame = frame;
+  }
+  if (!piece.Bitmap || piece.Bitmap->Empty()) return;
+  BitBlt(dc, r.left, r.top, piece.Bitmap->Width(), piece.Bitmap->Height(), piece.Bitmap->Canvas().Handle(), 0, 0,
+         SRCCOPY);
 }
 
 void TWinSkinForm::PaintTitle(HDC dc) {
@@ -226,38 +238,54 @@ void TWinSkinForm::PaintTitle(HDC dc) {
   RECT title;
   const int bufferHeight = WindowState == wsMinimized ? H : BorderTop;
   if (W <= 0 || bufferHeight <= 0) return;
-  if (TitleBuffer.Width() != W || TitleBuffer.Height() != bufferHeight) TitleBuffer.SetSize(W, bufferHeight);
-  HDC buffer = TitleBuffer.Canvas().Handle();
+  TTitleKey key{{W, bufferHeight}, Active, WindowState, CaptionText(), {}, TitleIcon()};
+  for (size_t i = 0; i < CaptionButtons.size(); ++i) {
+    const bool visible = IsButtonVisible(int(i));  // decides Enabled too
+    key.Buttons.push_back(static_cast<unsigned char>((visible ? 1 : 0) | (CaptionButtons[i]->Enabled ? 2 : 0)));
+  }
+  TComposedTitle& composed = ComposedTitles[Active ? 1 : 0];
+  TBitmap& titleBuffer = composed.Buffer;
+  if (key == composed.Shown && titleBuffer.Width() == W && titleBuffer.Height() == bufferHeight) {
+    BitBlt(dc, 0, 0, W, bufferHeight, titleBuffer.Canvas().Handle(), 0, 0, SRCCOPY);
+    return;
+  }
+  if (titleBuffer.Width() != W || titleBuffer.Height() != bufferHeight) titleBuffer.SetSize(W, bufferHeight);
+  HDC buffer = titleBuffer.Canvas().Handle();
   if (WindowState == wsMinimized) {
-    TitleBuffer.Canvas().BrushColor = SkinData->SkinColours[3];
-    TitleBuffer.Canvas().FillRect({0, 0, W, H});
+    titleBuffer.Canvas().BrushColor = SkinData->SkinColours[3];
+    titleBuffer.Canvas().FillRect({0, 0, W, H});
     title = {0, 0, W, BorderTop};
   } else {
-    BitBlt(buffer, 0, 0, W, BorderTop, dc, 0, 0, SRCCOPY);
+    // The corners are the side pieces' tops (the buffer clips the rest).
+    PaintBorderPiece(bpLeft, {0, 0, BorderLeft, H}, buffer);
+    PaintBorderPiece(bpRight, {W - BorderRight, 0, W, H}, buffer);
     title = {BorderLeft, 0, W - BorderRight, BorderTop};
   }
   PaintBorderPiece(bpTop, title, buffer);
-  PaintCaptionText(TitleBuffer.Canvas(), title);
+  PaintCaptionText(titleBuffer.Canvas(), title, key.Text);
   LayoutCaptionButtons();
   PaintCaptionButtons(buffer);
   BitBlt(dc, 0, 0, W, bufferHeight, buffer, 0, 0, SRCCOPY);
   SetBkMode(dc, OPAQUE);
+  composed.Shown = std::move(key);
 }
 
-void TWinSkinForm::PaintCaptionText(TCanvas& canvas, const RECT& T) {
-  HDC dc = canvas.Handle();
-  const TDataSkinTitle& title = *SkinData->Title;
+std::wstring TWinSkinForm::CaptionText() const {
   std::wstring text;
   if (UnicodeWindow) {
-    std::wstring buffer(size_t(GetWindowTextLengthW(Handle)) + 1, L'\0');
-    buffer.resize(size_t(GetWindowTextW(Handle, buffer.data(), int(buffer.size()))));
-    text = buffer;
+    text.resize(size_t(GetWindowTextLengthW(Handle)) + 1);
+    text.resize(size_t(std::max(0, GetWindowTextW(Handle, text.data(), int(text.size())))));
   } else {
     char buffer[1001] = {};
     LRESULT n = SendMessageA(Handle, WM_GETTEXT, 1000, LPARAM(buffer));
     text = AnsiToWide(std::string(buffer, size_t(std::max<LRESULT>(0, std::min<LRESULT>(n, 1000)))));
   }
-  text = CaptionPrefix + text + CaptionSuffix;
+  return CaptionPrefix + text + CaptionSuffix;
+}
+
+void TWinSkinForm::PaintCaptionText(TCanvas& canvas, const RECT& T, const std::wstring& text) {
+  HDC dc = canvas.Handle();
+  const TDataSkinTitle& title = *SkinData->Title;
 
   int reserve = 0;
   for (auto& b : CaptionButtons)
@@ -346,10 +374,15 @@ void TWinSkinForm::PaintCaptionButtons(HDC dc) {
   }
 }
 
-void TWinSkinForm::PaintCaptionIcon(HDC dc, const RECT& bounds) {
+HICON TWinSkinForm::TitleIcon() const {
   HWND app = Application ? Application->Handle() : nullptr;
   HICON icon = app ? HICON(SendMessageW(app, WM_GETICON, ICON_SMALL, 0)) : nullptr;
   if (!icon && app) icon = HICON(SendMessageW(app, WM_GETICON, ICON_BIG, 0));
+  return icon;
+}
+
+void TWinSkinForm::PaintCaptionIcon(HDC dc, const RECT& bounds) {
+  const HICON icon = TitleIcon();
   // Scaling from the resource is costly: the copy is kept while the icon stays.
   if (icon != AppIcon) {
     AppIcon = icon;

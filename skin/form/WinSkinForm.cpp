@@ -404,6 +404,12 @@ void TWinSkinForm::Dispatch(TMessage& m) {
     case WM_SETICON:
       CallDefault(m);
       BuildIconBitmap();
+      ForgetComposedFrame();
+      return;
+    case WM_SYSCOLORCHANGE:
+      CallDefault(m);
+      ForgetComposedFrame();
+      PaintFrame(nullptr);
       return;
     case WM_COMMAND:
       switch (m.WParam) {
@@ -637,6 +643,7 @@ void TWinSkinForm::HideNativeMenu() {
 }
 
 void TWinSkinForm::Reskin() {
+  ForgetComposedFrame();
   const TColor face = SkinData->SkinColours[3];
   if (Form) {
     Form->SetColor(face);

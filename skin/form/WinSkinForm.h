@@ -12,6 +12,7 @@
 #include "skin/controls/SkinControl.h"
 #include "skin/manager/SkinnedWindow.h"
 #include "skin/manager/WindowSubclass.h"
+#include <array>
 #include <memory>
 #include <string>
 #include <vector>
@@ -112,7 +113,11 @@ public:
   void CalcClientArea(TMessage& m);
   void PaintFrame(HDC dc);
   void PaintTitle(HDC dc);
-  void PaintCaptionText(TCanvas& canvas, const RECT& title);
+  void PaintCaptionText(TCanvas& canvas, const RECT& title, const std::wstring& text);
+  // The title's text as shown: the window's text between the prefix and suffix.
+  std::wstring CaptionText() const;
+  // The application's icon shown in the title, if any.
+  HICON TitleIcon() const;
   void LayoutCaptionButtons();
   void PaintCaptionButtons(HDC dc);
   void PaintBorderPiece(TBorderPiece index, const RECT& r, HDC dc);
@@ -191,7 +196,32 @@ public:
   std::vector<TSkinControl*> ControlSkinners;  // not owned
   TCanvas SkinnerCanvas;  // lent to every control skinner
   TBitmap IconBitmap;
-  TBitmap TitleBuffer;
+  // Each border piece as last composed, for its size, active and inactive:
+  // a repaint of an unchanged frame only copies them. A new skin drops them.
+  struct TComposedPiece {
+    SIZE Size{};
+    int Frame = 0;
+    std::unique_ptr<TBitmap> Bitmap;
+  };
+  std::array<TComposedPiece, 8> ComposedPieces;  // [piece][frame]
+  // What a composed title shows; the same again is only copied.
+  struct TTitleKey {
+    SIZE Size{};
+    bool Active = false;
+    TWindowState State = wsNormal;
+    std::wstring Text;
+    std::vector<unsigned char> Buttons;  // visible and enabled, per button
+    HICON Icon = nullptr;
+    bool operator==(const TTitleKey& o) const {
+      return Size.cx == o.Size.cx && Size.cy == o.Size.cy && Active == o.Active && State == o.State &&
+             Text == o.Text && Buttons == o.Buttons && Icon == o.Icon;
+    }
+  };
+  struct TComposedTitle {
+    TTitleKey Shown;
+    TBitmap Buffer;
+  };
+  std::array<TComposedTitle, 2> ComposedTitles;  // inactive, active
   SIZE PaintSize{};
   SIZE RegionSize{};
   bool Active = true;
@@ -204,6 +234,9 @@ public:
   int HoverTime = 0;  // ms the cursor has rested on the hot caption button
 
   LRESULT FormWndProc(UINT msg, WPARAM wparam, LPARAM lparam);
+
+  // The next frame paint composes every piece and the title again.
+  void ForgetComposedFrame();
 
   // An MDI parent whose active child is maximized: the child's caption
   // buttons are shown in the menu bar.

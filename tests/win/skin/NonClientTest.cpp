@@ -7,7 +7,9 @@
 #include "skin/form/WinSysButton.h"
 #include "skin/manager/SkinManage.h"
 #include "skin/manager/SkinMessages.h"
+#include "tests/win/skin/ButtonSkinFixture.h"
 #include "tests/win/skin/SkinnedFormFixture.h"
+#include <functional>
 
 namespace {
 class NonClientTest : public SkinnedFormTest {
@@ -151,4 +153,38 @@ TEST_F(NonClientTest, ACaptionButtonHintShowsAfterTwiceTheHintPauseAndGoesAfterT
   Application->SetHintHidePause(2500);
   for (int tick = 1; tick <= 6; ++tick)
     EXPECT_EQ(shown[size_t(tick - 1)], tick * 250 >= 500 && tick * 250 < 1000) << tick * 250 << " ms";
+}
+
+TEST_F(NonClientTest, ARepaintShowsEachChangeAsAFrameComposedAfreshWould) {
+  ShowSkinned();
+  auto picture = [&] {
+    Skinner->PaintFrame(nullptr);
+    RECT r;
+    GetWindowRect(Wnd, &r);
+    auto bitmap = std::make_unique<TBitmap>(r.right - r.left, r.bottom - r.top);
+    BitBlt(bitmap->Canvas().Handle(), 0, 0, bitmap->Width(), bitmap->Height(), TWholeWindowDC(Wnd).Get(), 0, 0,
+           SRCCOPY);
+    return bitmap;
+  };
+  struct TChange {
+    const char* Name;
+    std::function<void()> Make;
+  };
+  const TChange changes[] = {
+      {"caption", [&] { SetWindowTextW(Wnd, L"Another caption, longer"); }},
+      {"inactive", [&] { SendMessageW(Wnd, WM_NCACTIVATE, FALSE, 0); }},
+      {"active", [&] { SendMessageW(Wnd, WM_NCACTIVATE, TRUE, 0); }},
+      {"resize", [&] { SetWindowPos(Wnd, nullptr, 0, 0, 380, 260, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE); }},
+      {"skin", [&] { SwitchSkin(skinload::BuiltSkinFile(L"dark.skn")); }},
+  };
+  for (const TChange& change : changes) {
+    const std::unique_ptr<TBitmap> old = picture();
+    change.Make();
+    Application->ProcessMessages();
+    const std::unique_ptr<TBitmap> shown = picture();
+    Skinner->ForgetComposedFrame();
+    const std::unique_ptr<TBitmap> fresh = picture();
+    EXPECT_FALSE(SamePixels(*old, *shown)) << change.Name << " shows no change";
+    EXPECT_TRUE(SamePixels(*shown, *fresh)) << change.Name;
+  }
 }
