@@ -117,8 +117,16 @@ class TRleCanvas {
 
   bool Nibbles() const { return FImage.BitCount == 4; }
 
+  // How many of count pixels from (x, y) on lie inside the image: a run is
+  // clipped once, not pixel by pixel.
+  unsigned Inside(uint64_t x, uint64_t y, unsigned count) const {
+    if (x >= uint64_t(FImage.Width) || y >= uint64_t(FImage.Height)) return 0;
+    const uint64_t room = uint64_t(FImage.Width) - x;
+    return room < count ? unsigned(room) : count;
+  }
+
+  // A pixel inside the image (see Inside).
   void Put(uint64_t x, uint64_t y, uint8_t index) {
-    if (x >= uint64_t(FImage.Width) || y >= uint64_t(FImage.Height)) return;
     uint8_t* row = FImage.Pixels.data() + FStride * size_t(uint64_t(FImage.Height) - 1 - y);
     if (!Nibbles()) {
       row[x] = index;
@@ -133,6 +141,19 @@ class TRleCanvas {
   size_t FStride;
 };
 
+// Walks the codes without an image: whether a stream reaches its end code
+// is known before its pixels (up to kMaxRlePixelBytes) are allocated.
+class TRleProbe {
+ public:
+  explicit TRleProbe(bool nibbles) : FNibbles(nibbles) {}
+  bool Nibbles() const { return FNibbles; }
+  unsigned Inside(uint64_t, uint64_t, unsigned) const { return 0; }
+  void Put(uint64_t, uint64_t, uint8_t) {}
+
+ private:
+  bool FNibbles;
+};
+
 // Pixel i of a run of 4-bit pixels packed two to a byte, high nibble first.
 uint8_t Nibble(uint8_t pair, unsigned i) { return i % 2 ? pair & 0x0F : pair >> 4; }
 
@@ -141,15 +162,17 @@ struct TRleCursor {
 };
 
 // Puts count pixels from the cursor on, pixel(i) giving the i-th index.
-template <typename TPixel>
-void PutRun(TRleCanvas& canvas, TRleCursor& at, unsigned count, TPixel pixel) {
-  for (unsigned i = 0; i < count; ++i) canvas.Put(at.X + i, at.Y, pixel(i));
+template <typename TCanvas, typename TPixel>
+void PutRun(TCanvas& canvas, TRleCursor& at, unsigned count, TPixel pixel) {
+  const unsigned inside = canvas.Inside(at.X, at.Y, count);
+  for (unsigned i = 0; i < inside; ++i) canvas.Put(at.X + i, at.Y, pixel(i));
   at.X += count;
 }
 
 // An absolute run of count pixels at data, whose bytes are padded to a
 // 16-bit word. Returns the bytes it takes, 0 when fewer are left.
-size_t PutAbsoluteRun(const uint8_t* data, size_t left, unsigned count, TRleCanvas& canvas, TRleCursor& at) {
+template <typename TCanvas>
+size_t PutAbsoluteRun(const uint8_t* data, size_t left, unsigned count, TCanvas& canvas, TRleCursor& at) {
   const size_t bytes = canvas.Nibbles() ? (count + 1) / 2 : count;
   const size_t padded = bytes + bytes % 2;
   if (left < padded) return 0;
@@ -163,7 +186,8 @@ size_t PutAbsoluteRun(const uint8_t* data, size_t left, unsigned count, TRleCanv
 // run. Returns the bytes used up to the end-of-bitmap code; 0 when the data
 // ends before it (a truncated file). Every code takes at least two bytes,
 // so the work is bounded by the data.
-size_t DecodeRle(const uint8_t* data, size_t size, TRleCanvas& canvas) {
+template <typename TCanvas>
+size_t DecodeRle(const uint8_t* data, size_t size, TCanvas& canvas) {
   TRleCursor at;
   size_t pos = 0;
   while (size - pos >= 2) {
@@ -212,9 +236,14 @@ size_t ReadRows(const uint8_t* data, size_t size, const THeader& h, TBmpImage& i
 size_t ReadRle(const uint8_t* data, size_t size, TBmpImage& image) {
   const uint64_t bytes = uint64_t(BmpStride(image.Width, image.BitCount)) * uint64_t(image.Height);
   if (bytes > kMaxRlePixelBytes) return 0;
+  // A damaged stream is refused before its image is allocated and cleared.
+  TRleProbe probe(image.BitCount == 4);
+  const size_t used = DecodeRle(data, size, probe);
+  if (used == 0) return 0;
   image.Pixels.assign(size_t(bytes), 0);
   TRleCanvas canvas(image);
-  return DecodeRle(data, size, canvas);
+  DecodeRle(data, size, canvas);
+  return used;
 }
 
 }  // namespace
