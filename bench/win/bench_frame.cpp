@@ -29,12 +29,26 @@ TForm1* MakeForm(bool skinned) {
   return form;
 }
 
-// Child mode: milliseconds from this process's creation to its first frame.
-int StartUp(bool skinned) {
+// Milliseconds since this process was created.
+double MsSinceCreation() {
+  FILETIME created, exited, kernel, user, now;
+  GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
+  GetSystemTimeAsFileTime(&now);
+  auto ticks = [](FILETIME t) { return (ULONGLONG(t.dwHighDateTime) << 32) | t.dwLowDateTime; };
+  return double(ticks(now) - ticks(created)) / 10000;
+}
+
+// Child mode: milliseconds from this process's creation to its first frame;
+// with phases, where they went, on the standard output.
+int StartUp(bool skinned, bool phases) {
+  const double entered = Now();
   TApplication application;
   PrepareApplication();
+  const double prepared = Now();
   TForm1* form = MakeForm(skinned);
+  const double read = Now();
   form->Show();
+  const double shown = Now();
   const HWND wnd = form->Handle();
   // Skinned, the frame is first painted after the skinner's activation.
   for (int i = 0; i < 2000; ++i) {
@@ -45,31 +59,39 @@ int StartUp(bool skinned) {
   }
   Application->ProcessMessages();
   UpdateWindow(wnd);
-  FILETIME created, exited, kernel, user, now;
-  GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
-  GetSystemTimeAsFileTime(&now);
-  auto ticks = [](FILETIME t) { return (ULONGLONG(t.dwHighDateTime) << 32) | t.dwLowDateTime; };
-  const int ms = int((ticks(now) - ticks(created)) / 10000);
+  const double painted = Now();
+  const int ms = int(MsSinceCreation());
+  if (phases)
+    std::printf("  %-8s to main %4.0f ms, application %5.1f, description read %5.1f, shown %5.1f, first frame %5.1f\n",
+                skinned ? "skinned" : "native", ms - (painted - entered) * 1000, (prepared - entered) * 1000,
+                (read - prepared) * 1000, (shown - read) * 1000, (painted - shown) * 1000);
   delete form;
   SkinManager.reset();
   return ms;
 }
 
-double MedianStartUp(bool skinned, int runs) {
+// Runs this program in child mode with the arguments; its exit code, or -1.
+double StartUpChild(const std::wstring& arguments) {
   wchar_t self[MAX_PATH];
   GetModuleFileNameW(nullptr, self, MAX_PATH);
+  std::wstring command = L"\"" + std::wstring(self) + L"\" " + arguments;
+  STARTUPINFOW si{sizeof si};
+  PROCESS_INFORMATION pi{};
+  if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &si, &pi)) return -1;
+  WaitForSingleObject(pi.hProcess, INFINITE);
+  DWORD code = 0;
+  GetExitCodeProcess(pi.hProcess, &code);
+  CloseHandle(pi.hThread);
+  CloseHandle(pi.hProcess);
+  return double(code);
+}
+
+double MedianStartUp(bool skinned, int runs) {
   std::vector<double> times;
   for (int i = 0; i < runs; ++i) {
-    std::wstring command = L"\"" + std::wstring(self) + L"\" --startup " + (skinned ? L"skinned" : L"native");
-    STARTUPINFOW si{sizeof si};
-    PROCESS_INFORMATION pi{};
-    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return -1;
-    WaitForSingleObject(pi.hProcess, INFINITE);
-    DWORD code = 0;
-    GetExitCodeProcess(pi.hProcess, &code);
-    CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
-    times.push_back(double(code));
+    const double ms = StartUpChild(skinned ? L"--startup skinned" : L"--startup native");
+    if (ms < 0) return -1;
+    times.push_back(ms);
   }
   std::sort(times.begin(), times.end());
   return times[times.size() / 2];
@@ -137,12 +159,17 @@ void FrameRepaint() {
 
 int main(int argc, char** argv) {
   try {
-    if (argc == 3 && std::strcmp(argv[1], "--startup") == 0) return StartUp(std::strcmp(argv[2], "skinned") == 0);
+    if (argc == 3 && std::strncmp(argv[1], "--startup", 9) == 0)
+      return StartUp(std::strcmp(argv[2], "skinned") == 0, std::strcmp(argv[1], "--startup-phases") == 0);
     FrameRepaint();
     const int runs = 7;
     const double skinned = MedianStartUp(true, runs), native = MedianStartUp(false, runs);
     std::printf("start-up       skinned %8.0f ms   native %8.0f ms   ratio %5.2f   (median of %d)\n", skinned, native,
                 skinned / native, runs);
+    std::fflush(stdout);
+    // One more run of each kind, telling its phases.
+    StartUpChild(L"--startup-phases skinned");
+    StartUpChild(L"--startup-phases native");
   } catch (const std::exception& e) {
     std::fprintf(stderr, "bench_frame: %s\n", e.what());
     return 1;
