@@ -134,6 +134,11 @@ INT_PTR CALLBACK ForeignDialogProc(HWND wnd, UINT msg, WPARAM wparam, LPARAM lpa
     FillForeignDialog(wnd);
     return TRUE;
   }
+  if (msg == WM_CTLCOLORSTATIC && HWND(lparam) == GetDlgItem(wnd, TGalleryForm::kOwnColourLabel)) {
+    SetTextColor(HDC(wparam), TGalleryForm::kOwnLabelColour);
+    SetBkMode(HDC(wparam), TRANSPARENT);
+    return INT_PTR(GetSysColorBrush(COLOR_BTNFACE));
+  }
   if (msg == WM_HSCROLL && HWND(lparam) == GetDlgItem(wnd, kDialogScrollBar)) {
     ScrollForeignBar(HWND(lparam), LOWORD(wparam));
     return TRUE;

@@ -33,6 +33,9 @@ public:
 
   // A "#32770" dialog from the program's resources with native controls.
   HWND OpenForeignDialog();
+  // Its label the program colours itself (the control's number, the colour).
+  static constexpr int kOwnColourLabel = 113;
+  static constexpr COLORREF kOwnLabelColour = RGB(200, 40, 40);
   HWND ForeignDialog() const { return FDialog; }
 
   void ForeignDialogClick(TObject* Sender);

@@ -132,3 +132,19 @@ done
 gallery gallery-native --native
 gallery gallery-dialog --dialog
 gallery gallery-dialog-dark --dialog --skin "$dark"
+
+# The example program built against the installed engine, in both skins,
+# and with its dialog open (its Settings button clicked).
+example=$build/engine-example/PlainSkinned.exe
+[ -f "$example" ] || ctest --test-dir "$build" -R EngineExampleBuild >/dev/null
+for skin in default dark; do
+  (cd "$build/engine-example" && exec wine "$example" "$(winepath -w "$build/app/$skin.skn")" 2>/dev/null) &
+  pid=$!
+  sleep 4
+  shot "example-$skin"
+  xdotool mousemove --window "$(xdotool search --name "^Plain window, skinned$" | tail -n 1)" 160 292 click 1
+  sleep 1
+  shot "example-$skin-dialog"
+  wine taskkill /im PlainSkinned.exe >/dev/null 2>&1 || true
+  wait "$pid" 2>/dev/null || true
+done

@@ -1,38 +1,11 @@
 // The built program itself: started as its own process, as a user would.
+#include "tests/win/ChildProcess.h"
 #include <gtest/gtest.h>
 #include <string>
 #include <windows.h>
 
 namespace {
-std::wstring ProgramPath() {
-  // The test program lives in <build>/tests/win, the calculator in <build>/app.
-  wchar_t self[MAX_PATH];
-  GetModuleFileNameW(nullptr, self, MAX_PATH);
-  std::wstring path = self;
-  path.resize(path.rfind(L'\\'));
-  path.resize(path.rfind(L'\\'));
-  path.resize(path.rfind(L'\\'));
-  return path + L"\\app\\VoiceCalc.exe";
-}
-
-struct FindState {
-  DWORD Process;
-  HWND Found;
-  const wchar_t* ClassName;
-};
-
-BOOL CALLBACK FindWindowOfProcess(HWND wnd, LPARAM param) {
-  auto* s = reinterpret_cast<FindState*>(param);
-  DWORD pid = 0;
-  GetWindowThreadProcessId(wnd, &pid);
-  wchar_t cls[64];
-  GetClassNameW(wnd, cls, 64);
-  if (pid == s->Process && wcscmp(cls, s->ClassName) == 0 && IsWindowVisible(wnd)) {
-    s->Found = wnd;
-    return FALSE;
-  }
-  return TRUE;
-}
+std::wstring ProgramPath() { return BuildDir() + L"\\app\\VoiceCalc.exe"; }
 
 BOOL CALLBACK FindButton(HWND wnd, LPARAM param) {
   wchar_t text[64];
@@ -72,31 +45,19 @@ TEST(Program, CarriesVersionAndCommonControlsManifest) {
 }
 
 TEST(Program, ExitButtonEndsTheProgram) {
-  std::wstring exe = ProgramPath();
-  STARTUPINFOW si{sizeof si};
-  PROCESS_INFORMATION pi{};
-  std::wstring cmd = L"\"" + exe + L"\"";
-  ASSERT_TRUE(CreateProcessW(exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi));
-  FindState state{pi.dwProcessId, nullptr, L"TForm1"};
-  for (int i = 0; i < 300 && !state.Found; ++i) {
-    Sleep(50);
-    EnumWindows(FindWindowOfProcess, LPARAM(&state));
-  }
-  ASSERT_NE(state.Found, nullptr) << "the main window did not appear";
+  TChildProcess program(ProgramPath(), L"");
+  ASSERT_TRUE(program.Started());
+  const HWND main = program.WaitForWindow(L"TForm1");
+  ASSERT_NE(main, nullptr) << "the main window did not appear";
   wchar_t caption[64] = {};
-  GetWindowTextW(state.Found, caption, 64);
+  GetWindowTextW(main, caption, 64);
   EXPECT_STREQ(caption, L"语音计算器1.0.20101209");
 
   HWND exitButton = nullptr;
-  EnumChildWindows(state.Found, FindButton, LPARAM(&exitButton));
+  EnumChildWindows(main, FindButton, LPARAM(&exitButton));
   ASSERT_NE(exitButton, nullptr);
   PostMessageW(exitButton, BM_CLICK, 0, 0);
-  DWORD waited = WaitForSingleObject(pi.hProcess, 15000);
-  if (waited != WAIT_OBJECT_0) TerminateProcess(pi.hProcess, 1);
-  EXPECT_EQ(waited, WAIT_OBJECT_0) << "the program did not end";
   DWORD code = 1;
-  GetExitCodeProcess(pi.hProcess, &code);
+  EXPECT_TRUE(program.WaitForExit(15000, code)) << "the program did not end";
   EXPECT_EQ(code, 0u);
-  CloseHandle(pi.hThread);
-  CloseHandle(pi.hProcess);
 }

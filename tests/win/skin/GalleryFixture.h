@@ -30,11 +30,23 @@ protected:
     ASSERT_NE(Skinner, nullptr);
     ASSERT_TRUE(PumpUntil([this] { return Skinner->State == skActive; }));
   }
+  // The gallery skinned, then its foreign dialog open and skinned.
+  void OpenSkinnedDialog() {
+    ShowSkinned();
+    if (HasFatalFailure()) return;
+    Dialog = Gallery->OpenForeignDialog();
+    ASSERT_NE(Dialog, nullptr);
+    ASSERT_TRUE(PumpUntil([this] {
+      TWinSkinForm* s = FindFormSkinner(Dialog);
+      return s && s->State == skActive;
+    }));
+  }
   template <class T>
   T* Find(const wchar_t* name) {
     return dynamic_cast<T*>(Gallery->FindComponent(name));
   }
 
   TGalleryForm* Gallery = nullptr;
+  HWND Dialog = nullptr;
   TWinSkinForm* Skinner = nullptr;
 };

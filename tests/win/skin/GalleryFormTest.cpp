@@ -60,13 +60,8 @@ TEST_F(GalleryTest, TheListViewsColumnCaptionsAreSkinned) {
 }
 
 TEST_F(GalleryTest, TheForeignDialogIsSkinnedThroughTheClassNamesOfItsControls) {
-  ShowSkinned();
-  const HWND dialog = Gallery->OpenForeignDialog();
-  ASSERT_NE(dialog, nullptr);
-  ASSERT_TRUE(PumpUntil([dialog] {
-    TWinSkinForm* s = FindFormSkinner(dialog);
-    return s && s->State == skActive;
-  }));
+  OpenSkinnedDialog();
+  const HWND dialog = Dialog;
   // OK, Cancel, the disabled button, both edits, the tab control, the
   // up-down, the status bar, the radio buttons, the check boxes, both combo
   // boxes, the size grip and the one made after the dialog was shown, the
@@ -75,6 +70,24 @@ TEST_F(GalleryTest, TheForeignDialogIsSkinnedThroughTheClassNamesOfItsControls) 
     EXPECT_TRUE(Skinned(GetDlgItem(dialog, id))) << "control " << id;
   EXPECT_FALSE(Skinned(GetDlgItem(dialog, -1)));  // the static text keeps its own look
   EXPECT_FALSE(Skinned(GetDlgItem(dialog, 107)));  // and so does the group box
+}
+
+TEST_F(GalleryTest, TheForeignDialogsLabelsTakeTheSkinsTextColourUnlessTheProgramChoseOne) {
+  OpenSkinnedDialog();
+  const HWND dialog = Dialog;
+  ASSERT_TRUE(Gallery->SkinData1->ColourGiven[scWindowText]);
+  const COLORREF skinText = ColorToRGB(Gallery->SkinData1->SkinColours[scWindowText]);
+  ASSERT_NE(skinText, GetSysColor(COLOR_WINDOWTEXT));  // or the test shows nothing
+  TMemoryDC dc(CreateCompatibleDC(nullptr));
+  const auto textColourFor = [&](HWND label, UINT msg) {
+    SetTextColor(dc.Get(), GetSysColor(COLOR_WINDOWTEXT));
+    SendMessageW(dialog, msg, WPARAM(dc.Get()), LPARAM(label));
+    return GetTextColor(dc.Get());
+  };
+  EXPECT_EQ(textColourFor(GetDlgItem(dialog, -1), WM_CTLCOLORSTATIC), skinText);  // "Text"
+  EXPECT_EQ(textColourFor(GetDlgItem(dialog, 107), WM_CTLCOLORSTATIC), skinText);  // the group box's caption
+  EXPECT_EQ(textColourFor(GetDlgItem(dialog, TGalleryForm::kOwnColourLabel), WM_CTLCOLORSTATIC),
+            TGalleryForm::kOwnLabelColour);
 }
 
 TEST_F(GalleryTest, TheForeignDialogsKeysMoveTheCheckAmongItsRadioButtons) {
