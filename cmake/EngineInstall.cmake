@@ -17,9 +17,8 @@ foreach(folder host skin/draw skin/data skin/manager skin/controls skin/form)
     FILES_MATCHING PATTERN "*.h" PATTERN "res" EXCLUDE)
 endforeach()
 # The built-in images are resources: each program compiles them into itself.
-install(FILES ${PROJECT_SOURCE_DIR}/skin/data/res/SkinData.rc ${PROJECT_SOURCE_DIR}/skin/data/res/FACETTEMENU.bmp
-  ${PROJECT_SOURCE_DIR}/skin/data/res/TRACK.bmp ${PROJECT_SOURCE_DIR}/skin/data/res/TRACKVERT.bmp
-  DESTINATION ${config_dir} COMPONENT engine)
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/skin/data/res/ DESTINATION ${config_dir} COMPONENT engine
+  FILES_MATCHING PATTERN "SkinData.rc" PATTERN "*.bmp")
 # The shipped skins, as files a program can load.
 set(SKIN_DIR share/SkinEngine/skins)
 install(FILES ${PROJECT_BINARY_DIR}/app/default.skn ${PROJECT_BINARY_DIR}/app/dark.skn
