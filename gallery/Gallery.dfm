@@ -1248,6 +1248,63 @@ object GalleryForm: TGalleryForm
         end
       end
     end
+    object PickersPage: TTabSheet
+      Caption = 'Pickers'
+      object ShortDatePicker: TDateTimePicker
+        Left = 16
+        Top = 16
+        Width = 186
+        Height = 24
+        Date = '2010-12-09'
+        TabOrder = 0
+      end
+      object LongDatePicker: TDateTimePicker
+        Left = 16
+        Top = 56
+        Width = 260
+        Height = 24
+        DateFormat = dfLong
+        Date = '2010-12-09'
+        TabOrder = 1
+      end
+      object TimePicker: TDateTimePicker
+        Left = 16
+        Top = 96
+        Width = 186
+        Height = 24
+        Kind = dtkTime
+        Time = '14:30:00'
+        TabOrder = 2
+      end
+      object CheckedDatePicker: TDateTimePicker
+        Left = 16
+        Top = 136
+        Width = 186
+        Height = 24
+        ShowCheckbox = True
+        Date = '2010-12-09'
+        TabOrder = 3
+      end
+      object UncheckedDatePicker: TDateTimePicker
+        Left = 16
+        Top = 176
+        Width = 186
+        Height = 24
+        ShowCheckbox = True
+        Checked = False
+        Date = '2010-12-09'
+        TabOrder = 4
+      end
+      object DisabledDatePicker: TDateTimePicker
+        Left = 16
+        Top = 216
+        Width = 186
+        Height = 24
+        Date = '2010-12-09'
+        Enabled = False
+        TabOrder = 5
+      end
+    end
   end
   object SkinData1: TSkinData
     Active = True

@@ -693,3 +693,134 @@ void TUpDown::WndProc(TMessage& m) {
   }
   TRangeControl::WndProc(m);
 }
+
+// ---- Date-time picker ----
+
+DEFINE_COMPONENT_INFO(TDateTimePicker, TWinControl,
+  {EnumProp("Kind", &TDateTimePicker::GetKind, &TDateTimePicker::SetKind, {L"dtkDate", L"dtkTime"}),
+   EnumProp("DateFormat", &TDateTimePicker::GetDateFormat, &TDateTimePicker::SetDateFormat, {L"dfShort", L"dfLong"}),
+   BoolProp("ShowCheckbox", &TDateTimePicker::GetShowCheckbox, &TDateTimePicker::SetShowCheckbox),
+   BoolProp("Checked", &TDateTimePicker::GetChecked, &TDateTimePicker::SetChecked),
+   StrProp("Date", &TDateTimePicker::GetDateText, &TDateTimePicker::SetDateText),
+   StrProp("Time", &TDateTimePicker::GetTimeText, &TDateTimePicker::SetTimeText),
+   EventProp("OnChange", &TDateTimePicker::OnChange)})
+
+TDateTimePicker::TDateTimePicker(TComponent* AOwner) : TWinControl(AOwner) {
+  FTabStop = true;
+  FWidth = 186;
+  FHeight = 24;
+  GetLocalTime(&FDateTime);
+}
+
+DWORD TDateTimePicker::StyleBits() const {
+  if (FKind == dtkTime) return DTS_TIMEFORMAT;
+  return FDateFormat == dfLong ? DTS_LONGDATEFORMAT : DTS_SHORTDATEFORMAT;
+}
+
+void TDateTimePicker::CreateParams(TCreateParams& p) {
+  TWinControl::CreateParams(p);
+  p.SysClassName = DATETIMEPICK_CLASSW;
+  p.Style |= StyleBits() | (FShowCheckbox ? DTS_SHOWNONE : 0);
+  p.ExStyle |= WS_EX_CLIENTEDGE;
+}
+
+void TDateTimePicker::HandleCreated() { SendValue(); }
+
+void TDateTimePicker::SendValue() {
+  if (!FHandle) return;
+  SendMessageW(FHandle, DTM_SETSYSTEMTIME, GDT_VALID, LPARAM(&FDateTime));
+  // Some pickers refuse GDT_NONE without a time to ignore.
+  if (FShowCheckbox && !FChecked) SendMessageW(FHandle, DTM_SETSYSTEMTIME, GDT_NONE, LPARAM(&FDateTime));
+}
+
+void TDateTimePicker::SetKind(TDateTimeKind v) {
+  FKind = v;
+  ReplaceStyle(FHandle, DTS_TIMEFORMAT | DTS_LONGDATEFORMAT, StyleBits());
+  TellWindow(FHandle, DTM_SETFORMATW, 0, 0);  // back to the style's own format
+}
+
+void TDateTimePicker::SetDateFormat(TDTDateFormat v) {
+  FDateFormat = v;
+  ReplaceStyle(FHandle, DTS_TIMEFORMAT | DTS_LONGDATEFORMAT, StyleBits());
+  TellWindow(FHandle, DTM_SETFORMATW, 0, 0);
+}
+
+bool TDateTimePicker::GetChecked() const {
+  if (!FHandle || !FShowCheckbox) return FChecked;
+  SYSTEMTIME st{};
+  return SendMessageW(FHandle, DTM_GETSYSTEMTIME, 0, LPARAM(&st)) == GDT_VALID;
+}
+
+void TDateTimePicker::SetChecked(bool v) {
+  FDateTime = GetDateTime();
+  FChecked = v;
+  SendValue();
+}
+
+SYSTEMTIME TDateTimePicker::GetDateTime() const {
+  SYSTEMTIME st = FDateTime;
+  if (FHandle && SendMessageW(FHandle, DTM_GETSYSTEMTIME, 0, LPARAM(&st)) != GDT_VALID) st = FDateTime;
+  return st;
+}
+
+void TDateTimePicker::SetDateTime(const SYSTEMTIME& v) {
+  FDateTime = v;
+  SendValue();
+}
+
+namespace {
+// Reads "a<sep>b<sep>c" of three numbers and nothing else.
+bool ReadTriple(const std::wstring& text, wchar_t sep, int& a, int& b, int& c) {
+  wchar_t s1 = 0, s2 = 0, rest = 0;
+  return swscanf(text.c_str(), L"%d%lc%d%lc%d%lc", &a, &s1, &b, &s2, &c, &rest) == 5 && s1 == sep && s2 == sep;
+}
+std::wstring Triple(int a, int b, int c, const wchar_t* format) {
+  wchar_t text[32];
+  swprintf(text, 32, format, a, b, c);
+  return text;
+}
+}  // namespace
+
+std::wstring TDateTimePicker::GetDateText() const {
+  const SYSTEMTIME st = GetDateTime();
+  return Triple(st.wYear, st.wMonth, st.wDay, L"%04d-%02d-%02d");
+}
+
+void TDateTimePicker::SetDateText(const std::wstring& text) {
+  int year, month, day;
+  if (!ReadTriple(text, L'-', year, month, day)) return;
+  SYSTEMTIME st = GetDateTime();
+  st.wYear = WORD(year);
+  st.wMonth = WORD(month);
+  st.wDay = WORD(day);
+  st.wDayOfWeek = 0;
+  // The system's own check: a day that does not exist is refused.
+  FILETIME ft;
+  if (year < 1601 || year > 9999 || !SystemTimeToFileTime(&st, &ft)) return;
+  SetDateTime(st);
+}
+
+std::wstring TDateTimePicker::GetTimeText() const {
+  const SYSTEMTIME st = GetDateTime();
+  return Triple(st.wHour, st.wMinute, st.wSecond, L"%02d:%02d:%02d");
+}
+
+void TDateTimePicker::SetTimeText(const std::wstring& text) {
+  int hour, minute, second;
+  if (!ReadTriple(text, L':', hour, minute, second)) return;
+  if (hour < 0 || hour > 23 || minute < 0 || minute > 59 || second < 0 || second > 59) return;
+  SYSTEMTIME st = GetDateTime();
+  st.wHour = WORD(hour);
+  st.wMinute = WORD(minute);
+  st.wSecond = WORD(second);
+  st.wMilliseconds = 0;
+  SetDateTime(st);
+}
+
+void TDateTimePicker::WndProc(TMessage& m) {
+  if (m.Msg == CN_NOTIFY && m.LParam && reinterpret_cast<NMHDR*>(m.LParam)->code == DTN_DATETIMECHANGE) {
+    if (OnChange) OnChange(this);
+    return;
+  }
+  TWinControl::WndProc(m);
+}

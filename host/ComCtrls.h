@@ -362,3 +362,50 @@ private:
   TWinControl* FAssociate = nullptr;
   std::wstring FAssociateName;  // resolved once the description is read
 };
+
+// ---- Date-time picker: a date or a time in the system's picker, the date
+// with its drop-down calendar.
+enum TDateTimeKind { dtkDate, dtkTime };
+enum TDTDateFormat { dfShort, dfLong };
+
+class TDateTimePicker : public TWinControl {
+public:
+  DECLARE_CLASS_INFO
+  explicit TDateTimePicker(TComponent* AOwner);
+  TDateTimeKind GetKind() const { return FKind; }
+  void SetKind(TDateTimeKind v);
+  TDTDateFormat GetDateFormat() const { return FDateFormat; }
+  void SetDateFormat(TDTDateFormat v);
+  // A check box before the value; unchecked, the picker holds no value.
+  // Takes effect when the window is made.
+  bool GetShowCheckbox() const { return FShowCheckbox; }
+  void SetShowCheckbox(bool v) { FShowCheckbox = v; }
+  bool GetChecked() const;
+  void SetChecked(bool v);
+  // The value (today, now, until set); an unchecked picker keeps it for
+  // when it is checked again.
+  SYSTEMTIME GetDateTime() const;
+  void SetDateTime(const SYSTEMTIME& v);
+  // The value's date as "YYYY-MM-DD" and time as "HH:MM:SS", as form
+  // descriptions store them; text in another form is refused and changes nothing.
+  std::wstring GetDateText() const;
+  void SetDateText(const std::wstring& text);
+  std::wstring GetTimeText() const;
+  void SetTimeText(const std::wstring& text);
+  // The user changed the value or the check box.
+  TNotifyEvent OnChange;
+
+protected:
+  void CreateParams(TCreateParams& p) override;
+  void HandleCreated() override;
+  void WndProc(TMessage& m) override;
+
+private:
+  DWORD StyleBits() const;
+  void SendValue();
+  TDateTimeKind FKind = dtkDate;
+  TDTDateFormat FDateFormat = dfShort;
+  bool FShowCheckbox = false;
+  bool FChecked = true;
+  SYSTEMTIME FDateTime{};
+};

@@ -16,7 +16,7 @@ void RegisterHostClasses() {
                               &TTabSheet::StaticClass(), &TTabControl::StaticClass(), &TTabSet::StaticClass(),
                               &TStatusBar::StaticClass(), &TTimer::StaticClass(), &TPanel::StaticClass(),
                               &TProgressBar::StaticClass(), &TTrackBar::StaticClass(), &TUpDown::StaticClass(),
-                              &TComboBox::StaticClass(), &THeaderControl::StaticClass(),
+                              &TDateTimePicker::StaticClass(), &TComboBox::StaticClass(), &THeaderControl::StaticClass(),
                               &TListView::StaticClass(), &TCheckBox::StaticClass(), &TRadioButton::StaticClass(),
                               &TGroupBox::StaticClass(), &TRadioGroup::StaticClass(), &TCheckGroup::StaticClass(),
                               &TMemo::StaticClass(), &TListBox::StaticClass(), &TScrollBar::StaticClass(),

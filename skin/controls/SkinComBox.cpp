@@ -257,14 +257,7 @@ void TSkinComBox::PaintStyle1(HDC DC, const RECT& R) {
 }
 
 void TSkinComBox::PaintPlain(HDC DC, const RECT& R, TComboFrame Frame) {
-  RECT client;
-  GetClientRect(FHandle, &client);
-  if (client.right != R.right - R.left && client.bottom != R.bottom - R.top) {
-    FrameColor(DC, R, FSkinData->SkinColours[scButtonShadow]);
-    RECT inner = R;
-    InflateRect(&inner, -1, -1);
-    FrameColor(DC, inner, clWhite);
-  }
+  FrameBorderedWindow(FHandle, DC, R, FSkinData->SkinColours[scButtonShadow]);
   if (!FEditHandle || !HasImage(FSkinData->ComboxArrow.get())) return;
   RECT edit, combo;
   GetWindowRect(FEditHandle, &edit);

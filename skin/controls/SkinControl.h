@@ -222,6 +222,12 @@ void CopyBitmap(const TBitmap& Source, TBitmap& Destination);
 void FillColor(HDC DC, const RECT& Rect, TColor Colour);
 // A one-pixel frame just inside Rect.
 void FrameColor(HDC DC, const RECT& Rect, TColor Colour);
+// The window has no border wider than margin on some side: its client
+// area is that close to whole, the whole window, in width or height.
+bool Borderless(HWND Handle, const RECT& Whole, int Margin);
+// The two-colour frame of an edit-like window (Shadow outside, white
+// inside), drawn only when the window has a border.
+void FrameBorderedWindow(HWND Handle, HDC DC, const RECT& Rect, TColor Shadow);
 // Adds DT_RTLREADING for a right-to-left control.
 UINT BiDiTextFlags(const TSkinControl& Skinner, UINT Flags);
 std::wstring ReplaceFirst(const std::wstring& Text, const std::wstring& Pattern, const std::wstring& Replacement);

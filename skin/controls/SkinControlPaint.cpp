@@ -55,6 +55,20 @@ void FrameColor(HDC DC, const RECT& Rect, TColor Colour) {
   FrameRect(DC, &Rect, brush.Get());
 }
 
+bool Borderless(HWND Handle, const RECT& Whole, int Margin) {
+  RECT client;
+  GetClientRect(Handle, &client);
+  return client.right + Margin >= Whole.right - Whole.left || client.bottom + Margin >= Whole.bottom - Whole.top;
+}
+
+void FrameBorderedWindow(HWND Handle, HDC DC, const RECT& Rect, TColor Shadow) {
+  if (Borderless(Handle, Rect, 0)) return;
+  FrameColor(DC, Rect, Shadow);
+  RECT inner = Rect;
+  InflateRect(&inner, -1, -1);
+  FrameColor(DC, inner, clWhite);
+}
+
 void DrawElement(HDC DC, const RECT& Rect, int FrameCount, int FrameIndex, const TDataSkinObject& Element) {
   if (Inverted(Rect) || !HasImage(&Element)) return;
   DrawSkinElement(DC, Rect, *Element.Image, SkinMargins(Element), false, Element.Tile == 1, Element.Trans == 1,

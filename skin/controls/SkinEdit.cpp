@@ -9,14 +9,6 @@ DEFINE_CLASS_INFO(TSkinEdit, TSkinControl, {})
 
 namespace {
 constexpr TColor kRing = clWhite;
-
-// True when the edit has no border on one axis: its client area is as
-// wide or as high as the window.
-bool Borderless(HWND wnd, const RECT& whole, int margin) {
-  RECT client;
-  GetClientRect(wnd, &client);
-  return client.right + margin >= whole.right - whole.left || client.bottom + margin >= whole.bottom - whole.top;
-}
 }  // namespace
 
 void TSkinEdit::AfterMessage(TMessage& Message) {

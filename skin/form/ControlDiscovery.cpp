@@ -7,6 +7,7 @@
 #include "skin/controls/SkinButton.h"
 #include "skin/controls/SkinCheckBox.h"
 #include "skin/controls/SkinComBox.h"
+#include "skin/controls/SkinDateTime.h"
 #include "skin/controls/SkinEdit.h"
 #include "skin/controls/SkinGroupBox.h"
 #include "skin/controls/SkinHeader.h"
@@ -66,7 +67,7 @@ constexpr char kCustomTabControl[] = "TCustomTabControl", kTabSheet[] = "TTabShe
                kScrollBox[] = "TScrollBox", kCustomComboBox[] = "TCustomComboBox",
                kCustomListView[] = "TCustomListView", kBitBtn[] = "TBitBtn", kSpeedButton[] = "TSpeedButton",
                kCustomListBox[] = "TCustomListBox", kCustomTreeView[] = "TCustomTreeView",
-               kScrollBar[] = "TScrollBar";
+               kScrollBar[] = "TScrollBar", kDateTimePicker[] = "TDateTimePicker";
 
 // Actions shared by several rows.
 template <class T>
@@ -237,6 +238,7 @@ const std::vector<TClassRule>& ClassRules() {
       {"scrolling container", Descends<kScrollBox>, Need(xcScrollbar), false, Scrolled},
       {"scroll-bar control", Descends<kScrollBar>, Need(xcScrollbar), false, Make<TSkinScControl>},
       {"combo box", Descends<kCustomComboBox>, Need(xcCombo), false, Make<TSkinComBox>},
+      {"date-time picker", Descends<kDateTimePicker>, Need(xcCombo), false, Make<TSkinDateTime>},
       {"list view", Descends<kCustomListView>, Need(xcScrollbar), false, Make<TSkinListView>},
       {"list box", Descends<kCustomListBox>, Need(xcScrollbar), false, Scrolled},
       {"tree view", Descends<kCustomTreeView>, Need(xcScrollbar), false, Scrolled},
@@ -289,7 +291,7 @@ const std::vector<TSkin3rdKind>& Skin3rdKinds() {
          d.Attach<TSkinTrackBar>(c)->SetPropertyWhileSkinned("Transparent", L"True");
        }},
       {"button", Need(xcButton), false, Make<TSkinButton>},
-      {"datetimepicker", Need(xcCombo), false, nullptr},
+      {"datetimepicker", Need(xcCombo), false, Make<TSkinDateTime>},
       {"mediaplayer", Need(xcButton), false, nullptr},
       {"bitbtn", Need(xcButton), false, BitButton},
       {"pngbitbtn", Need(xcButton), false, MakeWithGlyphProperty<TSkinBitButton, kPngImage>},

@@ -20,7 +20,7 @@ TEST_F(GalleryTest, EveryControlOnEveryPageHasTheSkinnerOfItsKind) {
       {"TGroupBox", "TSkinGroupBox"},     {"TRadioGroup", "TSkinGroupBox"}, {"TCheckGroup", "TSkinGroupBox"},
       {"TComboBox", "TSkinComBox"},       {"THeaderControl", "TSkinHeader"}, {"TListBox", "TSkinScrollbar"},
       {"TMemo", "TSkinScrollbar"},        {"TScrollBox", "TSkinScrollbar"},  {"TScrollBar", "TSkinScControl"},
-      {"TListView", "TSkinListView"}};
+      {"TListView", "TSkinListView"},     {"TDateTimePicker", "TSkinDateTime"}};
   int checked = 0;
   for (TComponent* c : Gallery->Components()) {
     auto* control = dynamic_cast<TControl*>(c);

@@ -9,6 +9,7 @@
 #include "tests/win/skin/ControlSkinnerKit.h"
 #include "tests/win/skin/HandleCount.h"
 #include "tests/win/skin/PixelFixtures.h"
+#include "tests/win/skin/RealMouse.h"
 #include "tests/win/skin/SkinnedFormFixture.h"
 #include <functional>
 
@@ -29,14 +30,6 @@ void CALLBACK RunMenuScript(HWND, UINT, UINT_PTR, DWORD) {
 
 void PostKey(HWND menu, WPARAM key) { PostMessageW(menu, WM_KEYDOWN, key, 0); }
 
-INPUT MouseAt(POINT screen, DWORD flags) {
-  INPUT in{};
-  in.type = INPUT_MOUSE;
-  in.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  in.mi.dx = LONG((int64_t(screen.x) * 65536 + GetSystemMetrics(SM_CXSCREEN) - 1) / GetSystemMetrics(SM_CXSCREEN));
-  in.mi.dy = LONG((int64_t(screen.y) * 65536 + GetSystemMetrics(SM_CYSCREEN) - 1) / GetSystemMetrics(SM_CYSCREEN));
-  return in;
-}
 // Alt+key on the real keyboard.
 void PressAlt(WORD key) {
   INPUT events[4]{};
@@ -61,11 +54,6 @@ int OpenMenuLevels() {
   int levels = 0;
   EnumWindows(CountMenuWindow, LPARAM(&levels));
   return levels;
-}
-
-void ClickAt(POINT screen) {
-  INPUT events[] = {MouseAt(screen, 0), MouseAt(screen, MOUSEEVENTF_LEFTDOWN), MouseAt(screen, MOUSEEVENTF_LEFTUP)};
-  SendInput(3, events, sizeof(INPUT));
 }
 
 class MenuBar : public SkinnedFormTest {
