@@ -65,6 +65,9 @@ VIAddVersionKey /LANG=0 "FileDescription" "${APP_NAME} Setup"
 !insertmacro MUI_LANGUAGE "SimpChinese"
 !insertmacro MUI_LANGUAGE "English"
 !insertmacro MUI_RESERVEFILE_LANGDLL
+; The Chinese language file names its font 宋体; by its English name the same
+; font is found too where it is only substituted (Wine maps SimSun, not 宋体).
+SetFont /LANG=${LANG_SIMPCHINESE} "SimSun" 9
 
 !include "${SOUND_LIST}"
 
