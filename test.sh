@@ -38,6 +38,10 @@ i686-w64-mingw32-objdump -h "$release.debug" | grep -q '\.debug_info' || { echo 
 if i686-w64-mingw32-objdump -h "$release" | grep -q '\.debug_info'; then echo "$release: not stripped" >&2; exit 1; fi
 echo "$release: $(stat -c %s "$release") bytes, $release.debug: $(stat -c %s "$release.debug") bytes"
 
+echo "== installer and portable zip of the release program, installed and removed under Wine"
+scripts/package.sh
+tests/install/install-test.sh build/package
+
 echo "== Windows i686 under Wine"
 build build/win32 -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" -DVC_HOST_SKINPACK="$skinpack"
 export WINE_ROOT="$root/build/win32" WINE_ENV_UNMANAGED=1

@@ -7,7 +7,7 @@ packages=(
   cmake make g++ clang libclang-rt-14-dev googletest
   mingw-w64 g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
   wine wine32:i386 wine64 xvfb x11-apps x11-utils xdotool imagemagick
-  fonts-wqy-microhei pulseaudio pulseaudio-utils sox
+  fonts-wqy-microhei pulseaudio pulseaudio-utils sox nsis python3
 )
 
 missing=()
