@@ -28,18 +28,15 @@ echo "== Windows x86_64 (build only)"
 skinpack="$root/build/native/tools/skinpack"  # packs the shipped skin on this machine
 build build/win64 -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-x86_64.cmake" -DVC_TESTS=OFF -DVC_HOST_SKINPACK="$skinpack"
 
-echo "== Windows i686 release program (stripped, its debug information beside it)"
-cmake -S "$root" -B build/release -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" -DCMAKE_BUILD_TYPE=Release \
-  -DVC_TESTS=OFF -DVC_HOST_SKINPACK="$skinpack" >/dev/null
-cmake --build build/release --target VoiceCalc -j"$jobs"
+echo "== Windows i686 release program (stripped, its debug information beside it), its installer and zip"
+scripts/package.sh
 release=build/release/app/VoiceCalc.exe
 i686-w64-mingw32-objdump -h "$release" | grep -q '\.gnu_debuglink' || { echo "$release: no debug link" >&2; exit 1; }
 i686-w64-mingw32-objdump -h "$release.debug" | grep -q '\.debug_info' || { echo "$release.debug: no debug information" >&2; exit 1; }
 if i686-w64-mingw32-objdump -h "$release" | grep -q '\.debug_info'; then echo "$release: not stripped" >&2; exit 1; fi
 echo "$release: $(stat -c %s "$release") bytes, $release.debug: $(stat -c %s "$release.debug") bytes"
 
-echo "== installer and portable zip of the release program, installed and removed under Wine"
-scripts/package.sh
+echo "== the installer and the zip, installed and removed under Wine"
 tests/install/install-test.sh build/package
 
 echo "== Windows i686 under Wine"

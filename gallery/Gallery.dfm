@@ -527,6 +527,24 @@ object GalleryForm: TGalleryForm
         TabOrder = 3
         OnClick = ForeignDialogClick
       end
+      object OpenFileButton: TButton
+        Left = 170
+        Top = 330
+        Width = 140
+        Height = 28
+        Caption = 'Open file...'
+        TabOrder = 4
+        OnClick = OpenFileClick
+      end
+      object ColourButton: TButton
+        Left = 324
+        Top = 330
+        Width = 140
+        Height = 28
+        Caption = 'Colour...'
+        TabOrder = 5
+        OnClick = ColourClick
+      end
     end
     object EditsPage: TTabSheet
       Caption = 'Edits'

@@ -4,6 +4,7 @@
 #include "host/StdCtrls.h"
 #include "skin/data/WinSkinData.h"
 #include <commctrl.h>
+#include <commdlg.h>
 #include <cwchar>
 #include <windowsx.h>
 
@@ -199,6 +200,8 @@ TGalleryForm::~TGalleryForm() {
 TMethod TGalleryForm::FindMethod(const std::string& name) {
   static const TMethodEntry<TGalleryForm> methods[] = {
       {"ForeignDialogClick", &TGalleryForm::ForeignDialogClick},
+      {"OpenFileClick", &TGalleryForm::OpenFileClick},
+      {"ColourClick", &TGalleryForm::ColourClick},
   };
   return FindMethodIn(this, methods, name);
 }
@@ -340,3 +343,26 @@ HWND TGalleryForm::OpenForeignDialog() {
 }
 
 void TGalleryForm::ForeignDialogClick(TObject*) { OpenForeignDialog(); }
+
+void TGalleryForm::OpenFileClick(TObject*) {
+  wchar_t file[MAX_PATH] = L"";
+  OPENFILENAMEW ofn{};
+  ofn.lStructSize = sizeof ofn;
+  ofn.hwndOwner = Handle();
+  ofn.lpstrFilter = L"Skins (*.skn)\0*.skn\0All files\0*.*\0";
+  ofn.lpstrFile = file;
+  ofn.nMaxFile = MAX_PATH;
+  ofn.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
+  GetOpenFileNameW(&ofn);
+}
+
+void TGalleryForm::ColourClick(TObject*) {
+  static COLORREF custom[16] = {};
+  CHOOSECOLORW cc{};
+  cc.lStructSize = sizeof cc;
+  cc.hwndOwner = Handle();
+  cc.rgbResult = RGB(200, 40, 40);
+  cc.lpCustColors = custom;
+  cc.Flags = CC_RGBINIT | CC_FULLOPEN;
+  ChooseColorW(&cc);
+}

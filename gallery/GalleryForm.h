@@ -39,6 +39,9 @@ public:
   HWND ForeignDialog() const { return FDialog; }
 
   void ForeignDialogClick(TObject* Sender);
+  // The system's own open-file and colour dialogs, as a program opens them.
+  void OpenFileClick(TObject* Sender);
+  void ColourClick(TObject* Sender);
 
   // The main menu, with every kind of item; the tag of the item last chosen.
   TMainMenu* MainMenu = nullptr;
