@@ -150,3 +150,82 @@ TEST(GalleryOptions, TheCommandLineIsReadOrRefusedWithAReason) {
     EXPECT_EQ(options.MDI, row.Expected.MDI);
   }
 }
+
+namespace {
+// Whether the window-class rules skin a dialog's direct child: push, check
+// and radio buttons, edits and drop-down combo boxes wear the skin; owner-
+// drawn buttons, group boxes, simple combo boxes and static texts keep their
+// own look. Other classes are not judged here (-1).
+int SkinnedByTheRules(HWND child) {
+  const std::wstring name = ClassNameOf(child);
+  const LONG_PTR style = GetWindowLongPtrW(child, GWL_STYLE);
+  if (name == L"Button") {
+    const LONG_PTR type = style & BS_TYPEMASK;
+    return !(type == BS_OWNERDRAW || type == BS_GROUPBOX || (style & BS_BITMAP));
+  }
+  if (name == L"Edit") return 1;
+  if (name == L"ComboBox") return (style & 3) != CBS_SIMPLE;
+  if (name == L"Static") return 0;
+  return -1;
+}
+
+// What a timer saw of the system's dialog the gallery opened, before it
+// closed it: whether the dialog wore the skin, and each of its controls the
+// rules judge that did not get what they say.
+struct TCommonDialogProbe {
+  HWND Owner = nullptr;
+  DWORD Since = 0;
+  bool Seen = false;
+  bool DialogSkinned = false;
+  int Judged = 0;
+  std::string Wrong;
+};
+TCommonDialogProbe* Probe = nullptr;
+
+void JudgeChildren(HWND parent, TCommonDialogProbe& probe) {
+  for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    if (!IsWindowVisible(child)) continue;
+    if (ClassNameOf(child) == L"#32770") JudgeChildren(child, probe);  // a page inside the dialog
+    const int expected = SkinnedByTheRules(child);
+    if (expected < 0) continue;
+    ++probe.Judged;
+    if (Skinned(child) != (expected == 1))
+      probe.Wrong += WideToUtf8(ClassNameOf(child)) + " " + std::to_string(GetDlgCtrlID(child)) +
+                     (expected ? " native; " : " skinned; ");
+  }
+}
+
+void CALLBACK WatchCommonDialog(HWND, UINT, UINT_PTR timer, DWORD) {
+  TCommonDialogProbe& probe = *Probe;
+  HWND dialog = nullptr;
+  for (HWND w = FindWindowW(L"#32770", nullptr); w; w = FindWindowExW(nullptr, w, L"#32770", nullptr))
+    if (IsWindowVisible(w) && GetWindow(w, GW_OWNER) == probe.Owner) dialog = w;
+  if (!dialog) return;
+  TWinSkinForm* skinner = FindFormSkinner(dialog);
+  const bool active = skinner && skinner->State == skActive;
+  if (!active && GetTickCount() - probe.Since < 15000) return;
+  KillTimer(nullptr, timer);
+  probe.Seen = true;
+  probe.DialogSkinned = active;
+  JudgeChildren(dialog, probe);
+  PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+}
+}  // namespace
+
+TEST_F(GalleryTest, TheSystemsOpenFileAndColourDialogsWearTheSkinAsTheRulesSay) {
+  ShowSkinned();
+  for (void (TGalleryForm::*open)(TObject*) : {&TGalleryForm::OpenFileClick, &TGalleryForm::ColourClick}) {
+    TCommonDialogProbe probe;
+    probe.Owner = Gallery->Handle();
+    probe.Since = GetTickCount();
+    Probe = &probe;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 50, WatchCommonDialog);
+    (Gallery->*open)(nullptr);  // returns once the timer has closed the dialog
+    KillTimer(nullptr, timer);
+    Probe = nullptr;
+    ASSERT_TRUE(probe.Seen) << "the dialog did not open";
+    EXPECT_TRUE(probe.DialogSkinned);
+    EXPECT_GE(probe.Judged, 4);  // at least OK, Cancel and two more
+    EXPECT_EQ(probe.Wrong, "");
+  }
+}
