@@ -173,6 +173,8 @@ bool ParseGalleryOptions(const std::vector<std::wstring>& args, TGalleryOptions&
       options.Dialog = true;
     } else if (a == L"--mdi") {
       options.MDI = true;
+    } else if (a == L"--more-dialog") {
+      options.MoreDialog = true;
     } else if (a == L"--skin" && hasValue) {
       options.SkinFile = args[++i];
     } else if (a == L"--page" && hasValue) {
@@ -184,7 +186,7 @@ bool ParseGalleryOptions(const std::vector<std::wstring>& args, TGalleryOptions&
       }
       options.Page = int(page);
     } else {
-      error = L"unknown or incomplete option: " + a + L"\nusage: SkinGallery [--skin FILE] [--page N] [--native] [--dialog] [--mdi]";
+      error = L"unknown or incomplete option: " + a + L"\nusage: SkinGallery [--skin FILE] [--page N] [--native] [--dialog] [--more-dialog] [--mdi]";
       return false;
     }
   }

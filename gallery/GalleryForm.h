@@ -14,6 +14,7 @@ struct TGalleryOptions {
   bool Native = false;    // --native: skinning off
   bool Dialog = false;    // --dialog: the foreign dialog opened at start
   bool MDI = false;       // --mdi: the foreign MDI window opened, a document maximized
+  bool MoreDialog = false;  // --more-dialog: the second foreign dialog opened at start
 };
 // Reads the options; unknown words and bad numbers are reported in error.
 bool ParseGalleryOptions(const std::vector<std::wstring>& args, TGalleryOptions& options, std::wstring& error);

@@ -1,8 +1,9 @@
 // Every kind of control the skinning engine skins, page by page, in the
 // states a user meets: for tests, screenshots and skin authors.
-//   SkinGallery [--skin FILE] [--page N] [--native] [--dialog] [--mdi]
+//   SkinGallery [--skin FILE] [--page N] [--native] [--dialog] [--more-dialog] [--mdi]
 #include "gallery/GalleryForm.h"
 #include "gallery/GalleryMDI.h"
+#include "gallery/GalleryMoreDialog.h"
 #include "host/HostClasses.h"
 #include "host/WideText.h"
 #include "skin/form/SkinEngine.h"
@@ -39,6 +40,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     GalleryForm->Apply(options);
     GalleryForm->Show();
     if (options.Dialog) GalleryForm->OpenForeignDialog();
+    if (options.MoreDialog) OpenMoreDialog(GalleryForm->Handle());
     if (options.MDI) OpenMDIWindow(true);
     Application->Run();
   } catch (const std::exception& e) {

@@ -137,6 +137,8 @@ done
 gallery gallery-native --native
 gallery gallery-dialog --dialog
 gallery gallery-dialog-dark --dialog --skin "$dark"
+gallery gallery-more-dialog --more-dialog
+gallery gallery-more-dialog-dark --more-dialog --skin "$dark"
 
 # The example program built against the installed engine, in both skins,
 # and with its dialog open (its Settings button clicked).

@@ -15,6 +15,8 @@ bool TSkinBoxH::BeforeMessage(TMessage& Message) {
     }
     case WM_CTLCOLORSTATIC:
       CallDefault(Message);
+      SetBkMode(HDC(Message.WParam), TRANSPARENT);
+      UseSkinTextColour(HDC(Message.WParam), *FSkinData);
       Message.Result = LRESULT(FSkinData->ButtonFaceBrush.Get());
       return false;
     default:

@@ -222,6 +222,10 @@ void CopyBitmap(const TBitmap& Source, TBitmap& Destination);
 void FillColor(HDC DC, const RECT& Rect, TColor Colour);
 // A one-pixel frame just inside Rect.
 void FrameColor(HDC DC, const RECT& Rect, TColor Colour);
+// Labels a window draws on the skin's face take the skin's text colour, or
+// a dark skin would leave them unreadable; a colour the window chose itself
+// (anything but the system's text colours) stays.
+void UseSkinTextColour(HDC DC, const TSkinData& SkinData);
 // The window has no border wider than margin on some side: its client
 // area is that close to whole, the whole window, in width or height.
 bool Borderless(HWND Handle, const RECT& Whole, int Margin);

@@ -55,6 +55,13 @@ void FrameColor(HDC DC, const RECT& Rect, TColor Colour) {
   FrameRect(DC, &Rect, brush.Get());
 }
 
+void UseSkinTextColour(HDC DC, const TSkinData& SkinData) {
+  if (!SkinData.ColourGiven[scWindowText]) return;
+  const COLORREF text = GetTextColor(DC);
+  if (text != GetSysColor(COLOR_WINDOWTEXT) && text != GetSysColor(COLOR_BTNTEXT)) return;
+  SetTextColor(DC, ColorToRGB(SkinData.SkinColours[scWindowText]));
+}
+
 bool Borderless(HWND Handle, const RECT& Whole, int Margin) {
   RECT client;
   GetClientRect(Handle, &client);

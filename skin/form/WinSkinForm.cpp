@@ -287,16 +287,6 @@ TSkinnedWindow* MakeFormSkinner(HWND wnd, TWinControl* form, const std::wstring&
   return skinner;
 }
 
-// A foreign window's labels are drawn on the skin's face: in the skin's text
-// colour, or a dark skin would leave them unreadable. A colour the window
-// chose itself stays.
-void TWinSkinForm::UseSkinTextColour(HDC dc) const {
-  if (!SkinData->ColourGiven[scWindowText]) return;
-  const COLORREF text = GetTextColor(dc);
-  if (text != GetSysColor(COLOR_WINDOWTEXT) && text != GetSysColor(COLOR_BTNTEXT)) return;
-  SetTextColor(dc, ColorToRGB(SkinData->SkinColours[scWindowText]));
-}
-
 void TWinSkinForm::Dispatch(TMessage& m) {
   // 1. Nothing of the frame is painted before activation.
   if (State == skAttached && m.Msg == WM_NCPAINT) {
@@ -360,14 +350,14 @@ void TWinSkinForm::Dispatch(TMessage& m) {
       CallDefault(m);
       if (foreign) {
         SetBkMode(HDC(m.WParam), TRANSPARENT);
-        UseSkinTextColour(HDC(m.WParam));
+        UseSkinTextColour(HDC(m.WParam), *SkinData);
       }
       return;
     case WM_CTLCOLORSTATIC:
       CallDefault(m);
       if (foreign) {
         SetBkMode(HDC(m.WParam), TRANSPARENT);
-        UseSkinTextColour(HDC(m.WParam));
+        UseSkinTextColour(HDC(m.WParam), *SkinData);
         m.Result = LRESULT(SkinData->ButtonFaceBrush.Get());
       }
       return;

@@ -246,7 +246,6 @@ private:
   int CallDepth = 0;  // calls of its window procedure on the stack
   bool ReleasePending = false;
   void Dispatch(TMessage& m);
-  void UseSkinTextColour(HDC dc) const;
   void ControlWndProc(TMessage& m);
   // Alt+letter no control took: the menu bar's accelerator, or the main
   // form's; non-zero when used.

@@ -5,6 +5,7 @@
 #include "host/ExtCtrls.h"
 #include "host/GroupBoxes.h"
 #include "host/ListViews.h"
+#include "gallery/GalleryMoreDialog.h"
 #include "host/Tabs.h"
 #include "tests/win/skin/GalleryFixture.h"
 
@@ -72,6 +73,56 @@ TEST_F(GalleryTest, TheForeignDialogIsSkinnedThroughTheClassNamesOfItsControls) 
   EXPECT_FALSE(Skinned(GetDlgItem(dialog, 107)));  // and so does the group box
 }
 
+namespace {
+// The class of the skinner a form skinner gave a window, or "" for none.
+std::string SkinnerClassOf(const TWinSkinForm& form, HWND wnd) {
+  for (const TSkinControl* skinner : form.ControlSkinners)
+    if (wnd && skinner->WindowHandle() == wnd) return skinner->ClassName();
+  return "";
+}
+}  // namespace
+
+TEST_F(GalleryTest, TheSecondForeignDialogsControlsGetTheSkinnersTheRulesName) {
+  ShowSkinned();
+  const HWND dialog = OpenMoreDialog(Gallery->Handle());
+  ASSERT_NE(dialog, nullptr);
+  TWinSkinForm* form = nullptr;
+  ASSERT_TRUE(PumpUntil([&] {
+    form = FindFormSkinner(dialog);
+    return form && form->State == skActive;
+  }));
+  const HWND page = GetDlgItem(dialog, kMorePage);
+  ASSERT_NE(page, nullptr);
+  const struct {
+    const char* What;
+    HWND Window;
+    const char* Skinner;
+  } rows[] = {
+      {"owner-drawn button", GetDlgItem(dialog, kMoreOwnerDrawn), ""},
+      {"bitmap button", GetDlgItem(dialog, kMoreBitmapButton), ""},
+      {"simple combo box", GetDlgItem(dialog, kMoreSimpleCombo), ""},
+      {"extended combo box", GetDlgItem(dialog, kMoreComboEx), ""},
+      {"its combo box", GetTopWindow(GetDlgItem(dialog, kMoreComboEx)), "TSkinComBox"},
+      {"tree view", GetDlgItem(dialog, kMoreTree), ""},
+      {"owner-drawn tabs", GetDlgItem(dialog, kMoreOwnerDrawnTabs), ""},
+      {"tool bar", GetDlgItem(dialog, kMoreToolBar), "TSkinBoxH"},
+      {"page inside the dialog", page, "TSkinBoxH"},
+      {"check box on the page", GetDlgItem(page, kMorePageCheck), "TSkinCheckBox"},
+      {"edit on the page", GetDlgItem(page, kMorePageEdit), "TSkinEdit"},
+      {"OK", GetDlgItem(dialog, IDOK), "TSkinButton"},
+  };
+  for (const auto& row : rows) {
+    ASSERT_NE(row.Window, nullptr) << row.What;
+    EXPECT_EQ(SkinnerClassOf(*form, row.Window), row.Skinner) << row.What;
+  }
+  // The page's labels are drawn on the skin's face in the skin's text colour.
+  TMemoryDC dc(CreateCompatibleDC(nullptr));
+  SetTextColor(dc.Get(), GetSysColor(COLOR_WINDOWTEXT));
+  SendMessageW(page, WM_CTLCOLORSTATIC, WPARAM(dc.Get()), LPARAM(GetDlgItem(page, kMorePageCheck)));
+  EXPECT_EQ(GetTextColor(dc.Get()), ColorToRGB(Gallery->SkinData1->SkinColours[scWindowText]));
+  DestroyWindow(dialog);
+}
+
 TEST_F(GalleryTest, TheForeignDialogsLabelsTakeTheSkinsTextColourUnlessTheProgramChoseOne) {
   OpenSkinnedDialog();
   const HWND dialog = Dialog;
@@ -128,6 +179,7 @@ TEST(GalleryOptions, TheCommandLineIsReadOrRefusedWithAReason) {
       {{L"--skin", L"C:\\skins\\dark.skn", L"--page", L"4"}, true, {L"C:\\skins\\dark.skn", 4, false, false}},
       {{L"--native", L"--dialog"}, true, {L"", 0, true, true}},
       {{L"--mdi"}, true, {L"", 0, false, false, true}},
+      {{L"--more-dialog", L"--page", L"2"}, true, {L"", 2, false, false, false, true}},
       {{L"--page"}, false, {}},
       {{L"--page", L"x"}, false, {}},
       {{L"--page", L"-1"}, false, {}},
@@ -148,6 +200,7 @@ TEST(GalleryOptions, TheCommandLineIsReadOrRefusedWithAReason) {
     EXPECT_EQ(options.Native, row.Expected.Native);
     EXPECT_EQ(options.Dialog, row.Expected.Dialog);
     EXPECT_EQ(options.MDI, row.Expected.MDI);
+    EXPECT_EQ(options.MoreDialog, row.Expected.MoreDialog);
   }
 }
 
