@@ -9,6 +9,7 @@
 #include "tests/win/skin/ControlSkinnerKit.h"
 #include "tests/win/skin/HandleCount.h"
 #include "tests/win/skin/PixelFixtures.h"
+#include "tests/win/skin/RealInput.h"
 #include "tests/win/skin/SkinnedFormFixture.h"
 #include <functional>
 
@@ -29,14 +30,6 @@ void CALLBACK RunMenuScript(HWND, UINT, UINT_PTR, DWORD) {
 
 void PostKey(HWND menu, WPARAM key) { PostMessageW(menu, WM_KEYDOWN, key, 0); }
 
-INPUT MouseAt(POINT screen, DWORD flags) {
-  INPUT in{};
-  in.type = INPUT_MOUSE;
-  in.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  in.mi.dx = LONG((int64_t(screen.x) * 65536 + GetSystemMetrics(SM_CXSCREEN) - 1) / GetSystemMetrics(SM_CXSCREEN));
-  in.mi.dy = LONG((int64_t(screen.y) * 65536 + GetSystemMetrics(SM_CYSCREEN) - 1) / GetSystemMetrics(SM_CYSCREEN));
-  return in;
-}
 // Alt+key on the real keyboard.
 void PressAlt(WORD key) {
   INPUT events[4]{};
