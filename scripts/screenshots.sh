@@ -110,7 +110,8 @@ page() { local i; for i in "${!pages[@]}"; do [ "${pages[$i]}" = "$1" ] && echo 
 # States only the pointer and the keyboard show: a combo box dropped down, a
 # header section pressed, a list scrolled by the wheel to its middle, the
 # menu bar's File drop-down with its sub-menu open, the View drop-down, the
-# bar's View button under the pointer, the context menu, the system menu
+# bar's View button under the pointer, a media player's Play button held
+# down, the context menu, the system menu
 # opened by a right click on the title, and the foreign MDI window with a
 # document maximized (its buttons in the menu bar).
 for skin in "" "$dark"; do
@@ -127,6 +128,7 @@ for skin in "" "$dark"; do
     "key Down Down"
   gallery "gallery-system-menu$suffix" "${skin_option[@]}" -- "mousemove 160 10" "click 3" "key Up Up"
   gallery "gallery-menu-hot$suffix" "${skin_option[@]}" -- "mousemove 52 42"
+  gallery "gallery-media-pressed$suffix" --page "$(page Media)" "${skin_option[@]}" -- "mousemove 38 98" "mousedown 1"
   gallery "gallery-mdi$suffix" --mdi "${skin_option[@]}"
 done
 gallery gallery-native --native

@@ -83,8 +83,23 @@ protected:
     }));
   }
   static LPARAM At(int x, int y) { return MAKELPARAM(x, y); }
+  // From now on counts the button-up messages that reach the player (the
+  // skinned player's WindowProc is the skinner's; it gets it back at the end).
+  void CountUpsAtThePlayer() {
+    SkinnedProc = Player->WindowProc;
+    Player->WindowProc = [this](TMessage& m) {
+      if (m.Msg == WM_LBUTTONUP) ++UpsAtThePlayer;
+      SkinnedProc(m);
+    };
+  }
+  void TearDown() override {
+    if (SkinnedProc) Player->WindowProc = SkinnedProc;
+    ControlSkinnerTest::TearDown();
+  }
 
   TMediaPlayer* Player = nullptr;
+  TWndMethod SkinnedProc;
+  int UpsAtThePlayer = 0;
 };
 
 TEST_F(SkinMP, ThePanelCoversThePlayerInItsParentAndDiscoveryLeavesItAlone) {
@@ -239,11 +254,13 @@ TEST_F(SkinMP, AReleaseOverAnotherButtonOrOutsideCompletesNoClick) {
   PanelPicture(*panel);
   TClicks clicks;
   clicks.Listen(*Player);
+  CountUpsAtThePlayer();
   for (LPARAM release : {At(200, 10), At(5, 40), At(5, -3)}) {
     SendMessageW(panel->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, At(5, 10));
     SendMessageW(panel->Handle(), WM_LBUTTONUP, 0, release);
     EXPECT_FALSE(panel->MouseIsDown());
   }
+  EXPECT_EQ(UpsAtThePlayer, 0);
   EXPECT_TRUE(clicks.Buttons.empty());
   // The player is ready for the next click all the same.
   SendMessageW(panel->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, At(200, 10));
@@ -349,14 +366,17 @@ TEST_F(SkinMPInput, AClickOnTheSkinnedPlayButtonIsThePlayersClick) {
 
 TEST_F(SkinMPInput, PressedOnPlayAndReleasedOverStopIsNoClick) {
   const POINT play = OnPanel(40, 15), stop = OnPanel(200, 15);
+  CountUpsAtThePlayer();
   SendAndHandle({MouseAt(play, 0), MouseAt(play, MOUSEEVENTF_LEFTDOWN), MouseAt(stop, 0),
                  MouseAt(stop, MOUSEEVENTF_LEFTUP)});
+  EXPECT_EQ(UpsAtThePlayer, 0);
   EXPECT_TRUE(Clicks.Buttons.empty());
   EXPECT_FALSE(PlayerPanel->MouseIsDown());
   // Released away from the panel: the panel still hears it.
   const POINT away = OnPanel(40, 200);
   SendAndHandle({MouseAt(play, 0), MouseAt(play, MOUSEEVENTF_LEFTDOWN), MouseAt(away, 0),
                  MouseAt(away, MOUSEEVENTF_LEFTUP)});
+  EXPECT_EQ(UpsAtThePlayer, 0);
   EXPECT_TRUE(Clicks.Buttons.empty());
   EXPECT_FALSE(PlayerPanel->MouseIsDown());
 }
