@@ -1323,6 +1323,35 @@ object GalleryForm: TGalleryForm
         TabOrder = 5
       end
     end
+    object MediaPage: TTabSheet
+      Caption = 'Media'
+      object SoundPlayer: TMediaPlayer
+        Left = 16
+        Top = 16
+        Width = 253
+        Height = 30
+        TabOrder = 0
+      end
+      object PartPlayer: TMediaPlayer
+        Left = 16
+        Top = 64
+        Width = 170
+        Height = 30
+        AutoEnable = False
+        VisibleButtons = [btPlay, btPause, btStop, btNext, btRecord]
+        EnabledButtons = [btPlay, btStop, btRecord]
+        ColoredButtons = [btPlay, btRecord]
+        TabOrder = 1
+      end
+      object NoButtonPlayer: TMediaPlayer
+        Left = 16
+        Top = 112
+        Width = 120
+        Height = 30
+        VisibleButtons = []
+        TabOrder = 2
+      end
+    end
   end
   object SkinData1: TSkinData
     Active = True

@@ -193,6 +193,23 @@ bool ParseGalleryOptions(const std::vector<std::wstring>& args, TGalleryOptions&
   return true;
 }
 
+std::wstring FindSoundFile(const std::wstring& name) {
+  const std::wstring relative = L"Sound\\" + name;
+  if (GetFileAttributesW(relative.c_str()) != INVALID_FILE_ATTRIBUTES) return relative;
+  wchar_t path[MAX_PATH] = {};
+  if (!GetModuleFileNameW(nullptr, path, MAX_PATH)) return std::wstring();
+  std::wstring folder = path;
+  // The program's own folder and up to four above it.
+  for (int up = 0; up < 5; ++up) {
+    const size_t slash = folder.find_last_of(L"\\/");
+    if (slash == std::wstring::npos) break;
+    folder.resize(slash);
+    const std::wstring candidate = folder + L"\\" + relative;
+    if (GetFileAttributesW(candidate.c_str()) != INVALID_FILE_ATTRIBUTES) return candidate;
+  }
+  return std::wstring();
+}
+
 TGalleryForm::TGalleryForm(TComponent* AOwner) : TForm(AOwner) {}
 
 TGalleryForm::~TGalleryForm() {
@@ -225,6 +242,9 @@ void TGalleryForm::Loaded() {
   MakeMenuImages();
   MakeMainMenu();
   MakeContextMenu();
+  SoundPlayer = Field<TMediaPlayer>(L"SoundPlayer");
+  SoundPlayer->SetFileName(FindSoundFile(L"E.wav"));
+  SoundPlayer->Open();
 }
 
 void TGalleryForm::MakeMenuImages() {

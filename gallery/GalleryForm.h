@@ -4,6 +4,7 @@
 #include "host/ComCtrls.h"
 #include "host/Forms.h"
 #include "host/ImgList.h"
+#include "host/MPlayer.h"
 
 class TSkinData;
 
@@ -18,6 +19,10 @@ struct TGalleryOptions {
 };
 // Reads the options; unknown words and bad numbers are reported in error.
 bool ParseGalleryOptions(const std::vector<std::wstring>& args, TGalleryOptions& options, std::wstring& error);
+// A file of the calculator's "Sound" folder: below the working directory, or
+// beside the program or one of the folders above it (a build tree inside
+// the sources); empty when none has it.
+std::wstring FindSoundFile(const std::wstring& name);
 
 class TGalleryForm : public TForm {
 public:
@@ -43,6 +48,10 @@ public:
   // The system's own open-file and colour dialogs, as a program opens them.
   void OpenFileClick(TObject* Sender);
   void ColourClick(TObject* Sender);
+
+  // The media page's player, opened on one of the calculator's voice files
+  // when they are found.
+  TMediaPlayer* SoundPlayer = nullptr;
 
   // The main menu, with every kind of item; the tag of the item last chosen.
   TMainMenu* MainMenu = nullptr;

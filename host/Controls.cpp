@@ -105,6 +105,7 @@ void TControl::SetVisible(bool v) {
   if (v == FVisible) return;
   FVisible = v;
   if (FParent) FParent->Invalidate();
+  Perform(CM_VISIBLECHANGED, v);
 }
 
 void TControl::SetEnabled(bool v) {
@@ -506,8 +507,10 @@ void TWinControl::SetBounds(int left, int top, int width, int height) {
 }
 
 void TWinControl::SetVisible(bool v) {
+  const bool changed = v != FVisible;
   FVisible = v;
   if (FHandle) ShowWindow(FHandle, v ? SW_SHOW : SW_HIDE);
+  if (changed) Perform(CM_VISIBLECHANGED, v);
 }
 
 void TWinControl::SetEnabled(bool v) {

@@ -21,6 +21,9 @@ constexpr UINT CM_BASE = 0xB000;
 // windowless children, a windowed control tells itself.
 constexpr UINT CM_MOUSEENTER = CM_BASE + 0x13;
 constexpr UINT CM_MOUSELEAVE = CM_BASE + 0x14;
+// The control's Visible changed (wParam: the new value), so what covers or
+// follows it can too.
+constexpr UINT CM_VISIBLECHANGED = CM_BASE + 0x0B;
 // Alt with a character (wParam, key data in lParam), sent to the control's
 // form from whichever control has the focus: non-zero when it was used, as
 // a menu accelerator.

@@ -7,10 +7,12 @@
 #include "host/Forms.h"
 #include "host/GroupBoxes.h"
 #include "host/ListViews.h"
+#include "host/MPlayer.h"
 #include "host/StdCtrls.h"
 #include "host/Tabs.h"
 
 void RegisterHostClasses() {
+  RegisterComponentClass(TMediaPlayer::StaticClass());
   for (const TClassInfo* c : {&TButton::StaticClass(), &TBitBtn::StaticClass(), &TSpeedButton::StaticClass(),
                               &TEdit::StaticClass(), &TLabel::StaticClass(), &TPageControl::StaticClass(),
                               &TTabSheet::StaticClass(), &TTabControl::StaticClass(), &TTabSet::StaticClass(),

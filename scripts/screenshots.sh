@@ -110,11 +110,12 @@ page() { local i; for i in "${!pages[@]}"; do [ "${pages[$i]}" = "$1" ] && echo 
 # States only the pointer and the keyboard show: a combo box dropped down, a
 # header section pressed, a list scrolled by the wheel to its middle, the
 # menu bar's File drop-down with its sub-menu open, the View drop-down, the
-# bar's View button under the pointer, the context menu, the system menu
-# opened by a right click on the title, the foreign MDI window with a
-# document maximized (its buttons in the menu bar), a date picker's
-# calendar dropped down from its skinned arrow, and the system's open-file
-# and colour dialogs opened from the gallery's buttons.
+# bar's View button under the pointer, a media player's Play button held
+# down, the context menu, the system menu opened by a right click on the
+# title, the foreign MDI window with a document maximized (its buttons in
+# the menu bar), a date picker's calendar dropped down from its skinned
+# arrow, and the system's open-file and colour dialogs opened from the
+# gallery's buttons.
 for skin in "" "$dark"; do
   suffix=${skin:+-dark}
   skin_option=()
@@ -129,6 +130,7 @@ for skin in "" "$dark"; do
     "key Down Down"
   gallery "gallery-system-menu$suffix" "${skin_option[@]}" -- "mousemove 160 10" "click 3" "key Up Up"
   gallery "gallery-menu-hot$suffix" "${skin_option[@]}" -- "mousemove 52 42"
+  gallery "gallery-media-pressed$suffix" --page "$(page Media)" "${skin_option[@]}" -- "mousemove 38 98" "mousedown 1"
   gallery "gallery-mdi$suffix" --mdi "${skin_option[@]}"
   gallery "gallery-calendar$suffix" --page "$(page Pickers)" "${skin_option[@]}" -- "mousemove 200 93" "click 1" "sleep 1"
   gallery "gallery-open-file$suffix" "${skin_option[@]}" -- "mousemove 250 411" "click 1" "sleep 3"

@@ -205,6 +205,8 @@ private:
 int ReadIntProp(TPersistent* Object, const char* Name);          // -1 when absent
 std::wstring ReadEnumProp(TPersistent* Object, const char* Name);  // identifier, "True"/"False"; empty when absent
 std::wstring ReadTextProp(TPersistent* Object, const char* Name);  // empty when absent
+// A set as its members' names in brackets, "[btPlay,btStop]"; empty when absent.
+std::wstring ReadSetProp(TPersistent* Object, const char* Name);
 TPersistent* ReadObjectProp(TPersistent* Object, const char* Name, const TClassInfo& Class);
 // Does nothing when absent; an integer property given non-numeric text throws.
 void WriteProp(TPersistent* Object, const char* Name, const std::wstring& Value);

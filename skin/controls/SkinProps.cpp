@@ -29,6 +29,14 @@ std::wstring ReadTextProp(TPersistent* Object, const char* Name) {
   return Read(Object, Name, v) && v.Kind == TValue::vkString ? v.Str : std::wstring();
 }
 
+std::wstring ReadSetProp(TPersistent* Object, const char* Name) {
+  TValue v;
+  if (!Read(Object, Name, v) || v.Kind != TValue::vkSet) return std::wstring();
+  std::wstring text = L"[";
+  for (size_t i = 0; i < v.Items.size(); ++i) text += (i ? L"," : L"") + v.Items[i];
+  return text + L"]";
+}
+
 TPersistent* ReadObjectProp(TPersistent* Object, const char* Name, const TClassInfo& Class) {
   TValue v;
   if (!Read(Object, Name, v) || v.Kind != TValue::vkObject || !v.Object) return nullptr;

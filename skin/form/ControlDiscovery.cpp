@@ -13,6 +13,7 @@
 #include "skin/controls/SkinHeader.h"
 #include "skin/controls/SkinListView.h"
 #include "skin/controls/SkinMenuButton.h"
+#include "skin/controls/SkinMP.h"
 #include "skin/controls/SkinObjImage.h"
 #include "skin/controls/SkinProgress.h"
 #include "skin/controls/SkinRadioButton.h"
@@ -202,7 +203,7 @@ const std::vector<TClassRule>& ClassRules() {
       {"up-down or spin button", [](const TControl&, const std::string& n) { return Named(n, {"TUPDOWN", "TSPINBUTTON"}); },
        Need(xcSpin), false, Make<TSkinUpDown>},
       {"media player", [](const TControl&, const std::string& n) { return n == "TMEDIAPLAYER"; }, Need(xcButton),
-       false, nullptr},
+       false, Make<TSkinMP>},
       {"data navigator", [](const TControl&, const std::string& n) { return n == "TDBNAVIGATOR"; }, Need(xcPanel),
        false, NavigatorBox},
       {"check box with custom glyphs",
@@ -292,7 +293,7 @@ const std::vector<TSkin3rdKind>& Skin3rdKinds() {
        }},
       {"button", Need(xcButton), false, Make<TSkinButton>},
       {"datetimepicker", Need(xcCombo), false, Make<TSkinDateTime>},
-      {"mediaplayer", Need(xcButton), false, nullptr},
+      {"mediaplayer", Need(xcButton), false, Make<TSkinMP>},
       {"bitbtn", Need(xcButton), false, BitButton},
       {"pngbitbtn", Need(xcButton), false, MakeWithGlyphProperty<TSkinBitButton, kPngImage>},
       {"pngspeedbutton", Need(xcButton), false, SpeedButton<kPngImage>},

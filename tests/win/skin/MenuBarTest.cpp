@@ -9,7 +9,7 @@
 #include "tests/win/skin/ControlSkinnerKit.h"
 #include "tests/win/skin/HandleCount.h"
 #include "tests/win/skin/PixelFixtures.h"
-#include "tests/win/skin/RealMouse.h"
+#include "tests/win/skin/RealInput.h"
 #include "tests/win/skin/SkinnedFormFixture.h"
 #include <functional>
 

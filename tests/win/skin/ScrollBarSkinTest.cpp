@@ -9,6 +9,7 @@
 #include "skin/controls/SkinScrollbar.h"
 #include "skin/controls/SkinScrollbarH.h"
 #include "tests/win/skin/ControlSkinnerKit.h"
+#include "tests/win/skin/RealInput.h"
 #include "tests/win/skin/ScrollSkinKit.h"
 
 using namespace scrollkit;
@@ -62,12 +63,7 @@ protected:
   }
   // Sends the events and handles them, with every loop they start, until
   // none is left in the queue.
-  static void Input(std::vector<INPUT> events) {
-    ASSERT_EQ(SendInput(UINT(events.size()), events.data(), sizeof(INPUT)), events.size());
-    EXPECT_TRUE(WaitFor([] { return (HIWORD(GetQueueStatus(QS_INPUT)) & QS_INPUT) == 0; }));
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
-  }
+  static void Input(std::vector<INPUT> events) { SendAndHandle(std::move(events)); }
   static void Click(POINT screen) {
     Input({MoveTo(screen), MouseInput(MOUSEEVENTF_LEFTDOWN), MouseInput(MOUSEEVENTF_LEFTUP)});
   }

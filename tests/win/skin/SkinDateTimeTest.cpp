@@ -7,7 +7,7 @@
 #include "skin/controls/SkinDateTime.h"
 #include "skin/controls/SkinUpDown.h"
 #include "tests/win/skin/GalleryFixture.h"
-#include "tests/win/skin/RealMouse.h"
+#include "tests/win/skin/RealInput.h"
 
 namespace {
 const wchar_t* const kDatePickers[] = {L"ShortDatePicker", L"LongDatePicker", L"CheckedDatePicker",
