@@ -21,7 +21,7 @@ TEST_F(GalleryTest, EveryControlOnEveryPageHasTheSkinnerOfItsKind) {
       {"TGroupBox", "TSkinGroupBox"},     {"TRadioGroup", "TSkinGroupBox"}, {"TCheckGroup", "TSkinGroupBox"},
       {"TComboBox", "TSkinComBox"},       {"THeaderControl", "TSkinHeader"}, {"TListBox", "TSkinScrollbar"},
       {"TMemo", "TSkinScrollbar"},        {"TScrollBox", "TSkinScrollbar"},  {"TScrollBar", "TSkinScControl"},
-      {"TListView", "TSkinListView"},     {"TDateTimePicker", "TSkinDateTime"}};
+      {"TListView", "TSkinListView"},     {"TDateTimePicker", "TSkinDateTime"}, {"TMediaPlayer", "TSkinMP"}};
   int checked = 0;
   for (TComponent* c : Gallery->Components()) {
     auto* control = dynamic_cast<TControl*>(c);
