@@ -12,11 +12,13 @@ bool Skinned(HWND wnd) {
   return wnd && SendMessageTimeoutW(wnd, WM_SKIN_QUERY, 0, 0, SMTO_ABORTIFHUNG, 5000, &answer) && answer == 1;
 }
 
-// Skinning follows activation by a timer: waits for it with a generous limit.
-bool BecomesSkinned(HWND wnd) {
+// Skinning follows activation by a timer, and the window's controls and
+// menu bar follow the window: waits for done with a generous limit.
+template <class F>
+bool Becomes(F done) {
   for (DWORD start = GetTickCount(); GetTickCount() - start < 15000; Sleep(50))
-    if (Skinned(wnd)) return true;
-  return false;
+    if (done()) return true;
+  return done();
 }
 
 // The numbers of the window's controls that do not wear the skin.
@@ -43,24 +45,27 @@ TEST(EngineLibrary, APlainProgramWearsTheSkinFileItNamesOnItsWindowControlsAndDi
 
   const HWND main = program.WaitForWindow(L"PlainSkinnedWindow");
   ASSERT_NE(main, nullptr) << "the window did not appear";
-  ASSERT_TRUE(BecomesSkinned(main));
+  ASSERT_TRUE(Becomes([main] { return Skinned(main); }));
   // The bar is drawn by the engine, which keeps the menu off the window.
-  EXPECT_EQ(GetMenu(main), nullptr);
-  EXPECT_EQ(Unskinned(main, {IDC_NAME, IDC_SPEAK, IDC_MALE, IDC_FEMALE, IDC_RATE, IDC_SETTINGS, IDCANCEL}), "");
+  EXPECT_TRUE(Becomes([main] { return GetMenu(main) == nullptr; }));
+  const auto controls = {IDC_NAME, IDC_SPEAK, IDC_MALE, IDC_FEMALE, IDC_RATE, IDC_SETTINGS, IDCANCEL};
+  Becomes([&] { return Unskinned(main, controls).empty(); });
+  EXPECT_EQ(Unskinned(main, controls), "");
 
   PostMessageW(main, WM_COMMAND, IDC_SETTINGS, 0);
   const HWND dialog = program.WaitForWindow(L"#32770");
   ASSERT_NE(dialog, nullptr) << "the dialog did not open";
-  ASSERT_TRUE(BecomesSkinned(dialog));
-  EXPECT_EQ(Unskinned(dialog, {IDC_SPEAK, IDC_MALE, IDC_RATE, IDC_FOLDER, IDOK, IDCANCEL}), "");
+  ASSERT_TRUE(Becomes([dialog] { return Skinned(dialog); }));
+  const auto dialogControls = {IDC_SPEAK, IDC_MALE, IDC_RATE, IDC_FOLDER, IDOK, IDCANCEL};
+  Becomes([&] { return Unskinned(dialog, dialogControls).empty(); });
+  EXPECT_EQ(Unskinned(dialog, dialogControls), "");
   // A group box of a foreign dialog keeps its own look.
   const HWND group = GroupBoxOf(dialog);
   ASSERT_NE(group, nullptr);
   EXPECT_FALSE(Skinned(group));
 
   PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
-  for (DWORD start = GetTickCount(); IsWindow(dialog) && GetTickCount() - start < 15000;) Sleep(50);
-  EXPECT_FALSE(IsWindow(dialog)) << "the dialog did not close";
+  EXPECT_TRUE(Becomes([dialog] { return !IsWindow(dialog); })) << "the dialog did not close";
   PostMessageW(main, WM_CLOSE, 0, 0);
   DWORD code = 1;
   EXPECT_TRUE(program.WaitForExit(15000, code)) << "the program did not end";

@@ -9,35 +9,62 @@
 #include "host/Tabs.h"
 #include "tests/win/skin/GalleryFixture.h"
 
-TEST_F(GalleryTest, EveryControlOnEveryPageHasTheSkinnerOfItsKind) {
-  ShowSkinned();
-  // Class of control -> class of skinner it must have.
-  const std::map<std::string, std::string> expected = {
-      {"TButton", "TSkinButton"},         {"TBitBtn", "TSkinBitButton"},     {"TSpeedButton", "TSkinSpeedButton"},
-      {"TEdit", "TSkinEdit"},             {"TPageControl", "TSkinTab"},      {"TTabSheet", "TSkinTabSheet"},
-      {"TStatusBar", "TSkinStatusBar"},   {"TProgressBar", "TSkinProgress"}, {"TTrackBar", "TSkinTrackBar"},
-      {"TUpDown", "TSkinUpDown"},         {"TTabControl", "TSkinTab"},       {"TTabSet", "TSkinTab31"},
-      {"TPanel", "TSkinBox"},             {"TCheckBox", "TSkinCheckBox"},   {"TRadioButton", "TSkinRadioButton"},
-      {"TGroupBox", "TSkinGroupBox"},     {"TRadioGroup", "TSkinGroupBox"}, {"TCheckGroup", "TSkinGroupBox"},
-      {"TComboBox", "TSkinComBox"},       {"THeaderControl", "TSkinHeader"}, {"TListBox", "TSkinScrollbar"},
-      {"TMemo", "TSkinScrollbar"},        {"TScrollBox", "TSkinScrollbar"},  {"TScrollBar", "TSkinScControl"},
-      {"TListView", "TSkinListView"},     {"TDateTimePicker", "TSkinDateTime"}, {"TMediaPlayer", "TSkinMP"}};
-  int checked = 0;
-  for (TComponent* c : Gallery->Components()) {
+namespace {
+// Class of control -> class of skinner it must have, and the switch its
+// rule needs.
+struct TExpectedSkinner {
+  const char* Skinner;
+  TSkinControlType Switch;
+};
+const std::map<std::string, TExpectedSkinner>& ExpectedSkinners() {
+  static const std::map<std::string, TExpectedSkinner> expected = {
+      {"TButton", {"TSkinButton", xcButton}},           {"TBitBtn", {"TSkinBitButton", xcBitBtn}},
+      {"TSpeedButton", {"TSkinSpeedButton", xcSpeedButton}}, {"TEdit", {"TSkinEdit", xcEdit}},
+      {"TPageControl", {"TSkinTab", xcTab}},            {"TTabSheet", {"TSkinTabSheet", xcTab}},
+      {"TStatusBar", {"TSkinStatusBar", xcStatusBar}},  {"TProgressBar", {"TSkinProgress", xcProgress}},
+      {"TTrackBar", {"TSkinTrackBar", xcTrackBar}},     {"TUpDown", {"TSkinUpDown", xcSpin}},
+      {"TTabControl", {"TSkinTab", xcTab}},             {"TTabSet", {"TSkinTab31", xcTab}},
+      {"TPanel", {"TSkinBox", xcPanel}},                {"TCheckBox", {"TSkinCheckBox", xcCheckBox}},
+      {"TRadioButton", {"TSkinRadioButton", xcRadioButton}}, {"TGroupBox", {"TSkinGroupBox", xcPanel}},
+      {"TRadioGroup", {"TSkinGroupBox", xcRadioButton}}, {"TCheckGroup", {"TSkinGroupBox", xcPanel}},
+      {"TComboBox", {"TSkinComBox", xcCombo}},          {"THeaderControl", {"TSkinHeader", xcPanel}},
+      {"TListBox", {"TSkinScrollbar", xcScrollbar}},    {"TMemo", {"TSkinScrollbar", xcScrollbar}},
+      {"TScrollBox", {"TSkinScrollbar", xcScrollbar}},  {"TScrollBar", {"TSkinScControl", xcScrollbar}},
+      {"TListView", {"TSkinListView", xcScrollbar}},    {"TDateTimePicker", {"TSkinDateTime", xcCombo}},
+      {"TMediaPlayer", {"TSkinMP", xcButton}}};
+  return expected;
+}
+
+// Walks the gallery's controls against the table: each mismatch as "name:
+// got X, want Y; " (a control whose switch is off, or whose Tag is the
+// skin component's DisableTag, wants none). Counts the controls judged.
+std::string SkinnerMismatches(TGalleryForm& gallery, TWinSkinForm& form, int& judged) {
+  std::string out;
+  judged = 0;
+  for (TComponent* c : gallery.Components()) {
     auto* control = dynamic_cast<TControl*>(c);
     if (!control) continue;
-    const std::string cls = control->ClassName();
-    auto it = expected.find(cls);
-    if (it == expected.end()) continue;
-    std::string want = it->second;
+    const auto it = ExpectedSkinners().find(control->ClassName());
+    if (it == ExpectedSkinners().end()) continue;
+    std::string want = it->second.Skinner;
     // A page control with button tabs is painted as buttons.
     if (auto* pages = dynamic_cast<TPageControl*>(control); pages && pages->GetStyle() != tsTabs) want = "TSkinTabBtn";
-    TSkinControl* skinner = Skinner->FindControlSkinner(*control);
-    ASSERT_NE(skinner, nullptr) << WideToUtf8(control->GetName());
-    EXPECT_EQ(skinner->ClassName(), want) << WideToUtf8(control->GetName());
-    ++checked;
+    if (!gallery.SkinData1->Has(it->second.Switch) || control->GetTag() == gallery.SkinData1->GetDisableTag())
+      want = "";
+    const TSkinControl* skinner = form.FindControlSkinner(*control);
+    const std::string got = skinner ? skinner->ClassName() : "";
+    if (got != want) out += WideToUtf8(control->GetName()) + ": got " + got + ", want " + want + "; ";
+    ++judged;
   }
-  EXPECT_GE(checked, 70);
+  return out;
+}
+}  // namespace
+
+TEST_F(GalleryTest, EveryControlOnEveryPageHasTheSkinnerOfItsKind) {
+  ShowSkinned();
+  int judged = 0;
+  EXPECT_EQ(SkinnerMismatches(*Gallery, *Skinner, judged), "");
+  EXPECT_GE(judged, 70);
   // The buttons the groups make for themselves.
   for (const wchar_t* name : {L"ChoiceGroup", L"OptionGroup"}) {
     auto* group = Find<TCustomButtonGroup>(name);
@@ -281,4 +308,39 @@ TEST_F(GalleryTest, TheSystemsOpenFileAndColourDialogsWearTheSkinAsTheRulesSay) 
     EXPECT_GE(probe.Judged, 4);  // at least OK, Cancel and two more
     EXPECT_EQ(probe.Wrong, "");
   }
+}
+
+// The same walk with one switch of the skin component off: the controls
+// whose rule needs it keep their own look, the others are unchanged.
+class GallerySwitchTest : public GalleryTest, public testing::WithParamInterface<TSkinControlType> {};
+
+TEST_P(GallerySwitchTest, TheControlsWhoseRuleNeedsTheSwitchStayNative) {
+  TSkinData& data = *Gallery->SkinData1;
+  ASSERT_TRUE(data.Has(GetParam()));
+  data.SetSkinControls(data.GetSkinControls() & ~SetOf({GetParam()}));
+  ShowSkinned();
+  int judged = 0;
+  EXPECT_EQ(SkinnerMismatches(*Gallery, *Skinner, judged), "");
+  EXPECT_GE(judged, 70);
+}
+
+INSTANTIATE_TEST_SUITE_P(EachSwitch, GallerySwitchTest,
+                         testing::Values(xcButton, xcBitBtn, xcSpeedButton, xcEdit, xcTab, xcStatusBar, xcProgress,
+                                         xcTrackBar, xcSpin, xcPanel, xcCheckBox, xcRadioButton, xcCombo,
+                                         xcScrollbar));
+
+TEST_F(GalleryTest, AGroupWithTheDisableTagKeepsItsOwnLookAndSoDoItsButtons) {
+  auto* group = Find<TRadioGroup>(L"ChoiceGroup");
+  ASSERT_NE(group, nullptr);
+  group->SetTag(Gallery->SkinData1->GetDisableTag());
+  ShowSkinned();
+  int judged = 0;
+  EXPECT_EQ(SkinnerMismatches(*Gallery, *Skinner, judged), "");
+  EXPECT_EQ(Skinner->FindControlSkinner(*group), nullptr);
+  ASSERT_FALSE(group->Buttons().empty());
+  for (TButtonControl* button : group->Buttons()) EXPECT_EQ(Skinner->FindControlSkinner(*button), nullptr);
+  // The other group is skinned as ever.
+  auto* other = Find<TCustomButtonGroup>(L"OptionGroup");
+  ASSERT_NE(other, nullptr);
+  EXPECT_NE(Skinner->FindControlSkinner(*other), nullptr);
 }
