@@ -199,6 +199,7 @@ TGalleryForm::~TGalleryForm() {
 TMethod TGalleryForm::FindMethod(const std::string& name) {
   static const TMethodEntry<TGalleryForm> methods[] = {
       {"ForeignDialogClick", &TGalleryForm::ForeignDialogClick},
+      {"OwnToolBarCustomDraw", &TGalleryForm::OwnToolBarCustomDraw},
   };
   return FindMethodIn(this, methods, name);
 }
@@ -220,6 +221,7 @@ void TGalleryForm::Loaded() {
   MakeMenuImages();
   MakeMainMenu();
   MakeContextMenu();
+  SetUpToolBars();
 }
 
 void TGalleryForm::MakeMenuImages() {
@@ -304,6 +306,25 @@ void TGalleryForm::MakeContextMenu() {
   large->RadioItem = large->Checked = true;
   items.Add(L"&Small", 507)->RadioItem = true;
   ListenToItems(items);
+}
+
+void TGalleryForm::SetUpToolBars() {
+  for (const wchar_t* name : {L"FlatToolBar", L"OwnDrawnToolBar", L"BandToolBar"})
+    Field<TToolBar>(name)->SetImages(&MenuImages);
+  auto* bar = Field<TToolBar>(L"FlatToolBar");
+  PasteMenu = new TPopupMenu(bar);
+  PasteMenu->Images = &MenuImages;
+  PasteMenu->Items.Add(L"&Paste", 601)->ImageIndex = miPaste;
+  PasteMenu->Items.Add(L"Paste &special...", 602);
+  PasteMenu->Items.Add(L"Paste as &text", 603);
+  ListenToItems(PasteMenu->Items);
+  Field<TToolButton>(L"PasteToolButton")->DropdownMenu = PasteMenu;
+}
+
+void TGalleryForm::OwnToolBarCustomDraw(TToolBar* Sender, const RECT& ARect, bool&) {
+  TCanvas& canvas = Sender->Canvas();
+  canvas.BrushColor = TColor(kOwnToolBarColour);
+  canvas.FillRect(ARect);
 }
 
 void TGalleryForm::WndProc(TMessage& m) {

@@ -4,6 +4,7 @@
 #include "host/ComCtrls.h"
 #include "host/Forms.h"
 #include "host/ImgList.h"
+#include "host/ToolWin.h"
 
 class TSkinData;
 
@@ -39,13 +40,18 @@ public:
   HWND ForeignDialog() const { return FDialog; }
 
   void ForeignDialogClick(TObject* Sender);
+  // The second tool bar's own background, which stays when skinned.
+  void OwnToolBarCustomDraw(TToolBar* Sender, const RECT& ARect, bool& DefaultDraw);
+  static constexpr COLORREF kOwnToolBarColour = RGB(250, 232, 190);
 
   // The main menu, with every kind of item; the tag of the item last chosen.
   TMainMenu* MainMenu = nullptr;
   // Opened by a right click on the window.
   TPopupMenu* ContextMenu = nullptr;
   int LastMenuChoice = 0;
-  // The pictures of both menus' items (TMenuImage order).
+  // The menu of the tool bar's drop-down button; the bar owns it.
+  TPopupMenu* PasteMenu = nullptr;
+  // The pictures of both menus' items and of the tool buttons (TMenuImage order).
   TImageList MenuImages;
 
 protected:
@@ -55,6 +61,7 @@ private:
   void MakeMenuImages();
   void MakeMainMenu();
   void MakeContextMenu();
+  void SetUpToolBars();
   // Every item below parent tells LastMenuChoice when chosen.
   void ListenToItems(TMenuItem& parent);
   HWND FDialog = nullptr;

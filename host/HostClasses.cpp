@@ -9,6 +9,7 @@
 #include "host/ListViews.h"
 #include "host/StdCtrls.h"
 #include "host/Tabs.h"
+#include "host/ToolWin.h"
 
 void RegisterHostClasses() {
   for (const TClassInfo* c : {&TButton::StaticClass(), &TBitBtn::StaticClass(), &TSpeedButton::StaticClass(),
@@ -20,6 +21,7 @@ void RegisterHostClasses() {
                               &TListView::StaticClass(), &TCheckBox::StaticClass(), &TRadioButton::StaticClass(),
                               &TGroupBox::StaticClass(), &TRadioGroup::StaticClass(), &TCheckGroup::StaticClass(),
                               &TMemo::StaticClass(), &TListBox::StaticClass(), &TScrollBar::StaticClass(),
-                              &TScrollBox::StaticClass()})
+                              &TScrollBox::StaticClass(), &TToolBar::StaticClass(), &TToolButton::StaticClass(),
+                              &TCoolBar::StaticClass()})
     RegisterComponentClass(*c);
 }

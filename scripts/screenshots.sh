@@ -112,8 +112,9 @@ page() { local i; for i in "${!pages[@]}"; do [ "${pages[$i]}" = "$1" ] && echo 
 # menu bar's File drop-down with its sub-menu open, the View drop-down, the
 # bar's View button under the pointer, the context menu, the system menu
 # opened by a right click on the title, the foreign MDI window with a
-# document maximized (its buttons in the menu bar), and a date picker's
-# calendar dropped down from its skinned arrow.
+# document maximized (its buttons in the menu bar), a date picker's
+# calendar dropped down from its skinned arrow, and a tool button's
+# drop-down menu opened from its arrow.
 for skin in "" "$dark"; do
   suffix=${skin:+-dark}
   skin_option=()
@@ -130,6 +131,8 @@ for skin in "" "$dark"; do
   gallery "gallery-menu-hot$suffix" "${skin_option[@]}" -- "mousemove 52 42"
   gallery "gallery-mdi$suffix" --mdi "${skin_option[@]}"
   gallery "gallery-calendar$suffix" --page "$(page Pickers)" "${skin_option[@]}" -- "mousemove 200 93" "click 1"
+  gallery "gallery-toolbar-dropdown$suffix" --page "$(page ToolBars)" "${skin_option[@]}" -- "mousemove 248 100" \
+    "click 1"
 done
 gallery gallery-native --native
 gallery gallery-dialog --dialog

@@ -20,7 +20,8 @@ TEST_F(GalleryTest, EveryControlOnEveryPageHasTheSkinnerOfItsKind) {
       {"TGroupBox", "TSkinGroupBox"},     {"TRadioGroup", "TSkinGroupBox"}, {"TCheckGroup", "TSkinGroupBox"},
       {"TComboBox", "TSkinComBox"},       {"THeaderControl", "TSkinHeader"}, {"TListBox", "TSkinScrollbar"},
       {"TMemo", "TSkinScrollbar"},        {"TScrollBox", "TSkinScrollbar"},  {"TScrollBar", "TSkinScControl"},
-      {"TListView", "TSkinListView"},     {"TDateTimePicker", "TSkinDateTime"}};
+      {"TListView", "TSkinListView"},     {"TDateTimePicker", "TSkinDateTime"}, {"TToolBar", "TSkinToolBar"},
+      {"TCoolBar", "TSkinCoolBar"}};
   int checked = 0;
   for (TComponent* c : Gallery->Components()) {
     auto* control = dynamic_cast<TControl*>(c);
