@@ -131,7 +131,7 @@ for skin in "" "$dark"; do
   gallery "gallery-menu-hot$suffix" "${skin_option[@]}" -- "mousemove 52 42"
   gallery "gallery-mdi$suffix" --mdi "${skin_option[@]}"
   gallery "gallery-calendar$suffix" --page "$(page Pickers)" "${skin_option[@]}" -- "mousemove 200 93" "click 1"
-  gallery "gallery-toolbar-dropdown$suffix" --page "$(page ToolBars)" "${skin_option[@]}" -- "mousemove 248 100" \
+  gallery "gallery-toolbar-dropdown$suffix" --page "$(page ToolBars)" "${skin_option[@]}" -- "mousemove 205 100" \
     "click 1"
 done
 gallery gallery-native --native
