@@ -1352,6 +1352,92 @@ object GalleryForm: TGalleryForm
         TabOrder = 2
       end
     end
+    object ToolBarsPage: TTabSheet
+      Caption = 'Tool bars'
+      object FlatToolBar: TToolBar
+        Left = 16
+        Top = 16
+        Width = 420
+        Height = 40
+        Flat = True
+        ShowCaptions = True
+        TabOrder = 0
+        object NewToolButton: TToolButton
+          Caption = 'New'
+          ImageIndex = 0
+        end
+        object OpenToolButton: TToolButton
+          Caption = 'Open'
+          ImageIndex = 1
+        end
+        object SaveToolButton: TToolButton
+          Caption = 'Save'
+          ImageIndex = 2
+        end
+        object ToolSeparator: TToolButton
+          Style = tbsSeparator
+        end
+        object GridToolButton: TToolButton
+          Caption = 'Grid'
+          ImageIndex = 6
+          Style = tbsCheck
+        end
+        object PasteToolButton: TToolButton
+          Caption = 'Paste'
+          ImageIndex = 5
+          Style = tbsDropDown
+        end
+      end
+      object OwnDrawnToolBar: TToolBar
+        Left = 16
+        Top = 72
+        Width = 420
+        Height = 40
+        ShowCaptions = True
+        OnCustomDraw = OwnToolBarCustomDraw
+        TabOrder = 1
+        object CutToolButton: TToolButton
+          Caption = 'Cut'
+        end
+        object CopyToolButton: TToolButton
+          Caption = 'Copy'
+          ImageIndex = 4
+        end
+      end
+      object ToolCoolBar: TCoolBar
+        Left = 16
+        Top = 128
+        Width = 420
+        Height = 70
+        Bands = <
+          item
+            Text = 'Tools'
+            Width = 260
+            Break = False
+          end
+          item
+            Text = 'Address'
+            Color = clWindow
+            Width = 150
+            Break = False
+          end>
+        TabOrder = 2
+        object BandToolBar: TToolBar
+          Left = 0
+          Top = 0
+          Width = 200
+          Height = 26
+          Flat = False
+          TabOrder = 0
+          object BandBackToolButton: TToolButton
+            ImageIndex = 1
+          end
+          object BandSaveToolButton: TToolButton
+            ImageIndex = 2
+          end
+        end
+      end
+    end
   end
   object SkinData1: TSkinData
     Active = True
@@ -1359,7 +1445,7 @@ object GalleryForm: TGalleryForm
     SkinControls = [xcMainMenu, xcPopupMenu, xcToolbar, xcControlbar, xcCombo, xcCheckBox,
       xcRadioButton, xcProgress, xcScrollbar, xcEdit, xcButton, xcBitBtn, xcSpeedButton,
       xcSpin, xcPanel, xcGroupBox, xcStatusBar, xcTab, xcTrackBar, xcSystemMenu]
-    Options = [xoPreview, xoToolbarBK, xoCaptionButtonHint]
+    Options = [xoPreview, xoCaptionButtonHint]
     Skin3rd.Strings = (
       'TCategoryButtons=scrollbar'
       'TVirtualStringTree=scrollbar'

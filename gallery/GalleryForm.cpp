@@ -221,6 +221,7 @@ TMethod TGalleryForm::FindMethod(const std::string& name) {
       {"ForeignDialogClick", &TGalleryForm::ForeignDialogClick},
       {"OpenFileClick", &TGalleryForm::OpenFileClick},
       {"ColourClick", &TGalleryForm::ColourClick},
+      {"OwnToolBarCustomDraw", &TGalleryForm::OwnToolBarCustomDraw},
   };
   return FindMethodIn(this, methods, name);
 }
@@ -245,6 +246,7 @@ void TGalleryForm::Loaded() {
   SoundPlayer = Field<TMediaPlayer>(L"SoundPlayer");
   SoundPlayer->SetFileName(FindSoundFile(L"E.wav"));
   SoundPlayer->Open();
+  SetUpToolBars();
 }
 
 void TGalleryForm::MakeMenuImages() {
@@ -329,6 +331,25 @@ void TGalleryForm::MakeContextMenu() {
   large->RadioItem = large->Checked = true;
   items.Add(L"&Small", 507)->RadioItem = true;
   ListenToItems(items);
+}
+
+void TGalleryForm::SetUpToolBars() {
+  for (const wchar_t* name : {L"FlatToolBar", L"OwnDrawnToolBar", L"BandToolBar"})
+    Field<TToolBar>(name)->SetImages(&MenuImages);
+  auto* bar = Field<TToolBar>(L"FlatToolBar");
+  PasteMenu = new TPopupMenu(bar);
+  PasteMenu->Images = &MenuImages;
+  PasteMenu->Items.Add(L"&Paste", 601)->ImageIndex = miPaste;
+  PasteMenu->Items.Add(L"Paste &special...", 602);
+  PasteMenu->Items.Add(L"Paste as &text", 603);
+  ListenToItems(PasteMenu->Items);
+  Field<TToolButton>(L"PasteToolButton")->DropdownMenu = PasteMenu;
+}
+
+void TGalleryForm::OwnToolBarCustomDraw(TToolBar* Sender, const RECT& ARect, bool&) {
+  TCanvas& canvas = Sender->Canvas();
+  canvas.BrushColor = TColor(kOwnToolBarColour);
+  canvas.FillRect(ARect);
 }
 
 void TGalleryForm::WndProc(TMessage& m) {

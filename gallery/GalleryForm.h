@@ -5,6 +5,7 @@
 #include "host/Forms.h"
 #include "host/ImgList.h"
 #include "host/MPlayer.h"
+#include "host/ToolWin.h"
 
 class TSkinData;
 
@@ -53,12 +54,18 @@ public:
   // when they are found.
   TMediaPlayer* SoundPlayer = nullptr;
 
+  // The second tool bar's own background, which stays when skinned.
+  void OwnToolBarCustomDraw(TToolBar* Sender, const RECT& ARect, bool& DefaultDraw);
+  static constexpr COLORREF kOwnToolBarColour = RGB(250, 232, 190);
+
   // The main menu, with every kind of item; the tag of the item last chosen.
   TMainMenu* MainMenu = nullptr;
   // Opened by a right click on the window.
   TPopupMenu* ContextMenu = nullptr;
   int LastMenuChoice = 0;
-  // The pictures of both menus' items (TMenuImage order).
+  // The menu of the tool bar's drop-down button; the bar owns it.
+  TPopupMenu* PasteMenu = nullptr;
+  // The pictures of both menus' items and of the tool buttons (TMenuImage order).
   TImageList MenuImages;
 
 protected:
@@ -68,6 +75,7 @@ private:
   void MakeMenuImages();
   void MakeMainMenu();
   void MakeContextMenu();
+  void SetUpToolBars();
   // Every item below parent tells LastMenuChoice when chosen.
   void ListenToItems(TMenuItem& parent);
   HWND FDialog = nullptr;

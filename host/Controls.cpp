@@ -57,11 +57,7 @@ DEFINE_CLASS_INFO(TControl, TComponent,
    EnumProp("Cursor", &TControl::GetCursor, &TControl::SetCursor, {L"crDefault", L"crHandPoint"}),
    EnumProp("BiDiMode", &TControl::GetBiDiMode, &TControl::SetBiDiMode,
             {L"bdLeftToRight", L"bdRightToLeft", L"bdRightToLeftNoAlign", L"bdRightToLeftReadingOnly"}),
-   TPropInfo{"Color", [](TPersistent& o) { return TValue::Integer(static_cast<TControl&>(o).GetColor()); },
-             [](TPersistent& o, const TValue& v) {
-               TColor c = TColor(v.Int);
-               if (v.Kind != TValue::vkIdent || IdentToColor(v.Str, c)) static_cast<TControl&>(o).SetColor(c);
-             }},
+   ColorProp("Color", &TControl::GetColor, &TControl::SetColor),
    ObjProp("Font", &TControl::GetFont),
    BoolProp("ParentFont", &TControl::GetParentFont, &TControl::SetParentFont),
    EventProp("OnClick", &TControl::OnClick)})

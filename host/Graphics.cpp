@@ -49,11 +49,7 @@ DEFINE_CLASS_INFO(TFont, TPersistent,
                  if (v.Kind == TValue::vkIdent && _wcsicmp(s.Name, v.Str.c_str()) == 0) charset = s.Value;
                static_cast<TFont&>(o).SetCharset(charset);
              }},
-   TPropInfo{"Color", [](TPersistent& o) { return TValue::Integer(static_cast<TFont&>(o).GetColor()); },
-             [](TPersistent& o, const TValue& v) {
-               TColor c = TColor(v.Int);
-               if (v.Kind != TValue::vkIdent || IdentToColor(v.Str, c)) static_cast<TFont&>(o).SetColor(c);
-             }},
+   ColorProp("Color", &TFont::GetColor, &TFont::SetColor),
    SetOfProp("Style", &TFont::SetStyle, {L"fsBold", L"fsItalic", L"fsUnderline", L"fsStrikeOut"})})
 
 DEFINE_CLASS_INFO(TGraphic, TPersistent, {})

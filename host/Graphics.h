@@ -24,6 +24,16 @@ constexpr TColor clNone = 0x1FFFFFFF;
 COLORREF ColorToRGB(TColor c);
 // "clBtnFace", "clRed", "$00FF00FF" or a number; false when unknown.
 bool IdentToColor(const std::wstring& ident, TColor& c);
+// A colour property, stored as a number or a colour's name; an unknown name
+// leaves the colour as it is.
+template <class C>
+TPropInfo ColorProp(const char* name, TColor (C::*get)() const, void (C::*set)(TColor)) {
+  return {name, [get](TPersistent& o) { return TValue::Integer((static_cast<C&>(o).*get)()); },
+          [set](TPersistent& o, const TValue& v) {
+            TColor c = TColor(v.Int);
+            if (v.Kind != TValue::vkIdent || IdentToColor(v.Str, c)) (static_cast<C&>(o).*set)(c);
+          }};
+}
 
 enum TFontStyle { fsBold, fsItalic, fsUnderline, fsStrikeOut };
 

@@ -108,3 +108,18 @@ private:
   HDC FDC;
   HGDIOBJ FOld;
 };
+
+// Colour images stretched pixel by pixel, the DC's own mode back afterwards.
+class TColourStretch {
+public:
+  explicit TColourStretch(HDC dc) : FDC(dc), FOld(SetStretchBltMode(dc, COLORONCOLOR)) {}
+  ~TColourStretch() {
+    if (FOld) SetStretchBltMode(FDC, FOld);
+  }
+  TColourStretch(const TColourStretch&) = delete;
+  TColourStretch& operator=(const TColourStretch&) = delete;
+
+private:
+  HDC FDC;
+  int FOld;
+};

@@ -10,6 +10,7 @@
 #include "host/MPlayer.h"
 #include "host/StdCtrls.h"
 #include "host/Tabs.h"
+#include "host/ToolWin.h"
 
 void RegisterHostClasses() {
   RegisterComponentClass(TMediaPlayer::StaticClass());
@@ -22,6 +23,7 @@ void RegisterHostClasses() {
                               &TListView::StaticClass(), &TCheckBox::StaticClass(), &TRadioButton::StaticClass(),
                               &TGroupBox::StaticClass(), &TRadioGroup::StaticClass(), &TCheckGroup::StaticClass(),
                               &TMemo::StaticClass(), &TListBox::StaticClass(), &TScrollBar::StaticClass(),
-                              &TScrollBox::StaticClass()})
+                              &TScrollBox::StaticClass(), &TToolBar::StaticClass(), &TToolButton::StaticClass(),
+                              &TCoolBar::StaticClass()})
     RegisterComponentClass(*c);
 }

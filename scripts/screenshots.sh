@@ -114,8 +114,8 @@ page() { local i; for i in "${!pages[@]}"; do [ "${pages[$i]}" = "$1" ] && echo 
 # down, the context menu, the system menu opened by a right click on the
 # title, the foreign MDI window with a document maximized (its buttons in
 # the menu bar), a date picker's calendar dropped down from its skinned
-# arrow, and the system's open-file and colour dialogs opened from the
-# gallery's buttons.
+# arrow, a tool button's drop-down menu opened from its arrow, and the
+# system's open-file and colour dialogs opened from the gallery's buttons.
 for skin in "" "$dark"; do
   suffix=${skin:+-dark}
   skin_option=()
@@ -135,6 +135,8 @@ for skin in "" "$dark"; do
   gallery "gallery-calendar$suffix" --page "$(page Pickers)" "${skin_option[@]}" -- "mousemove 200 93" "click 1" "sleep 1"
   gallery "gallery-open-file$suffix" "${skin_option[@]}" -- "mousemove 250 411" "click 1" "sleep 3"
   gallery "gallery-colour$suffix" "${skin_option[@]}" -- "mousemove 400 411" "click 1" "sleep 2"
+  gallery "gallery-toolbar-dropdown$suffix" --page "$(page ToolBars)" "${skin_option[@]}" -- "mousemove 205 100" \
+    "click 1"
 done
 gallery gallery-native --native
 gallery gallery-dialog --dialog

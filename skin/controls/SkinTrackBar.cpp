@@ -8,21 +8,6 @@ DEFINE_CLASS_INFO(TSkinTrackBar, TSkinControl, {})
 
 namespace {
 
-// Colour images stretched pixel by pixel, the DC's own mode back afterwards.
-class TColourStretch {
-public:
-  explicit TColourStretch(HDC dc) : FDC(dc), FOld(SetStretchBltMode(dc, COLORONCOLOR)) {}
-  ~TColourStretch() {
-    if (FOld) SetStretchBltMode(FDC, FOld);
-  }
-  TColourStretch(const TColourStretch&) = delete;
-  TColourStretch& operator=(const TColourStretch&) = delete;
-
-private:
-  HDC FDC;
-  int FOld;
-};
-
 // One piece: along the channel from start over length, taken from the
 // image's rows (vertical) or columns from srcStart over srcLength; across
 // it at offset across with the image's own thickness. Pieces of no length

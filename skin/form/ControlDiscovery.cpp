@@ -7,6 +7,7 @@
 #include "skin/controls/SkinButton.h"
 #include "skin/controls/SkinCheckBox.h"
 #include "skin/controls/SkinComBox.h"
+#include "skin/controls/SkinCoolBar.h"
 #include "skin/controls/SkinDateTime.h"
 #include "skin/controls/SkinEdit.h"
 #include "skin/controls/SkinGroupBox.h"
@@ -27,6 +28,7 @@
 #include "skin/controls/SkinTab31.h"
 #include "skin/controls/SkinTabBtn.h"
 #include "skin/controls/SkinTabSheet.h"
+#include "skin/controls/SkinToolBar.h"
 #include "skin/controls/SkinTrackBar.h"
 #include "skin/controls/SkinUpDown.h"
 #include "skin/data/WinSkinData.h"
@@ -172,6 +174,20 @@ void EmbeddedBars(TControlDiscovery& d, TControl& c) {
       Scrolled(d, *scrolled);
   }
 }
+// A tool bar's drop-down menus are drawn by the form skinner, as its
+// popup menus are.
+void ToolBar(TControlDiscovery& d, TControl& c) {
+  TWinSkinForm& form = d.Form;
+  const int disableTag = d.Data.GetDisableTag();
+  d.Attach<TSkinToolBar>(c, false, [&form, disableTag](TSkinToolBar& s) {
+    s.SkinMenuItems = [&form, disableTag](TPopupMenu& menu, bool on) {
+      if (!on)
+        form.UnskinPopupItems(menu);
+      else if (menu.GetTag() != disableTag)
+        form.SkinPopupItems(menu);
+    };
+  });
+}
 void DCEdit(TControlDiscovery& d, TControl& c) {
   const int buttons = ReadIntProp(&c, "NumButtons");
   if (buttons == 0 && d.Allows(Need(xcEdit), false) && IsWindowed(c))
@@ -234,8 +250,8 @@ const std::vector<TClassRule>& ClassRules() {
       {"track bar", Descends<kTrackBar>, Need(xcTrackBar), false, Make<TSkinTrackBar>},
       {"progress bar", Descends<kProgressBar>, Need(xcProgress), false, Make<TSkinProgress>},
       {"header", Descends<kHeaderControl>, Need(xcPanel), false, Make<TSkinHeader>},
-      {"tool bar", Descends<kToolBar>, Need(xcToolbar), false, nullptr},
-      {"bar of bands", Descends<kCoolBar>, Need(xcToolbar), false, nullptr},
+      {"tool bar", Descends<kToolBar>, Need(xcToolbar), false, ToolBar},
+      {"bar of bands", Descends<kCoolBar>, Need(xcToolbar), false, Make<TSkinCoolBar>},
       {"scrolling container", Descends<kScrollBox>, Need(xcScrollbar), false, Scrolled},
       {"scroll-bar control", Descends<kScrollBar>, Need(xcScrollbar), false, Make<TSkinScControl>},
       {"combo box", Descends<kCustomComboBox>, Need(xcCombo), false, Make<TSkinComBox>},

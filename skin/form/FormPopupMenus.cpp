@@ -22,7 +22,7 @@ struct TSkinPopupMeasure {
   }
 };
 
-void UnskinPopupItems(TPopupMenu& popup) {
+void UnskinItems(TPopupMenu& popup) {
   bool programDrawn = false;
   for (int i = 0; i < popup.Items.Count(); ++i) {
     TMenuItem& item = *popup.Items.Items(i);
@@ -34,6 +34,8 @@ void UnskinPopupItems(TPopupMenu& popup) {
   if (!programDrawn) popup.OwnerDraw = false;
 }
 }  // namespace
+
+void TWinSkinForm::UnskinPopupItems(TPopupMenu& popup) { UnskinItems(popup); }
 
 void TWinSkinForm::SkinPopupItems(TPopupMenu& popup) {
   if (!MenuFont) {
@@ -52,7 +54,7 @@ void TWinSkinForm::SkinFormPopups(bool on) {
   // The system menu may still be open while the skin lets go: it must not
   // paint with the skin (or its glyphs) any more, which may be freed next.
   if (!on && SysMenuPopup) {
-    UnskinPopupItems(*SysMenuPopup);
+    UnskinItems(*SysMenuPopup);
     SysMenuPopup->Images = nullptr;
   }
   if (!Form || !SkinData) return;
@@ -60,7 +62,7 @@ void TWinSkinForm::SkinFormPopups(bool on) {
     auto* popup = dynamic_cast<TPopupMenu*>(c);
     if (!popup) continue;
     if (!on)
-      UnskinPopupItems(*popup);
+      UnskinItems(*popup);
     else if (popup->GetTag() != SkinData->GetDisableTag())
       SkinPopupItems(*popup);
   }

@@ -180,6 +180,8 @@ public:
   void SkinFormPopups(bool on);
   // The skin's handlers for one popup menu's items.
   void SkinPopupItems(TPopupMenu& popup);
+  // Takes the skin's handlers off its items again; a program's stay.
+  void UnskinPopupItems(TPopupMenu& popup);
   void DrawPopupItem(TPopupMenu& popup, TMenuItem& item, HDC dc, const RECT& r, bool selected);
   void MeasurePopupItem(TMenuItem& item, HDC dc, int& width, int& height);
   TFontHandle MenuFont, BoldMenuFont;  // made with the first skinned popup

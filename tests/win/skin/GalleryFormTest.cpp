@@ -31,7 +31,8 @@ const std::map<std::string, TExpectedSkinner>& ExpectedSkinners() {
       {"TListBox", {"TSkinScrollbar", xcScrollbar}},    {"TMemo", {"TSkinScrollbar", xcScrollbar}},
       {"TScrollBox", {"TSkinScrollbar", xcScrollbar}},  {"TScrollBar", {"TSkinScControl", xcScrollbar}},
       {"TListView", {"TSkinListView", xcScrollbar}},    {"TDateTimePicker", {"TSkinDateTime", xcCombo}},
-      {"TMediaPlayer", {"TSkinMP", xcButton}}};
+      {"TMediaPlayer", {"TSkinMP", xcButton}},         {"TToolBar", {"TSkinToolBar", xcToolbar}},
+      {"TCoolBar", {"TSkinCoolBar", xcToolbar}}};
   return expected;
 }
 
@@ -327,7 +328,7 @@ TEST_P(GallerySwitchTest, TheControlsWhoseRuleNeedsTheSwitchStayNative) {
 INSTANTIATE_TEST_SUITE_P(EachSwitch, GallerySwitchTest,
                          testing::Values(xcButton, xcBitBtn, xcSpeedButton, xcEdit, xcTab, xcStatusBar, xcProgress,
                                          xcTrackBar, xcSpin, xcPanel, xcCheckBox, xcRadioButton, xcCombo,
-                                         xcScrollbar));
+                                         xcScrollbar, xcToolbar));
 
 TEST_F(GalleryTest, AGroupWithTheDisableTagKeepsItsOwnLookAndSoDoItsButtons) {
   auto* group = Find<TRadioGroup>(L"ChoiceGroup");
