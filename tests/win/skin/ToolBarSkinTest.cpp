@@ -10,12 +10,11 @@
 #include "skin/controls/SkinCoolBar.h"
 #include "skin/controls/SkinToolBar.h"
 #include "tests/win/skin/GalleryFixture.h"
-#include "tests/win/skin/RealMouse.h"
+#include "tests/win/skin/RealInput.h"
 
 namespace {
 constexpr TColor kSentinel = TColor(RGB(1, 254, 3));
 
-unsigned Without(unsigned options, TSkinOption o) { return options & ~(1u << o); }
 unsigned With(unsigned options, TSkinOption o) { return options | (1u << o); }
 
 // A bitmap of the size, all of it the sentinel colour.
