@@ -1,6 +1,7 @@
 #include "skin/data/WinSkinData.h"
 #include "host/Platform.h"
 #include "skin/data/SkinLoad.h"
+#include <algorithm>
 
 namespace {
 constexpr unsigned kDefaultSkinControls =
@@ -135,9 +136,10 @@ bool TSkinData::ReadBinaryProperty(const std::string& name, const std::vector<ui
 }
 
 std::vector<uint8_t> TSkinData::WriteSkinStream() const {
-  uint32_t n = uint32_t(FSkinStream.Size());
-  std::vector<uint8_t> out{uint8_t(n), uint8_t(n >> 8), uint8_t(n >> 16), uint8_t(n >> 24)};
-  out.insert(out.end(), FSkinStream.Bytes().begin(), FSkinStream.Bytes().end());
+  const uint32_t n = uint32_t(FSkinStream.Size());
+  std::vector<uint8_t> out(4 + FSkinStream.Bytes().size());
+  for (int i = 0; i < 4; ++i) out[size_t(i)] = uint8_t(n >> (8 * i));
+  std::copy(FSkinStream.Bytes().begin(), FSkinStream.Bytes().end(), out.begin() + 4);
   return out;
 }
 

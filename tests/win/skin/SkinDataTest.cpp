@@ -34,6 +34,22 @@ TEST_F(SkinDataTest, VersionAndSkinStoreIgnoreWrites) {
   EXPECT_EQ(store.Str, L"(none)");
 }
 
+TEST_F(SkinDataTest, TheStoredFormOfTheSkinIsItsLengthThenThePackageAndReadsBack) {
+  const std::vector<uint8_t> package = MiniPackage("Round trip");
+  TSkinData* data = Read("    SkinStream = {" + StoredStream(package) + "}\n");
+  ASSERT_NE(data, nullptr);
+  const std::vector<uint8_t> stored = data->WriteSkinStream();
+  ASSERT_EQ(stored.size(), package.size() + 4);
+  const uint32_t length = uint32_t(stored[0]) | uint32_t(stored[1]) << 8 | uint32_t(stored[2]) << 16 |
+                          uint32_t(stored[3]) << 24;
+  EXPECT_EQ(length, package.size());
+  EXPECT_EQ(std::vector<uint8_t>(stored.begin() + 4, stored.end()), package);
+  TSkinData again(nullptr);
+  ASSERT_TRUE(again.ReadBinaryProperty("SkinStream", stored));
+  EXPECT_EQ(again.SkinStream().Bytes(), package);
+  EXPECT_EQ(again.SkinName, "Round trip");
+}
+
 TEST_F(SkinDataTest, StoredSkinLoadsWhileReadingAndLoadedRequestsSkinning) {
   std::vector<uint8_t> package = MiniPackage("Stored");
   TSkinData* data = Read("    Active = True\n    SkinStream = {" + StoredStream(package) + "}\n");
