@@ -64,10 +64,14 @@ void TArrowButton::WndProc(TMessage& m) {
       Invalidate();
       return;
     }
-    case WM_LBUTTONUP:
+    case WM_LBUTTONUP: {
       TWinControl::WndProc(m);
-      ::SetFocus(FPickerHandle);
+      // A calendar the click dropped down has the focus, and loses it, and
+      // closes, when it is taken away.
+      const HWND calendar = HWND(SendMessageW(FPickerHandle, DTM_GETMONTHCAL, 0, 0));
+      if (!calendar || !IsWindowVisible(calendar)) ::SetFocus(FPickerHandle);
       return;
+    }
     default:
       break;
   }

@@ -180,8 +180,12 @@ TEST_F(DateTimePickerInput, AClickOnTheSkinnedArrowOpensTheNativeCalendar) {
   GetWindowRect(arrow->Handle(), &r);
   const POINT middle{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
   const std::wstring before = picker->GetDateText();
-  ClickAt(middle);
+  // The press, then the release once the press is handled, as a hand does.
+  SendAndHandle({MouseAt(middle, 0), MouseAt(middle, MOUSEEVENTF_LEFTDOWN)});
   ASSERT_TRUE(PumpUntil([] { return OpenCalendar() != nullptr; })) << "no calendar dropped down";
+  SendAndHandle({MouseAt(middle, MOUSEEVENTF_LEFTUP)});
+  Application->ProcessMessages();
+  EXPECT_NE(OpenCalendar(), nullptr) << "the calendar closed when the button went up";
   // A second click closes it, as on the native button; the picker has the
   // focus and its value.
   ClickAt(middle);
