@@ -9,7 +9,8 @@ scripts/setup-debian.sh
 # A native skinpack packs the shipped skin into the program at build time.
 cmake -S "$root" -B build/run-tools -DVC_TESTS=OFF >/dev/null
 cmake --build build/run-tools --target skinpack -j"$(nproc)"
-cmake -S "$root" -B build/run -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" -DVC_TESTS=OFF \
+# The 32-bit program, or the 64-bit one where this machine runs no 32-bit programs.
+cmake -S "$root" -B build/run -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-$(scripts/windows-arch.sh).cmake" -DVC_TESTS=OFF \
   -DVC_HOST_SKINPACK="$root/build/run-tools/tools/skinpack" >/dev/null
 cmake --build build/run --target VoiceCalc -j"$(nproc)"
 

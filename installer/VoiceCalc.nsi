@@ -7,9 +7,16 @@
 ; so the uninstaller deletes the voices it installed by name and keeps any
 ; file the user put beside them.
 ;
+; With -DWIN64 it is the installer of the 64-bit program: itself 64-bit, it
+; installs into the 64-bit program folder and writes the 64-bit registry.
+;
 ; Silent: Setup.exe /S [/D=C:\Folder]   Uninstall.exe /S [_?=C:\Folder]
 
-Unicode true
+!ifdef WIN64
+  Target amd64-unicode
+!else
+  Unicode true
+!endif
 !include "MUI2.nsh"
 
 !ifndef VERSION | STAGE | SOUND_LIST | ICON | OUTFILE
@@ -28,7 +35,11 @@ Unicode true
 
 Name "${APP_NAME}"
 OutFile "${OUTFILE}"
-InstallDir "$PROGRAMFILES\VoiceCalc"
+!ifdef WIN64
+  InstallDir "$PROGRAMFILES64\VoiceCalc"
+!else
+  InstallDir "$PROGRAMFILES\VoiceCalc"
+!endif
 RequestExecutionLevel admin
 SetCompressor /SOLID lzma
 ShowInstDetails show
@@ -71,13 +82,21 @@ SetFont /LANG=${LANG_SIMPCHINESE} "SimSun" 9
 
 !include "${SOUND_LIST}"
 
+!macro VC_REGISTRY_VIEW
+  !ifdef WIN64
+    SetRegView 64
+  !endif
+!macroend
+
 Function .onInit
   SetShellVarContext all
+  !insertmacro VC_REGISTRY_VIEW
   !insertmacro MUI_LANGDLL_DISPLAY
 FunctionEnd
 
 Function un.onInit
   SetShellVarContext all
+  !insertmacro VC_REGISTRY_VIEW
   !insertmacro MUI_UNGETLANGUAGE
 FunctionEnd
 

@@ -1,5 +1,9 @@
 #!/usr/bin/env bash
 # Builds the release program and packs it for users, in build/package/:
+#   scripts/package.sh [i686|x86_64]
+# i686 (the default) is the program that ships; x86_64 packs the 64-bit
+# program instead, in build/package-x86_64/, for machines that run no
+# 32-bit programs.
 #   VoiceCalc-<version>-setup.exe     Windows installer (NSIS; Chinese and English)
 #   VoiceCalc-<version>-portable.zip  the same files in a folder VoiceCalc-<version>/
 # Both hold VoiceCalc.exe (the stripped release program), Sound\ (the voices)
@@ -9,19 +13,26 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
 jobs=$(nproc)
+arch=${1:-i686}
+case "$arch" in
+  i686) suffix= nsis_arch=() ;;
+  x86_64) suffix=-x86_64 nsis_arch=(-DWIN64) ;;
+  *) echo "package: unknown architecture '$arch' (i686 or x86_64)" >&2; exit 2 ;;
+esac
+release="build/release$suffix"
 
 scripts/setup-debian.sh
 
 skinpack="$root/build/native/tools/skinpack"
 cmake -S "$root" -B build/native >/dev/null
 cmake --build build/native --target skinpack -j"$jobs"
-cmake -S "$root" -B build/release -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" -DCMAKE_BUILD_TYPE=Release \
+cmake -S "$root" -B "$release" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-$arch.cmake" -DCMAKE_BUILD_TYPE=Release \
   -DVC_TESTS=OFF -DVC_HOST_SKINPACK="$skinpack" >/dev/null
-cmake --build build/release --target VoiceCalc -j"$jobs"
+cmake --build "$release" --target VoiceCalc -j"$jobs"
 
-version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build/release/CMakeCache.txt)
-[ -n "$version" ] || { echo "package: no project version in build/release/CMakeCache.txt" >&2; exit 1; }
-out="$root/build/package"
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$release/CMakeCache.txt")
+[ -n "$version" ] || { echo "package: no project version in $release/CMakeCache.txt" >&2; exit 1; }
+out="$root/build/package$suffix"
 name="VoiceCalc-$version"
 stage="$out/$name"
 setup="$out/$name-setup.exe"
@@ -33,7 +44,7 @@ export LC_ALL=C.UTF-8
 # One folder of what ships; the installer and the zip are both made from it.
 rm -rf "$stage" "$setup" "$archive"
 mkdir -p "$stage/Sound"
-cp build/release/app/VoiceCalc.exe build/release/app/dark.skn "$stage/"
+cp "$release/app/VoiceCalc.exe" "$release/app/dark.skn" "$stage/"
 cp Sound/*.wav "$stage/Sound/"
 
 # The voices by name, for the installer to install and its uninstaller to
@@ -48,7 +59,7 @@ sounds="$out/sound-files.nsh"
   echo '!macroend'
 } >"$sounds"
 
-makensis -V2 -INPUTCHARSET UTF8 -DVERSION="$version" -DSTAGE="$stage" -DSOUND_LIST="$sounds" \
+makensis -V2 -INPUTCHARSET UTF8 "${nsis_arch[@]}" -DVERSION="$version" -DSTAGE="$stage" -DSOUND_LIST="$sounds" \
   -DICON="$root/app/res/VoiceCalc.ico" -DOUTFILE="$setup" installer/VoiceCalc.nsi
 
 # Python's zipfile marks non-ASCII names as UTF-8 (flag bit 11), which

@@ -5,7 +5,8 @@
 #
 #   scripts/sound-tests.sh <build folder>
 #
-# The build folder holds app/VoiceCalc.exe (32-bit Windows build). When
+# The build folder holds app/VoiceCalc.exe (a Windows build of the architecture
+# scripts/windows-arch.sh names for this machine). When
 # WINEPREFIX and DISPLAY are set (as ./test.sh sets them) they are used;
 # otherwise a Wine prefix in the build folder and a virtual display are set up.
 # Recordings and tool output are kept in <build folder>/sound-tests.
@@ -31,7 +32,7 @@ mkdir -p "$work"
 tools="$build/sound-tools"
 mkdir -p "$tools"
 if [ "$root/tests/sound/PressKeys.cpp" -nt "$tools/PressKeys.exe" ]; then
-  i686-w64-mingw32-g++-posix -std=c++17 -O2 -Wall -Wextra -municode -static \
+  "$("$root/scripts/windows-arch.sh")-w64-mingw32-g++-posix" -std=c++17 -O2 -Wall -Wextra -municode -static \
     -o "$tools/PressKeys.exe" "$root/tests/sound/PressKeys.cpp" || exit 2
 fi
 if [ "$root/tests/sound/SoundCheck.cpp" -nt "$tools/SoundCheck" ]; then

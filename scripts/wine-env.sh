@@ -5,6 +5,20 @@ export WINEPREFIX="$WINE_ROOT/wineprefix"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 
+# Where the kernel cannot run 32-bit programs only Wine's 64-bit loader
+# starts, but the system's wrapper still picks the 32-bit one whenever it is
+# installed: a wrapper of this build tree's, first on the path, picks the
+# 64-bit one (the wrapper's own fallback, made the rule).
+if [ "$("$(dirname "${BASH_SOURCE[0]}")/windows-arch.sh")" = x86_64 ]; then
+  mkdir -p "$WINE_ROOT/wine-bin"
+  for wine_env_name in wine wine-stable; do
+    printf '#!/bin/sh\nexec /usr/lib/wine/wine64 "$@"\n' >"$WINE_ROOT/wine-bin/$wine_env_name"
+    chmod +x "$WINE_ROOT/wine-bin/$wine_env_name"
+  done
+  unset wine_env_name
+  export WINELOADER=/usr/lib/wine/wine64 PATH="$WINE_ROOT/wine-bin:$PATH"
+fi
+
 wine_env_display() {
   if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then return; fi
   local n

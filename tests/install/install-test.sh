@@ -31,6 +31,17 @@ archive=${zips[0]}
 version=${setup##*/VoiceCalc-}
 version=${version%-setup.exe}
 shopt -u nullglob
+# A 64-bit installer writes the registry's 64-bit view, a 32-bit one the
+# 32-bit view: the PE header's machine field tells which it is.
+machine=$(python3 -c 'import struct, sys
+d = open(sys.argv[1], "rb").read(4096)
+print(hex(struct.unpack_from("<H", d, struct.unpack_from("<I", d, 0x3C)[0] + 4)[0]))' "$setup") ||
+  fail "$setup: not a Windows program"
+case "$machine" in
+  0x14c) view=/reg:32 ;;
+  0x8664) view=/reg:64 ;;
+  *) fail "$setup: a program for machine $machine" ;;
+esac
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/voicecalc-install.XXXXXX")
 export WINE_ROOT="$work" WINE_ENV_UNMANAGED=1
@@ -96,7 +107,7 @@ diff -r "$portable" "$dir" -x Uninstall.exe >/dev/null || fail "installed files 
 # code page, which has no Chinese here).
 entry() {
   rm -f "$work/entry.reg"
-  wine reg export "$key" "$(winepath -w "$work/entry.reg")" /reg:32 /y >/dev/null 2>&1 </dev/null || return 1
+  wine reg export "$key" "$(winepath -w "$work/entry.reg")" "$view" /y >/dev/null 2>&1 </dev/null || return 1
   iconv -f UTF-16 -t UTF-8 "$work/entry.reg" | tr -d '\r'
 }
 # value <name>: the value as the export shows it ("…" strings, dword:… numbers).
