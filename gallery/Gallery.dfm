@@ -1438,6 +1438,190 @@ object GalleryForm: TGalleryForm
         end
       end
     end
+    object OtherSetsPage: TTabSheet
+      Caption = 'Other sets'
+      object GlyphCheck: TRzCheckBox
+        Left = 16
+        Top = 16
+        Width = 180
+        Height = 20
+        Caption = 'Glyph check box'
+        Checked = True
+        TabOrder = 0
+      end
+      object GlyphCheckOff: TRzCheckBox
+        Left = 16
+        Top = 40
+        Width = 180
+        Height = 20
+        Caption = 'Glyph check box, off'
+        TabOrder = 1
+      end
+      object GlyphCheckDisabled: TRzCheckBox
+        Left = 16
+        Top = 64
+        Width = 180
+        Height = 20
+        Caption = 'Glyph check box, disabled'
+        Checked = True
+        Enabled = False
+        TabOrder = 2
+      end
+      object GlyphRadioOne: TRzRadioButton
+        Left = 16
+        Top = 88
+        Width = 180
+        Height = 20
+        Caption = 'Glyph radio button'
+        Checked = True
+        TabOrder = 3
+      end
+      object GlyphRadioTwo: TRzRadioButton
+        Left = 16
+        Top = 112
+        Width = 180
+        Height = 20
+        Caption = 'Glyph radio button, off'
+        TabOrder = 4
+      end
+      object PropertiesCheck: TcxCheckBox
+        Left = 16
+        Top = 136
+        Width = 180
+        Height = 20
+        Caption = 'Check box of properties'
+        Checked = True
+        TabOrder = 5
+      end
+      object GlyphCheckGroup: TRzCheckGroup
+        Left = 16
+        Top = 164
+        Width = 180
+        Height = 76
+        Caption = 'Glyph check group'
+        TabOrder = 6
+        object GroupCheckOne: TRzCheckBox
+          Left = 12
+          Top = 20
+          Width = 150
+          Height = 20
+          Caption = 'First choice'
+          Checked = True
+          TabOrder = 0
+        end
+        object GroupCheckTwo: TRzCheckBox
+          Left = 12
+          Top = 44
+          Width = 150
+          Height = 20
+          Caption = 'Second choice'
+          TabOrder = 1
+        end
+      end
+      object GlyphRadioGroup: TRzRadioGroup
+        Left = 16
+        Top = 248
+        Width = 180
+        Height = 76
+        Caption = 'Glyph radio group'
+        TabOrder = 7
+        object GroupRadioOne: TRzRadioButton
+          Left = 12
+          Top = 20
+          Width = 150
+          Height = 20
+          Caption = 'One way'
+          TabOrder = 0
+        end
+        object GroupRadioTwo: TRzRadioButton
+          Left = 12
+          Top = 44
+          Width = 150
+          Height = 20
+          Caption = 'The other way'
+          Checked = True
+          TabOrder = 1
+        end
+      end
+      object PngButton: TPngBitBtn
+        Left = 216
+        Top = 16
+        Width = 170
+        Height = 28
+        Caption = 'Picture of its own'
+        TabOrder = 8
+      end
+      object DropDownButton: TcxButton
+        Left = 216
+        Top = 52
+        Width = 170
+        Height = 28
+        Caption = 'Drop-down button'
+        Kind = cxbkDropDownButton
+        TabOrder = 9
+      end
+      object PlainCxButton: TcxButton
+        Left = 216
+        Top = 88
+        Width = 170
+        Height = 28
+        Caption = 'Button of another set'
+        TabOrder = 10
+      end
+      object MenuButton: TRzMenuButton
+        Left = 216
+        Top = 124
+        Width = 170
+        Height = 28
+        Caption = 'Menu button'
+        TabOrder = 11
+      end
+      object OwnLookButton: TOwnLookButton
+        Left = 216
+        Top = 160
+        Width = 170
+        Height = 28
+        Caption = 'Left as it is'
+        TabOrder = 12
+      end
+      object RecordNavigator: TDBNavigator
+        Left = 216
+        Top = 198
+        Width = 170
+        Height = 26
+        TabOrder = 13
+      end
+      object ButtonlessEdit: TDCEdit
+        Left = 216
+        Top = 234
+        Width = 170
+        Height = 22
+        Caption = 'Edit with no buttons'
+        NumButtons = 0
+        TabOrder = 14
+      end
+      object EmbeddedDetails: TEmbeddedForm
+        Left = 404
+        Top = 16
+        Width = 190
+        Height = 70
+        TabOrder = 15
+      end
+      object TabBackgroundPages: TAdvPageControl
+        Left = 404
+        Top = 100
+        Width = 190
+        Height = 120
+        ActivePage = TabBackgroundPage1
+        TabOrder = 16
+        object TabBackgroundPage1: TTabSheet
+          Caption = 'One'
+        end
+        object TabBackgroundPage2: TTabSheet
+          Caption = 'Two'
+        end
+      end
+    end
   end
   object SkinData1: TSkinData
     Active = True
@@ -1564,7 +1748,9 @@ object GalleryForm: TGalleryForm
       'TDBCheckboxEh=Checkbox'
       'TDBCheckboxEh=Checkbox'
       'TLMDCHECKBOX=Checkbox'
-      'TLMDDBCHECKBOX=Checkbox')
+      'TLMDDBCHECKBOX=Checkbox'
+      'TAdvPageControl=advpagecontrol'
+      'TOwnLookButton=nil')
     SkinStore = '(Good)'
     SkinFormtype = sfMainform
     Version = '5.40.07.15'

@@ -1,4 +1,5 @@
 #include "gallery/GalleryForm.h"
+#include "gallery/GalleryStandIns.h"
 #include "host/Bitmap.h"
 #include "host/ListViews.h"
 #include "host/StdCtrls.h"
@@ -210,7 +211,8 @@ std::wstring FindSoundFile(const std::wstring& name) {
   return std::wstring();
 }
 
-TGalleryForm::TGalleryForm(TComponent* AOwner) : TForm(AOwner) {}
+// The description names the stand-ins: make them known before it is read.
+TGalleryForm::TGalleryForm(TComponent* AOwner) : TForm(AOwner) { RegisterStandInClasses(); }
 
 TGalleryForm::~TGalleryForm() {
   if (FDialog && IsWindow(FDialog)) DestroyWindow(FDialog);
@@ -247,6 +249,12 @@ void TGalleryForm::Loaded() {
   SoundPlayer->SetFileName(FindSoundFile(L"E.wav"));
   SoundPlayer->Open();
   SetUpToolBars();
+  // The stand-in's picture, as its set would load it.
+  TBitmap* picture = Field<TPngBitBtn>(L"PngButton")->GetPngImage();
+  picture->SetSize(kMenuImageSize, kMenuImageSize);
+  picture->Canvas().BrushColor = kMenuImageKey;  // its bottom-left colour is left out
+  picture->Canvas().FillRect({0, 0, kMenuImageSize, kMenuImageSize});
+  MenuImages.Draw(picture->Canvas().Handle(), 0, 0, miSave);
 }
 
 void TGalleryForm::MakeMenuImages() {

@@ -18,6 +18,35 @@ void AddPage(HWND dialog) {
   SetDlgItemTextW(page, kMorePageEdit, L"An edit inside a page");
 }
 
+// A panel of the class library in its wide-text build, as a program made
+// with it shows one inside its own dialog, holding a check box of its own.
+constexpr wchar_t kLibraryPanelClass[] = L"TTntPanel.UnicodeClass";
+
+void AddLibraryPanel(HWND dialog) {
+  const HINSTANCE instance = GetModuleHandleW(nullptr);
+  WNDCLASSEXW wc{sizeof wc};
+  if (!GetClassInfoExW(instance, kLibraryPanelClass, &wc)) {
+    wc = {sizeof wc};
+    wc.lpfnWndProc = DefWindowProcW;
+    wc.hInstance = instance;
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hbrBackground = HBRUSH(COLOR_BTNFACE + 1);
+    wc.lpszClassName = kLibraryPanelClass;
+    if (!RegisterClassExW(&wc)) return;
+  }
+  RECT r{7, 145, 87, 163}, check{4, 4, 76, 14};
+  MapDialogRect(dialog, &r);
+  MapDialogRect(dialog, &check);
+  const HWND panel = CreateWindowExW(0, kLibraryPanelClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, r.left,
+                                     r.top, r.right - r.left, r.bottom - r.top, dialog, HMENU(kMoreLibraryPanel),
+                                     instance, nullptr);
+  if (!panel) return;
+  const HWND box = CreateWindowExW(0, L"BUTTON", L"In a panel", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX,
+                                   check.left, check.top, check.right - check.left, check.bottom - check.top, panel,
+                                   HMENU(kMoreLibraryPanelCheck), instance, nullptr);
+  SendMessageW(box, WM_SETFONT, SendMessageW(dialog, WM_GETFONT, 0, 0), 0);
+}
+
 void Fill(HWND dialog) {
   // A picture button: a small swatch, freed with the dialog.
   const std::vector<DWORD> pixels(16 * 12, 0x00C04020);
@@ -59,6 +88,7 @@ void Fill(HWND dialog) {
   }
   SendMessageW(bar, TB_ADDBUTTONSW, 2, LPARAM(buttons));
   AddPage(dialog);
+  AddLibraryPanel(dialog);
 }
 
 // The program's own drawing of its owner-drawn button and tabs.

@@ -6,15 +6,17 @@
 #include "host/GroupBoxes.h"
 #include "host/ListViews.h"
 #include "gallery/GalleryMoreDialog.h"
+#include "gallery/GalleryStandIns.h"
 #include "host/Tabs.h"
 #include "tests/win/skin/GalleryFixture.h"
+#include <optional>
 
 namespace {
-// Class of control -> class of skinner it must have, and the switch its
-// rule needs.
+// Class of control -> class of skinner it must have (empty: none), and the
+// switch its rule needs (none for a rule that needs none).
 struct TExpectedSkinner {
   const char* Skinner;
-  TSkinControlType Switch;
+  std::optional<TSkinControlType> Switch;
 };
 const std::map<std::string, TExpectedSkinner>& ExpectedSkinners() {
   static const std::map<std::string, TExpectedSkinner> expected = {
@@ -32,7 +34,15 @@ const std::map<std::string, TExpectedSkinner>& ExpectedSkinners() {
       {"TScrollBox", {"TSkinScrollbar", xcScrollbar}},  {"TScrollBar", {"TSkinScControl", xcScrollbar}},
       {"TListView", {"TSkinListView", xcScrollbar}},    {"TDateTimePicker", {"TSkinDateTime", xcCombo}},
       {"TMediaPlayer", {"TSkinMP", xcButton}},         {"TToolBar", {"TSkinToolBar", xcToolbar}},
-      {"TCoolBar", {"TSkinCoolBar", xcToolbar}}};
+      {"TCoolBar", {"TSkinCoolBar", xcToolbar}},
+      // The stand-ins of other component sets, by their class names and rows.
+      {"TRzCheckBox", {"TSkinObjImage", xcCheckBox}},   {"TRzRadioButton", {"TSkinObjImage", xcRadioButton}},
+      {"TcxCheckBox", {"TSkinObjImage", xcCheckBox}},   {"TRzCheckGroup", {"TSkinGroupBox", xcPanel}},
+      {"TRzRadioGroup", {"TSkinGroupBox", xcGroupBox}}, {"TPngBitBtn", {"TSkinBitButton", xcButton}},
+      {"TcxButton", {"TSkinBitButton", xcButton}},      {"TRzMenuButton", {"TSkinMenuButton", xcButton}},
+      {"TOwnLookButton", {"", std::nullopt}},           {"TAdvPageControl", {"TSkinAdvPage", xcTab}},
+      {"TDBNavigator", {"TSkinBox", xcPanel}},          {"TDCEdit", {"TSkinEdit", xcEdit}},
+      {"TEmbeddedForm", {"TSkinBox", std::nullopt}}};
   return expected;
 }
 
@@ -44,15 +54,22 @@ std::string SkinnerMismatches(TGalleryForm& gallery, TWinSkinForm& form, int& ju
   judged = 0;
   for (TComponent* c : gallery.Components()) {
     auto* control = dynamic_cast<TControl*>(c);
-    if (!control) continue;
+    // A glyph group's buttons take their strips by the group's rule (judged on their own).
+    if (!control || dynamic_cast<TRzCheckGroup*>(control->Parent()) || dynamic_cast<TRzRadioGroup*>(control->Parent()))
+      continue;
     const auto it = ExpectedSkinners().find(control->ClassName());
     if (it == ExpectedSkinners().end()) continue;
     std::string want = it->second.Skinner;
-    // A page control with button tabs is painted as buttons.
+    // A page control with button tabs is painted as buttons; a drop-down button as a menu button.
     if (auto* pages = dynamic_cast<TPageControl*>(control); pages && pages->GetStyle() != tsTabs) want = "TSkinTabBtn";
-    if (!gallery.SkinData1->Has(it->second.Switch) || control->GetTag() == gallery.SkinData1->GetDisableTag())
+    if (auto* cx = dynamic_cast<TcxButton*>(control); cx && cx->GetKind() == cxbkDropDownButton)
+      want = "TSkinMenuButton";
+    const std::optional<TSkinControlType> needs = it->second.Switch;
+    if ((needs && !gallery.SkinData1->Has(*needs)) || control->GetTag() == gallery.SkinData1->GetDisableTag())
       want = "";
     const TSkinControl* skinner = form.FindControlSkinner(*control);
+    // An edit of another set without buttons is skinned by its window.
+    if (auto* edit = dynamic_cast<TDCEdit*>(control); !skinner && edit) skinner = form.FindWindowSkinner(edit->Handle());
     const std::string got = skinner ? skinner->ClassName() : "";
     if (got != want) out += WideToUtf8(control->GetName()) + ": got " + got + ", want " + want + "; ";
     ++judged;
@@ -137,6 +154,9 @@ TEST_F(GalleryTest, TheSecondForeignDialogsControlsGetTheSkinnersTheRulesName) {
       {"page inside the dialog", page, "TSkinBoxH"},
       {"check box on the page", GetDlgItem(page, kMorePageCheck), "TSkinCheckBox"},
       {"edit on the page", GetDlgItem(page, kMorePageEdit), "TSkinEdit"},
+      {"panel of the class library", GetDlgItem(dialog, kMoreLibraryPanel), ""},
+      {"check box on that panel", GetDlgItem(GetDlgItem(dialog, kMoreLibraryPanel), kMoreLibraryPanelCheck),
+       "TSkinCheckBox"},
       {"OK", GetDlgItem(dialog, IDOK), "TSkinButton"},
   };
   for (const auto& row : rows) {
@@ -344,4 +364,47 @@ TEST_F(GalleryTest, AGroupWithTheDisableTagKeepsItsOwnLookAndSoDoItsButtons) {
   auto* other = Find<TCustomButtonGroup>(L"OptionGroup");
   ASSERT_NE(other, nullptr);
   EXPECT_NE(Skinner->FindControlSkinner(*other), nullptr);
+}
+
+// The stand-ins of other component sets: the glyph controls hold the strips
+// the skin made them and lose them with the skin; the navigator's buttons
+// and the embedded form's own controls are skinned through their containers.
+TEST_F(GalleryTest, TheControlsOfOtherSetsWearTheSkinThroughWhatTheyPublish) {
+  ShowSkinned();
+  auto* check = Find<TRzCheckBox>(L"GlyphCheck");
+  auto* groupRadio = Find<TRzRadioButton>(L"GroupRadioTwo");
+  auto* properties = Find<TcxCheckBox>(L"PropertiesCheck");
+  auto* navigator = Find<TDBNavigator>(L"RecordNavigator");
+  auto* embedded = Find<TEmbeddedForm>(L"EmbeddedDetails");
+  ASSERT_TRUE(check && groupRadio && properties && navigator && embedded);
+  for (TCustomGlyphToggle* glyphs : std::initializer_list<TCustomGlyphToggle*>{check, groupRadio}) {
+    EXPECT_TRUE(glyphs->GetUseCustomGlyphs()) << WideToUtf8(glyphs->GetName());
+    EXPECT_FALSE(glyphs->GetCustomGlyphs()->Empty()) << WideToUtf8(glyphs->GetName());
+  }
+  EXPECT_EQ(check->GetCustomGlyphs()->Width() % 9, 0);
+  EXPECT_EQ(groupRadio->GetCustomGlyphs()->Width() % 6, 0);
+  const TSkinControl* groupButton = Skinner->FindControlSkinner(*groupRadio);
+  ASSERT_NE(groupButton, nullptr);
+  EXPECT_EQ(groupButton->ClassName(), "TSkinObjImage");
+  EXPECT_FALSE(properties->GetProperties()->GetGlyph()->Empty());
+
+  ASSERT_FALSE(navigator->Buttons().empty());
+  for (TSpeedButton* button : navigator->Buttons()) {
+    const TSkinControl* skinner = Skinner->FindControlSkinner(*button);
+    EXPECT_EQ(skinner ? skinner->ClassName() : "", "TSkinSpeedButton") << WideToUtf8(button->GetText());
+  }
+  const std::pair<const wchar_t*, const char*> own[] = {
+      {L"EmbeddedName", "TSkinEdit"}, {L"EmbeddedRemember", "TSkinCheckBox"}, {L"EmbeddedApply", "TSkinButton"}};
+  for (const auto& [name, want] : own) {
+    auto* control = dynamic_cast<TControl*>(embedded->FindComponent(name));
+    ASSERT_NE(control, nullptr) << WideToUtf8(name);
+    const TSkinControl* skinner = Skinner->FindControlSkinner(*control);
+    EXPECT_EQ(skinner ? skinner->ClassName() : "", want) << WideToUtf8(name);
+  }
+
+  Gallery->SkinData1->SetActive(false);
+  ASSERT_TRUE(PumpUntil([this] { return !Skinned(Gallery->Handle()); }));
+  EXPECT_FALSE(check->GetUseCustomGlyphs());
+  EXPECT_FALSE(groupRadio->GetUseCustomGlyphs());
+  EXPECT_TRUE(properties->GetProperties()->GetGlyph()->Empty());
 }
