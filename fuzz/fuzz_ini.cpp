@@ -9,9 +9,11 @@
 
 namespace {
 
-// Bounds the queries per input: each one scans its section's lines.
+// Bounds the queries per input: each one scans its section's lines, so
+// their cost grows with the square of the input's length. A key further
+// down a section is found by the same code as the first ones.
 constexpr size_t kMaxSections = 16;
-constexpr size_t kMaxKeysPerSection = 64;
+constexpr size_t kMaxKeysPerSection = 16;
 
 void Query(const TQuickIni& ini, const std::string& section, const std::string& key) {
   ini.ReadString(section, key, "default");
