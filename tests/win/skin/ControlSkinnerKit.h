@@ -25,6 +25,19 @@ constexpr TColor kKey = TColor(RGB(255, 0, 255));
 inline const char* const kTestColours =
     "[Colours]\r\nButtonFace=10 20 30\r\nButtonShadow=40 50 60\r\nButtonDkShadow=70 80 90\r\n";
 
+// What the window shows after painting itself the ordinary way (frame,
+// background, then WM_PAINT without a DC), with its child windows, read
+// from its window DC. The form must be showing.
+inline std::unique_ptr<TBitmap> WindowPicture(HWND wnd) {
+  RedrawWindow(wnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  RECT r;
+  GetWindowRect(wnd, &r);
+  auto picture = Target(r.right - r.left, r.bottom - r.top);
+  TWholeWindowDC dc(wnd);
+  BitBlt(picture->Canvas().Handle(), 0, 0, picture->Width(), picture->Height(), dc.Get(), 0, 0, SRCCOPY);
+  return picture;
+}
+
 class ControlSkinnerTest : public testing::Test {
 protected:
   void SetUp() override {
@@ -69,18 +82,6 @@ protected:
     GetWindowRect(wnd, &r);
     auto picture = Target(r.right - r.left, r.bottom - r.top);
     SendMessageW(wnd, WM_PAINT, WPARAM(picture->Canvas().Handle()), 0);
-    return picture;
-  }
-  // What the window shows after painting itself the ordinary way (frame,
-  // background, then WM_PAINT without a DC), read from its window DC. The
-  // form must be showing.
-  static std::unique_ptr<TBitmap> WindowPicture(HWND wnd) {
-    RedrawWindow(wnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
-    RECT r;
-    GetWindowRect(wnd, &r);
-    auto picture = Target(r.right - r.left, r.bottom - r.top);
-    TWholeWindowDC dc(wnd);
-    BitBlt(picture->Canvas().Handle(), 0, 0, picture->Width(), picture->Height(), dc.Get(), 0, 0, SRCCOPY);
     return picture;
   }
   // Skins the control with S, then detaches: the control must show its

@@ -1,6 +1,7 @@
 // The glyph buttons on a skinned form: discovery gives each class and each
 // Skin3rd kind its skinner, and the form skinner's detach gives every
 // button its WindowProc and its properties back.
+#include "gallery/GalleryStandIns.h"
 #include "host/Buttons.h"
 #include "skin/controls/SkinBitButton.h"
 #include "skin/controls/SkinMenuButton.h"
@@ -13,29 +14,8 @@
 
 namespace {
 
-// Classes of other component sets, known to the skin only by name.
-class TPngBitBtn : public TButton {
-public:
-  DECLARE_CLASS_INFO
-  using TButton::TButton;
-  TBitmap* GetPngImage() const { return const_cast<TBitmap*>(&FPicture); }
-  TBitmap FPicture;
-};
-DEFINE_CLASS_INFO(TPngBitBtn, TButton, {ObjProp("PngImage", &TPngBitBtn::GetPngImage)})
-
-enum TcxButtonKind { cxbkStandard, cxbkDropDown, cxbkDropDownButton };
-class TcxButton : public TButton {
-public:
-  DECLARE_CLASS_INFO
-  using TButton::TButton;
-  TcxButtonKind GetKind() const { return FKind; }
-  void SetKind(TcxButtonKind v) { FKind = v; }
-  TcxButtonKind FKind = cxbkStandard;
-};
-DEFINE_CLASS_INFO(TcxButton, TButton,
-                  {EnumProp("Kind", &TcxButton::GetKind, &TcxButton::SetKind,
-                            {L"cxbkStandard", L"cxbkDropDown", L"cxbkDropDownButton"})})
-
+// Classes of other component sets, known to the skin only by name (the
+// picture and drop-down buttons are the gallery's stand-ins).
 class TDropDownMenuButton : public TButton {
 public:
   DECLARE_CLASS_INFO

@@ -13,16 +13,6 @@ namespace {
 const wchar_t* const kDatePickers[] = {L"ShortDatePicker", L"LongDatePicker", L"CheckedDatePicker",
                                        L"UncheckedDatePicker", L"DisabledDatePicker"};
 
-// A window's pixels as they are on the screen.
-std::unique_ptr<TBitmap> Shown(HWND wnd) {
-  RedrawWindow(wnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
-  RECT r;
-  GetWindowRect(wnd, &r);
-  auto picture = std::make_unique<TBitmap>(r.right - r.left, r.bottom - r.top, pf32bit);
-  TWholeWindowDC dc(wnd);
-  BitBlt(picture->Canvas().Handle(), 0, 0, r.right - r.left, r.bottom - r.top, dc.Get(), 0, 0, SRCCOPY);
-  return picture;
-}
 
 HWND ChildOfClass(HWND parent, const wchar_t* className) {
   for (HWND child = GetTopWindow(parent); child; child = GetWindow(child, GW_HWNDNEXT))
@@ -116,7 +106,7 @@ TEST_F(DateTimeSkinner, TheArrowShowsTheSkinsComboArrowAndItsHotFrameExceptOnADi
 
   TArrowButton* arrow = SkinnerOf(Picker(L"ShortDatePicker"))->ArrowButton();
   const auto middleShown = [&] {
-    const auto shown = Shown(arrow->Handle());
+    const auto shown = WindowPicture(arrow->Handle());
     return shown->Pixel(shown->Width() / 2, shown->Height() / 2);
   };
   EXPECT_EQ(middleShown(), middleOf(1));
@@ -133,7 +123,7 @@ TEST_F(DateTimeSkinner, TheArrowShowsTheSkinsComboArrowAndItsHotFrameExceptOnADi
 
 TEST_F(DateTimeSkinner, ABorderedPickerWearsTheTwoColourFrame) {
   TDateTimePicker* picker = Picker(L"ShortDatePicker");
-  const auto shown = Shown(picker->Handle());
+  const auto shown = WindowPicture(picker->Handle());
   const TColor shadow = TColor(ColorToRGB(Gallery->SkinData1->SkinColours[scButtonShadow]));
   for (const POINT& p : {POINT{0, 0}, POINT{shown->Width() - 1, shown->Height() / 2}, POINT{shown->Width() / 2, 0}})
     EXPECT_EQ(shown->Pixel(p.x, p.y), shadow) << p.x << ", " << p.y;

@@ -49,17 +49,6 @@ LRESULT DrawButton(TToolBar& bar, TBitmap& target, const RECT& rc, int id, UINT 
   return bar.Perform(CN_NOTIFY, 0, LPARAM(&cd));
 }
 
-// A window's pixels as they are on the screen.
-std::unique_ptr<TBitmap> Shown(HWND wnd) {
-  RedrawWindow(wnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
-  RECT r;
-  GetWindowRect(wnd, &r);
-  auto picture = std::make_unique<TBitmap>(r.right - r.left, r.bottom - r.top, pf32bit);
-  TWholeWindowDC dc(wnd);
-  BitBlt(picture->Canvas().Handle(), 0, 0, r.right - r.left, r.bottom - r.top, dc.Get(), 0, 0, SRCCOPY);
-  return picture;
-}
-
 // The popup menu open on the thread, while one is; closed once seen.
 struct TMenuWatch {
   RECT Shown{};
@@ -182,7 +171,7 @@ TEST_F(ToolBarSkinner, TheBackgroundIsTheToolbarImageStretchedOverTheBarUnlessTh
   // On the screen too, right of the last button.
   const RECT last = Flat->ButtonRect(*Flat->Buttons().back());
   ASSERT_LT(last.right + 4, client.right);
-  const auto shown = Shown(Flat->Handle());
+  const auto shown = WindowPicture(Flat->Handle());
   for (int y : {1, int(client.bottom / 2), int(client.bottom - 2)})
     EXPECT_EQ(shown->Pixel(client.right - 3, y), image.Pixel(0, y)) << y;
 
