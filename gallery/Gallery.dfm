@@ -1437,6 +1437,21 @@ object GalleryForm: TGalleryForm
           end
         end
       end
+      object MenuToolBar: TToolBar
+        Left = 16
+        Top = 214
+        Width = 420
+        Height = 26
+        Flat = True
+        TabOrder = 3
+      end
+      object MenuStrip: TMenuBarStrip
+        Left = 16
+        Top = 256
+        Width = 420
+        Height = 24
+        TabOrder = 4
+      end
     end
     object OtherSetsPage: TTabSheet
       Caption = 'Other sets'

@@ -352,6 +352,29 @@ void TGalleryForm::SetUpToolBars() {
   PasteMenu->Items.Add(L"Paste as &text", 603);
   ListenToItems(PasteMenu->Items);
   Field<TToolButton>(L"PasteToolButton")->DropdownMenu = PasteMenu;
+  MakeBarMenu();
+  Field<TToolBar>(L"MenuToolBar")->SetMenu(BarMenu);
+  Field<TMenuBarStrip>(L"MenuStrip")->SetMenu(BarMenu);
+}
+
+// A menu tree with a sub-menu, a line, a checked and a disabled item, and a
+// top item without sub-items (a click runs it).
+void TGalleryForm::MakeBarMenu() {
+  BarMenu = new TMainMenu(this);
+  BarMenu->Images = &MenuImages;
+  TMenuItem& top = BarMenu->Items;
+  TMenuItem* edit = top.Add(L"&Edit", 700);
+  edit->Add(L"&Copy", 701)->ImageIndex = miCopy;
+  edit->Add(L"&Paste", 702)->ImageIndex = miPaste;
+  edit->Add(L"-", 703);
+  TMenuItem* find = edit->Add(L"&Find", 704);
+  find->Add(L"&Next", 7041);
+  find->Add(L"&Previous", 7042);
+  TMenuItem* tools = top.Add(L"&Tools", 710);
+  tools->Add(L"&Grid", 711)->Checked = true;
+  tools->Add(L"&Options...", 712)->Enabled = false;
+  top.Add(L"&Go", 720);
+  ListenToItems(top);
 }
 
 void TGalleryForm::OwnToolBarCustomDraw(TToolBar* Sender, const RECT& ARect, bool&) {

@@ -65,6 +65,8 @@ public:
   int LastMenuChoice = 0;
   // The menu of the tool bar's drop-down button; the bar owns it.
   TPopupMenu* PasteMenu = nullptr;
+  // Shown by a tool bar and by a menu strip instead of a menu bar.
+  TMainMenu* BarMenu = nullptr;
   // The pictures of both menus' items and of the tool buttons (TMenuImage order).
   TImageList MenuImages;
 
@@ -74,6 +76,7 @@ protected:
 private:
   void MakeMenuImages();
   void MakeMainMenu();
+  void MakeBarMenu();
   void MakeContextMenu();
   void SetUpToolBars();
   // Every item below parent tells LastMenuChoice when chosen.

@@ -1,6 +1,7 @@
 #include "gallery/GalleryStandIns.h"
 #include "host/CheckButtons.h"
 #include <array>
+#include <windowsx.h>
 
 DEFINE_CLASS_INFO(TGlyphToggle, TWinControl,
   {BoolProp("Checked", &TGlyphToggle::GetChecked, &TGlyphToggle::SetChecked)})
@@ -25,6 +26,7 @@ DEFINE_COMPONENT_INFO(TDBNavigator, TCustomPanel, {})
 DEFINE_COMPONENT_INFO(TDCEdit, TWinControl,
   {IntProp("NumButtons", &TDCEdit::GetNumButtons, &TDCEdit::SetNumButtons)})
 DEFINE_COMPONENT_INFO(TEmbeddedForm, TCustomForm, {})
+DEFINE_COMPONENT_INFO(TMenuBarStrip, TWinControl, {ObjProp("Menu", &TMenuBarStrip::GetMenu)})
 
 void RegisterStandInClasses() {
   for (const TClassInfo* c :
@@ -32,7 +34,7 @@ void RegisterStandInClasses() {
         &TRzCheckGroup::StaticClass(), &TRzRadioGroup::StaticClass(), &TPngBitBtn::StaticClass(),
         &TcxButton::StaticClass(), &TRzMenuButton::StaticClass(), &TOwnLookButton::StaticClass(),
         &TAdvPageControl::StaticClass(), &TDBNavigator::StaticClass(), &TDCEdit::StaticClass(),
-        &TEmbeddedForm::StaticClass()})
+        &TEmbeddedForm::StaticClass(), &TMenuBarStrip::StaticClass()})
     RegisterComponentClass(*c);
 }
 
@@ -215,4 +217,60 @@ void TEmbeddedForm::PaintWindow(HDC dc) {
   TCanvas canvas(dc);
   canvas.BrushColor = FColor;
   canvas.FillRect(ClientRect());
+}
+
+// ---- TMenuBarStrip ----
+
+namespace {
+constexpr int kStripItemWidth = 70;
+}
+
+void TMenuBarStrip::SetMenu(TMainMenu* menu) {
+  FMenu = menu;
+  if (menu) menu->Handle();
+  Invalidate();
+}
+
+std::vector<TMenuItem*> TMenuBarStrip::TopItems() const {
+  std::vector<TMenuItem*> items;
+  if (FMenu)
+    for (int i = 0; i < FMenu->Items.Count(); ++i)
+      if (FMenu->Items.Items(i)->Visible) items.push_back(FMenu->Items.Items(i));
+  return items;
+}
+
+RECT TMenuBarStrip::ItemRect(int index) {
+  const RECT r = ClientRect();
+  if (index < 0 || index >= int(TopItems().size())) return {};
+  return {index * kStripItemWidth, 0, (index + 1) * kStripItemWidth, r.bottom};
+}
+
+bool TMenuBarStrip::OpenItem(int index) {
+  const std::vector<TMenuItem*> items = TopItems();
+  if (!FMenu || !HandleAllocated() || index < 0 || index >= int(items.size())) return false;
+  RECT r = ItemRect(index);
+  MapWindowPoints(FHandle, nullptr, reinterpret_cast<POINT*>(&r), 2);
+  // Its messages go to the form, which passes owner-drawn items on.
+  return FMenu->Popup(*items[size_t(index)], r.left, r.bottom, GetAncestor(FHandle, GA_ROOT));
+}
+
+void TMenuBarStrip::WndProc(TMessage& m) {
+  if (m.Msg == WM_LBUTTONDOWN) {
+    OpenItem(GET_X_LPARAM(m.LParam) / kStripItemWidth);
+    return;
+  }
+  TWinControl::WndProc(m);
+}
+
+void TMenuBarStrip::PaintWindow(HDC dc) {
+  TCanvas canvas(dc);
+  canvas.BrushColor = FColor;
+  canvas.FillRect(ClientRect());
+  canvas.Font().Assign(EffectiveFont());
+  const std::vector<TMenuItem*> items = TopItems();
+  for (size_t i = 0; i < items.size(); ++i) {
+    if (!items[i]->Enabled) canvas.Font().SetColor(clSystemColor | COLOR_GRAYTEXT);
+    canvas.TextRect(ItemRect(int(i)), items[i]->Caption, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    canvas.Font().Assign(EffectiveFont());
+  }
 }

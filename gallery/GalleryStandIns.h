@@ -9,6 +9,7 @@
 #include "host/ExtCtrls.h"
 #include "host/Forms.h"
 #include "host/GroupBoxes.h"
+#include "host/Menus.h"
 #include "host/StdCtrls.h"
 #include "host/Tabs.h"
 
@@ -210,4 +211,27 @@ public:
 
 protected:
   void PaintWindow(HDC dc) override;
+};
+
+// A bar of another set that shows a main menu's top items in its own window
+// and opens an item's sub-items below it on a click.
+class TMenuBarStrip : public TWinControl {
+public:
+  DECLARE_CLASS_INFO
+  explicit TMenuBarStrip(TComponent* AOwner) : TWinControl(AOwner) {}
+  // Not owned; it must outlive the strip or be taken away first.
+  TMainMenu* GetMenu() const { return FMenu; }
+  void SetMenu(TMainMenu* menu);
+  // The visible top items, left to right, and where each is shown.
+  std::vector<TMenuItem*> TopItems() const;
+  RECT ItemRect(int index);
+  // Opens the sub-items of the index'th visible top item below it.
+  bool OpenItem(int index);
+
+protected:
+  void PaintWindow(HDC dc) override;
+  void WndProc(TMessage& m) override;
+
+private:
+  TMainMenu* FMenu = nullptr;
 };

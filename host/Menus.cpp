@@ -27,9 +27,22 @@ TImageList* TMenuItem::GetImageList() const {
 }
 
 namespace {
-// The popup menus being shown, innermost last: their windows' owner-draw
-// messages find the items here.
-std::vector<TPopupMenu*> OpenPopups;
+// The menus being shown as popups, innermost last: their windows'
+// owner-draw messages find the items here.
+struct TOpenMenu {
+  TMenu* Menu;
+  HMENU Handle;
+};
+std::vector<TOpenMenu> OpenMenus;
+
+// Keeps a menu among the open ones while it is tracked.
+class TOpenMenuScope {
+public:
+  TOpenMenuScope(TMenu& menu, HMENU handle) { OpenMenus.push_back({&menu, handle}); }
+  ~TOpenMenuScope() { OpenMenus.pop_back(); }
+  TOpenMenuScope(const TOpenMenuScope&) = delete;
+  TOpenMenuScope& operator=(const TOpenMenuScope&) = delete;
+};
 
 std::wstring ItemText(const TMenuItem& item) {
   return item.ShortCutText.empty() ? item.Caption : item.Caption + L"\t" + item.ShortCutText;
@@ -54,12 +67,18 @@ void InsertItem(HMENU menu, const TMenuItem& item, UINT id, bool ownerDraw, HMEN
   InsertMenuItemW(menu, GetMenuItemCount(menu), TRUE, &info);
 }
 
-// The item of an open owner-drawn popup with the command (position + 1).
+// The item of an open owner-drawn menu with the command: a popup menu's
+// commands are positions + 1, a main menu's its own numbers. A native
+// menu, when given, is the one holding the item.
 TMenuItem* OpenPopupItem(UINT command, HMENU menu) {
-  for (auto it = OpenPopups.rbegin(); it != OpenPopups.rend(); ++it) {
-    TPopupMenu& popup = **it;
-    if (!popup.OwnerDraw || (menu && popup.Handle() != menu)) continue;
-    if (command >= 1 && int(command) <= popup.Items.Count()) return popup.Items.Items(int(command) - 1);
+  for (auto it = OpenMenus.rbegin(); it != OpenMenus.rend(); ++it) {
+    if (auto* popup = dynamic_cast<TPopupMenu*>(it->Menu)) {
+      if (!popup->OwnerDraw || (menu && it->Handle != menu)) continue;
+      if (command >= 1 && int(command) <= popup->Items.Count()) return popup->Items.Items(int(command) - 1);
+    } else if (auto* main = dynamic_cast<TMainMenu*>(it->Menu); main && main->OwnerDraw) {
+      TMenuItem* item = main->FindItem(command);
+      if (item && item->Parent() && (!menu || item->Parent()->Handle() == menu)) return item;
+    }
   }
   return nullptr;
 }
@@ -95,9 +114,11 @@ bool TPopupMenu::Popup(int x, int y) {
   for (int i = 0; i < Items.Count(); ++i) InsertItem(menu.Get(), *Items.Items(i), UINT(i + 1), OwnerDraw, nullptr);
   HWND window = Window ? Window : Application ? Application->Handle() : nullptr;
   FHandle = menu.Get();
-  OpenPopups.push_back(this);
-  const int chosen = TrackPopupMenu(menu.Get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, x, y, 0, window, nullptr);
-  OpenPopups.pop_back();
+  int chosen = 0;
+  {
+    TOpenMenuScope open(*this, menu.Get());
+    chosen = TrackPopupMenu(menu.Get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, x, y, 0, window, nullptr);
+  }
   FHandle = nullptr;
   if (chosen <= 0 || chosen > Items.Count()) return false;
   Items.Items(chosen - 1)->Click();
@@ -152,6 +173,16 @@ void TMainMenu::Rebuild() {
   TMenuHandle old = std::move(FHandle);
   Handle();
   if (FWindow) SendMessageW(FWindow, CM_MENUCHANGED, 0, 0);
+}
+
+bool TMainMenu::Popup(TMenuItem& top, int x, int y, HWND window) {
+  if (!Handle() || top.Parent() != &Items || !top.Handle()) return false;
+  int chosen = 0;
+  {
+    TOpenMenuScope open(*this, top.Handle());
+    chosen = TrackPopupMenu(top.Handle(), TPM_RETURNCMD | TPM_RIGHTBUTTON, x, y, 0, window, nullptr);
+  }
+  return chosen > 0 && DispatchCommand(UINT(chosen));
 }
 
 bool TMainMenu::DispatchCommand(UINT command) {

@@ -103,6 +103,10 @@ public:
   TMenuItem* FindItem(UINT command) { return command ? Items.Find(command) : nullptr; }
   // Runs the item's OnClick; false when no enabled item has the command.
   bool DispatchCommand(UINT command);
+  // Shows a top item's sub-items as a popup at a screen point, its messages
+  // going to window, and runs the chosen item's OnClick once it has closed;
+  // false when nothing was chosen. A tool bar shows its menu this way.
+  bool Popup(TMenuItem& top, int x, int y, HWND window);
 
 private:
   void AppendItems(HMENU menu, TMenuItem& parent, UINT& next);
@@ -133,6 +137,6 @@ private:
 };
 
 // WM_MEASUREITEM or WM_DRAWITEM of an item of an open owner-drawn popup
-// menu, from the window that tracks it: the item's handler answers. False
+// menu (or main menu shown as a popup), from the window that tracks it: the item's handler answers. False
 // when the message is for no such item (a control's, or another menu's).
 bool DispatchPopupOwnerDraw(UINT msg, WPARAM wparam, LPARAM lparam);

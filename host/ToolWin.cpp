@@ -1,5 +1,6 @@
 #include "host/ToolWin.h"
 #include <algorithm>
+#include <utility>
 
 namespace {
 // The bar lays itself out inside the bounds it is given, and draws no
@@ -122,13 +123,50 @@ void TToolButton::SetDown(bool v) {
 DEFINE_COMPONENT_INFO(TToolBar, TWinControl,
   {BoolProp("Flat", &TToolBar::GetFlat, &TToolBar::SetFlat),
    BoolProp("ShowCaptions", &TToolBar::GetShowCaptions, &TToolBar::SetShowCaptions),
+   ObjProp("Menu", &TToolBar::GetMenu),
    EventProp("OnCustomDraw", &TToolBar::OnCustomDraw),
    EventProp("OnAdvancedCustomDraw", &TToolBar::OnAdvancedCustomDraw),
    EventProp("OnAdvancedCustomDrawButton", &TToolBar::OnAdvancedCustomDrawButton)})
 
 TToolBar::TToolBar(TComponent* AOwner) : TWinControl(AOwner) {}
 
-TToolBar::~TToolBar() = default;
+TToolBar::~TToolBar() {
+  FUpdating = true;
+  FreeMenuButtons();
+}
+
+// Without updating the native buttons: the caller does that once.
+void TToolBar::FreeMenuButtons() {
+  const bool updating = std::exchange(FUpdating, true);
+  FMenuButtons.clear();
+  FUpdating = updating;
+}
+
+void TToolBar::SetMenu(TMainMenu* menu) {
+  FreeMenuButtons();
+  FMenu = menu;
+  if (!menu) {
+    UpdateButtons();
+    return;
+  }
+  // Made again by the bar, so every command is found from the items.
+  menu->Handle();
+  FShowCaptions = true;
+  StylesChanged();
+  FUpdating = true;
+  for (int i = 0; i < menu->Items.Count(); ++i) {
+    TMenuItem* item = menu->Items.Items(i);
+    if (!item->Visible) continue;
+    auto button = std::make_unique<TToolButton>(nullptr);
+    button->FMenuItem = item;
+    button->SetText(item->Caption);
+    button->SetEnabled(item->Enabled);
+    button->SetParent(this);
+    FMenuButtons.push_back(std::move(button));
+  }
+  FUpdating = false;
+  UpdateButtons();
+}
 
 DWORD TToolBar::BarStyles() const { return FFlat ? TBSTYLE_FLAT | TBSTYLE_TRANSPARENT : 0; }
 
@@ -218,19 +256,34 @@ void TToolBar::UpdateButtons() {
   FUpdating = false;
 }
 
+template <class Show>
+void TToolBar::ShowBelow(TToolButton& button, Show show) {
+  RECT r = ButtonRect(button);
+  MapWindowPoints(FHandle, nullptr, reinterpret_cast<POINT*>(&r), 2);
+  const int id = button.CommandId();
+  SendMessageW(FHandle, TB_PRESSBUTTON, WPARAM(id), MAKELPARAM(TRUE, 0));
+  show(POINT{r.left, r.bottom});
+  if (IsWindow(FHandle)) SendMessageW(FHandle, TB_PRESSBUTTON, WPARAM(id), MAKELPARAM(FALSE, 0));
+}
+
 bool TToolBar::DropDown(TToolButton& button) {
   TPopupMenu* menu = button.DropdownMenu;
   if (!menu || !FHandle) return false;
-  RECT r = ButtonRect(button);
-  MapWindowPoints(FHandle, nullptr, reinterpret_cast<POINT*>(&r), 2);
-  // The menu's messages go to the bar's window, whose form passes owner-drawn
-  // items on; a window the program chose stays.
+  // The menu's messages go to the bar's form, which passes owner-drawn items
+  // on; a window the program chose stays.
   const HWND chosen = menu->Window;
   if (!chosen) menu->Window = GetAncestor(FHandle, GA_ROOT);
-  SendMessageW(FHandle, TB_PRESSBUTTON, WPARAM(button.CommandId()), MAKELPARAM(TRUE, 0));
-  menu->Popup(r.left, r.bottom);
-  if (IsWindow(FHandle)) SendMessageW(FHandle, TB_PRESSBUTTON, WPARAM(button.CommandId()), MAKELPARAM(FALSE, 0));
+  ShowBelow(button, [menu](POINT at) { menu->Popup(at.x, at.y); });
   menu->Window = chosen;
+  return true;
+}
+
+bool TToolBar::TrackMenu(TToolButton& button) {
+  TMenuItem* item = button.MenuItem();
+  if (!FMenu || !FHandle || !item || item->Count() == 0) return false;
+  TMainMenu* menu = FMenu;
+  const HWND form = GetAncestor(FHandle, GA_ROOT);
+  ShowBelow(button, [menu, item, form](POINT at) { menu->Popup(*item, at.x, at.y, form); });
   return true;
 }
 
@@ -238,6 +291,10 @@ void TToolBar::ButtonCommand(int id) {
   TToolButton* button = ButtonOfCommand(id);
   if (!button) return;
   button->FDown = SendMessageW(FHandle, TB_ISBUTTONCHECKED, WPARAM(id), 0) != 0;
+  if (TMenuItem* item = button->MenuItem()) {
+    if (!TrackMenu(*button)) item->Click();
+    return;
+  }
   button->Click();
 }
 

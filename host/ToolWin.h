@@ -70,6 +70,8 @@ public:
   void SetDown(bool v);
   // Not owned: shown below a drop-down button's arrow.
   TPopupMenu* DropdownMenu = nullptr;
+  // The top item of the bar's Menu that the button stands for; set by the bar.
+  TMenuItem* MenuItem() const { return FMenuItem; }
 
   TToolBar* ToolBar() const;
   // Its place on the bar, from 0; -1 off a bar.
@@ -83,6 +85,7 @@ private:
   TToolButtonStyle FStyle = tbsButton;
   int FImageIndex = -1;
   bool FDown = false;
+  TMenuItem* FMenuItem = nullptr;
 };
 
 class TToolBar : public TWinControl {
@@ -111,6 +114,14 @@ public:
   TCanvas& Canvas() { return FCanvas; }
   // Opens the button's drop-down menu below it; false when it has none.
   bool DropDown(TToolButton& button);
+  // Not owned; it must outlive the bar or be taken away first. The bar
+  // shows a button with its caption for every visible top item; a click
+  // opens the item's sub-items below it, or runs the item when it has none.
+  TMainMenu* GetMenu() const { return FMenu; }
+  void SetMenu(TMainMenu* menu);
+  // Opens the sub-items of the button's menu item below it; false when the
+  // button stands for no item with sub-items.
+  bool TrackMenu(TToolButton& button);
 
   TTBCustomDrawEvent OnCustomDraw;
   TTBAdvancedCustomDrawEvent OnAdvancedCustomDraw;
@@ -128,7 +139,13 @@ private:
   LRESULT CustomDrawBar(NMTBCUSTOMDRAW& cd, TCustomDrawStage stage);
   LRESULT CustomDrawButton(NMTBCUSTOMDRAW& cd);
   void ButtonCommand(int id);
+  void FreeMenuButtons();
+  // Keeps the button pressed while its menu is open.
+  template <class Show>
+  void ShowBelow(TToolButton& button, Show show);
   bool FFlat = false;
+  TMainMenu* FMenu = nullptr;
+  std::vector<std::unique_ptr<TToolButton>> FMenuButtons;
   bool FShowCaptions = false;
   TImageList* FImages = nullptr;
   TCanvas FCanvas;

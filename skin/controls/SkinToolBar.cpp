@@ -35,12 +35,21 @@ bool IsOwnHandler(const Event& event, const TSkinToolBar* skinner) {
   return h && h->Ref.Skinner == skinner;
 }
 
-std::vector<TPopupMenu*> DropdownMenus(const TToolBar& bar) {
-  std::vector<TPopupMenu*> menus;
-  for (TToolButton* button : bar.Buttons())
-    if (button->DropdownMenu && std::find(menus.begin(), menus.end(), button->DropdownMenu) == menus.end())
-      menus.push_back(button->DropdownMenu);
+// The drop-down buttons' menus and the bar's own, each once.
+std::vector<TMenu*> BarMenus(const TToolBar& bar) {
+  std::vector<TMenu*> menus;
+  const auto add = [&menus](TMenu* menu) {
+    if (menu && std::find(menus.begin(), menus.end(), menu) == menus.end()) menus.push_back(menu);
+  };
+  for (TToolButton* button : bar.Buttons()) add(button->DropdownMenu);
+  add(bar.GetMenu());
   return menus;
+}
+
+bool IsOwnerDrawn(const TMenu& menu) {
+  if (auto* popup = dynamic_cast<const TPopupMenu*>(&menu)) return popup->OwnerDraw;
+  auto* tree = dynamic_cast<const TMainMenu*>(&menu);
+  return tree && tree->OwnerDraw;
 }
 
 TColor FrameTextColour(const TDataSkinObject& element, TToolButtonFrame frame) {
@@ -93,18 +102,18 @@ void TSkinToolBar::RemoveHandlers(TToolBar& bar) {
 
 void TSkinToolBar::SkinMenus(TToolBar& bar) {
   if (!SkinMenuItems) return;
-  for (TPopupMenu* menu : DropdownMenus(bar)) {
-    if (menu->OwnerDraw) continue;
+  for (TMenu* menu : BarMenus(bar)) {
+    if (IsOwnerDrawn(*menu)) continue;
     SkinMenuItems(*menu, true);
-    if (menu->OwnerDraw) FSkinnedMenus.push_back(menu);
+    if (IsOwnerDrawn(*menu)) FSkinnedMenus.push_back(menu);
   }
 }
 
 void TSkinToolBar::UnskinMenus(TToolBar& bar) {
   const auto skinned = std::exchange(FSkinnedMenus, {});
   if (!SkinMenuItems) return;
-  // Only a menu a button still shows is touched: one taken away may be gone.
-  for (TPopupMenu* menu : DropdownMenus(bar))
+  // Only a menu the bar still shows is touched: one taken away may be gone.
+  for (TMenu* menu : BarMenus(bar))
     if (std::find(skinned.begin(), skinned.end(), menu) != skinned.end()) SkinMenuItems(*menu, false);
 }
 

@@ -1,8 +1,8 @@
 // Tool bars: flat while skinned, the skin's Toolbar image behind the
 // buttons and the push-button frames on a hot or pressed button, painted
 // from the bar's own custom-draw events (where the program has no handler
-// of its own), and the drop-down buttons' menus drawn from the skin. All of
-// it given back on detach.
+// of its own), and the drop-down buttons' menus and the bar's Menu drawn
+// from the skin. All of it given back on detach.
 #pragma once
 #include "host/Menus.h"
 #include "host/ToolWin.h"
@@ -11,9 +11,10 @@
 #include <functional>
 #include <vector>
 
-// Makes a popup menu's items drawn from the skin (On) or by the system
-// again; the form skinner, which draws them, lends it.
-using TSkinMenuItems = std::function<void(TPopupMenu& Menu, bool On)>;
+// Makes a menu's items (a popup menu's, or those below the top of a main
+// menu) drawn from the skin (On) or by the system again; the form skinner,
+// which draws them, lends it.
+using TSkinMenuItems = std::function<void(TMenu& Menu, bool On)>;
 
 // The frames of the push-button strip a tool button shows.
 enum TToolButtonFrame { tfNone = 0, tfNormal = 1, tfPressed = 2, tfHot = 4 };
@@ -42,5 +43,5 @@ private:
   void UnskinMenus(TToolBar& bar);
   // The menus this skinner made owner-drawn; one the program or the form
   // had made so already is left to them.
-  std::vector<const TPopupMenu*> FSkinnedMenus;
+  std::vector<const TMenu*> FSkinnedMenus;
 };

@@ -174,19 +174,26 @@ void EmbeddedBars(TControlDiscovery& d, TControl& c) {
       Scrolled(d, *scrolled);
   }
 }
-// A tool bar's drop-down menus are drawn by the form skinner, as its
-// popup menus are.
+// A tool bar's drop-down menus and its Menu are drawn by the form skinner,
+// as its popup menus are.
 void ToolBar(TControlDiscovery& d, TControl& c) {
   TWinSkinForm& form = d.Form;
   const int disableTag = d.Data.GetDisableTag();
   d.Attach<TSkinToolBar>(c, false, [&form, disableTag](TSkinToolBar& s) {
-    s.SkinMenuItems = [&form, disableTag](TPopupMenu& menu, bool on) {
-      if (!on)
-        form.UnskinPopupItems(menu);
-      else if (menu.GetTag() != disableTag)
-        form.SkinPopupItems(menu);
+    s.SkinMenuItems = [&form, disableTag](TMenu& menu, bool on) {
+      if (!on || menu.GetTag() != disableTag) form.SkinMenuItems(menu, on);
     };
   });
+}
+TMainMenu* CarriedMenu(const TControl& c) {
+  return dynamic_cast<TMainMenu*>(
+      ReadObjectProp(const_cast<TControl*>(&c), "Menu", TPersistent::StaticClass()));
+}
+// A control that shows a menu tree of its own: the form skinner draws the
+// items, the control keeps its look.
+void MenuCarrier(TControlDiscovery& d, TControl& c) {
+  TMainMenu* menu = CarriedMenu(c);
+  if (menu && menu->GetTag() != d.Data.GetDisableTag()) d.Form.SkinMenuTree(*menu);
 }
 void DCEdit(TControlDiscovery& d, TControl& c) {
   const int buttons = ReadIntProp(&c, "NumButtons");
@@ -277,6 +284,8 @@ const std::vector<TClassRule>& ClassRules() {
        kNone, false, EmbeddedForm},
       {"edit with buttons", [](const TControl&, const std::string& n) { return Named(n, {"TDCEDIT", "TDCDBEDIT"}); },
        kNone, false, DCEdit},
+      {"control carrying a menu tree", [](const TControl& c, const std::string&) { return CarriedMenu(c) != nullptr; },
+       kNone, false, MenuCarrier},
   };
   return rules;
 }

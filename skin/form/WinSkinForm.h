@@ -176,15 +176,27 @@ public:
   bool IsChild = false;
   HMENU SystemMenu = nullptr;
   std::unique_ptr<TPopupMenu> SysMenuPopup;
-  // The form's popup menus drawn from the skin (on), or by the system again.
+  // The form's popup menus drawn from the skin (on), or by the system again
+  // (off, with the menu trees its controls carry).
   void SkinFormPopups(bool on);
   // The skin's handlers for one popup menu's items.
   void SkinPopupItems(TPopupMenu& popup);
   // Takes the skin's handlers off its items again; a program's stay.
   void UnskinPopupItems(TPopupMenu& popup);
-  void DrawPopupItem(TPopupMenu& popup, TMenuItem& item, HDC dc, const RECT& r, bool selected);
+  // A main menu a control carries (not the form's own, whose bar draws it):
+  // its items below the top level get the skin's handlers, while the frame
+  // is skinned; unskinning takes them off again.
+  void SkinMenuTree(TMainMenu& menu);
+  void UnskinMenuTree(TMainMenu& menu);
+  // Either of the above by the menu's kind.
+  void SkinMenuItems(TMenu& menu, bool on);
+  // The menu trees of the form's components (a tool bar's Menu and the like)
+  // drawn by the system again.
+  void UnskinCarriedMenus();
+  void DrawPopupItem(HMENU holder, TMenuItem& item, HDC dc, const RECT& r, bool selected);
   void MeasurePopupItem(TMenuItem& item, HDC dc, int& width, int& height);
   TFontHandle MenuFont, BoldMenuFont;  // made with the first skinned popup
+  void MakeMenuFonts();
   // The skinned menu bar, for a window with a menu (not an MDI child).
   std::unique_ptr<TWinSkinMenu> MenuBar;
   TColor SavedColor = 0;

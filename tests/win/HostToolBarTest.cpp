@@ -5,8 +5,10 @@
 #include "host/Forms.h"
 #include "host/ToolWin.h"
 #include "host/TypInfo.h"
+#include "tests/win/MenuWatch.h"
 #include <commctrl.h>
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace {
 class HostToolBar : public testing::Test {
@@ -48,20 +50,6 @@ NMTBCUSTOMDRAW DrawNotification(TToolBar& bar, HDC dc, DWORD stage, DWORD_PTR it
   return cd;
 }
 
-// The popup menu open on the thread, while one is; it is closed once seen.
-struct TMenuWatch {
-  RECT Shown{};
-  bool Seen = false;
-};
-TMenuWatch* Watch = nullptr;
-void CALLBACK CloseOpenMenu(HWND, UINT, UINT_PTR id, DWORD) {
-  const HWND menu = FindWindowW(L"#32768", nullptr);
-  if (!menu || !IsWindowVisible(menu) || !Watch) return;
-  GetWindowRect(menu, &Watch->Shown);
-  Watch->Seen = true;
-  KillTimer(nullptr, id);
-  EndMenu();
-}
 }  // namespace
 
 TEST_F(HostToolBar, FlatAndCaptionsAreWindowStylesBeforeAndAfterTheWindowIsMade) {
@@ -142,14 +130,11 @@ TEST_F(HostToolBar, ADropDownButtonOpensItsMenuBelowItselfAndAPlainOneNothing) {
   menu.Items.Add(L"Second", 2);
   drop->DropdownMenu = &menu;
   TMenuWatch watch;
-  Watch = &watch;
-  SetTimer(nullptr, 0, 20, CloseOpenMenu);
   NMTOOLBARW n{};
   n.hdr.hwndFrom = bar->Handle();
   n.hdr.code = UINT(TBN_DROPDOWN);
   n.iItem = drop->CommandId();
   EXPECT_EQ(SendMessageW(Form.Handle(), WM_NOTIFY, 0, LPARAM(&n)), TBDDRET_DEFAULT);
-  Watch = nullptr;
   ASSERT_TRUE(watch.Seen);
   RECT button = bar->ButtonRect(*drop);
   MapWindowPoints(bar->Handle(), nullptr, reinterpret_cast<POINT*>(&button), 2);
@@ -157,6 +142,61 @@ TEST_F(HostToolBar, ADropDownButtonOpensItsMenuBelowItselfAndAPlainOneNothing) {
   EXPECT_EQ(watch.Shown.top, button.bottom);
   EXPECT_EQ(menu.Window, nullptr);  // the program's choice, none, is given back
   EXPECT_FALSE(bar->DropDown(*bar->Buttons()[0]));
+}
+
+TEST_F(HostToolBar, AMenuGivesAButtonPerVisibleTopItemThatOpensItsSubItemsOrRunsTheItem) {
+  TToolBar* bar = Bar();
+  Form.SetBounds(100, 100, 400, 200);
+  Form.Show();
+  TMainMenu menu(&Form);
+  TMenuItem* edit = menu.Items.Add(L"&Edit", 1);
+  edit->Add(L"Copy", 11);
+  edit->Add(L"Paste", 12);
+  menu.Items.Add(L"Hidden", 2)->Visible = false;
+  TMenuItem* go = menu.Items.Add(L"Go", 3);
+  int goClicks = 0;
+  go->OnClick = [&](TObject*) { ++goClicks; };
+  // Owner-drawn sub-items are measured through the bar's form while open.
+  menu.OwnerDraw = true;
+  std::vector<int> measured;
+  for (int i = 0; i < edit->Count(); ++i)
+    edit->Items(i)->OnMeasureItem = [&](TMenuItem* item, HDC, int& w, int& h) {
+      measured.push_back(item->GetTag());
+      w = 60;
+      h = 18;
+    };
+
+  bar->SetMenu(&menu);
+  TValue carried;
+  ASSERT_TRUE(GetPropValue(bar, "Menu", carried));
+  EXPECT_EQ(carried.Object, &menu);
+  const std::vector<TToolButton*> buttons = bar->Buttons();
+  ASSERT_EQ(buttons.size(), 2u);
+  EXPECT_EQ(buttons[0]->MenuItem(), edit);
+  EXPECT_EQ(buttons[1]->MenuItem(), go);
+  EXPECT_EQ(buttons[1]->GetText(), L"Go");
+  EXPECT_EQ(SendMessageW(bar->Handle(), TB_BUTTONCOUNT, 0, 0), 2);
+
+  const auto click = [&](TToolButton& b) {
+    SendMessageW(Form.Handle(), WM_COMMAND, MAKEWPARAM(b.CommandId(), BN_CLICKED), LPARAM(bar->Handle()));
+  };
+  click(*buttons[1]);
+  EXPECT_EQ(goClicks, 1);
+  {
+    TMenuWatch watch;
+    click(*buttons[0]);
+    ASSERT_TRUE(watch.Seen);
+    RECT button = bar->ButtonRect(*buttons[0]);
+    MapWindowPoints(bar->Handle(), nullptr, reinterpret_cast<POINT*>(&button), 2);
+    EXPECT_EQ(watch.Shown.left, button.left);
+    EXPECT_EQ(watch.Shown.top, button.bottom);
+  }
+  EXPECT_EQ(measured, (std::vector<int>{11, 12}));
+  EXPECT_EQ(goClicks, 1);
+
+  bar->SetMenu(nullptr);
+  EXPECT_TRUE(bar->Buttons().empty());
+  EXPECT_EQ(SendMessageW(bar->Handle(), TB_BUTTONCOUNT, 0, 0), 0);
 }
 
 TEST_F(HostToolBar, TheBarsCustomDrawEventsRunOnItsCanvasWithTheirStateAndAnswers) {

@@ -42,7 +42,9 @@ const std::map<std::string, TExpectedSkinner>& ExpectedSkinners() {
       {"TcxButton", {"TSkinBitButton", xcButton}},      {"TRzMenuButton", {"TSkinMenuButton", xcButton}},
       {"TOwnLookButton", {"", std::nullopt}},           {"TAdvPageControl", {"TSkinAdvPage", xcTab}},
       {"TDBNavigator", {"TSkinBox", xcPanel}},          {"TDCEdit", {"TSkinEdit", xcEdit}},
-      {"TEmbeddedForm", {"TSkinBox", std::nullopt}}};
+      {"TEmbeddedForm", {"TSkinBox", std::nullopt}},
+      // Its menu's items are drawn from the skin; the strip keeps its look.
+      {"TMenuBarStrip", {"", std::nullopt}}};
   return expected;
 }
 

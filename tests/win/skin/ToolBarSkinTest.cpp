@@ -9,8 +9,10 @@
 #include "skin/controls/SkinBox.h"
 #include "skin/controls/SkinCoolBar.h"
 #include "skin/controls/SkinToolBar.h"
+#include "gallery/GalleryStandIns.h"
 #include "tests/win/skin/GalleryFixture.h"
 #include "tests/win/skin/RealInput.h"
+#include "tests/win/MenuWatch.h"
 
 namespace {
 constexpr TColor kSentinel = TColor(RGB(1, 254, 3));
@@ -47,23 +49,6 @@ void DrawBar(TToolBar& bar, TBitmap& target) {
 LRESULT DrawButton(TToolBar& bar, TBitmap& target, const RECT& rc, int id, UINT state) {
   NMTBCUSTOMDRAW cd = DrawNotification(bar, target.Canvas().Handle(), CDDS_ITEMPREPAINT, rc, DWORD_PTR(id), state);
   return bar.Perform(CN_NOTIFY, 0, LPARAM(&cd));
-}
-
-// The popup menu open on the thread, while one is; closed once seen.
-struct TMenuWatch {
-  RECT Shown{};
-  bool Seen = false;
-  bool SkinnedWindow = false;
-};
-TMenuWatch* Watch = nullptr;
-void CALLBACK CloseOpenMenu(HWND, UINT, UINT_PTR id, DWORD) {
-  const HWND menu = FindWindowW(L"#32768", nullptr);
-  if (!menu || !IsWindowVisible(menu) || !Watch) return;
-  GetWindowRect(menu, &Watch->Shown);
-  Watch->Seen = true;
-  Watch->SkinnedWindow = Skinned(menu);
-  KillTimer(nullptr, id);
-  EndMenu();
 }
 }  // namespace
 
@@ -236,6 +221,60 @@ TEST_F(ToolBarSkinner, TheDropDownMenuIsDrawnFromTheSkinWhileSkinnedAndByTheSyst
   }
 }
 
+// The items below the top of the menu the tool bar and the strip show: the
+// skin's handlers and owner-drawn native items while skinned, neither after.
+struct TMenuTreeState {
+  bool OwnerDraw = false;
+  int Handled = 0, NativeOwnerDrawn = 0, Items = 0;
+};
+void CountBelow(const TMenuItem& parent, TMenuTreeState& s) {
+  for (int i = 0; i < parent.Count(); ++i) {
+    const TMenuItem& item = *parent.Items(i);
+    MENUITEMINFOW info{sizeof info};
+    info.fMask = MIIM_FTYPE;
+    if (GetMenuItemInfoW(parent.Handle(), UINT(i), TRUE, &info) && (info.fType & MFT_OWNERDRAW)) ++s.NativeOwnerDrawn;
+    if (item.OnDrawItem && item.OnMeasureItem) ++s.Handled;
+    ++s.Items;
+    CountBelow(item, s);
+  }
+}
+TMenuTreeState TreeState(TMainMenu& menu) {
+  TMenuTreeState s;
+  s.OwnerDraw = menu.OwnerDraw;
+  menu.Handle();
+  for (int i = 0; i < menu.Items.Count(); ++i) CountBelow(*menu.Items.Items(i), s);
+  return s;
+}
+
+TEST_F(ToolBarSkinner, TheMenuTheBarAndTheStripShowIsDrawnFromTheSkinWhileSkinnedAndByTheSystemAfter) {
+  TMainMenu* menu = Gallery->BarMenu;
+  ASSERT_NE(menu, nullptr);
+  ASSERT_EQ(Find<TToolBar>(L"MenuToolBar")->GetMenu(), menu);
+  TMenuTreeState s = TreeState(*menu);
+  ASSERT_GT(s.Items, 5);
+  ASSERT_FALSE(s.OwnerDraw);
+  ASSERT_EQ(s.NativeOwnerDrawn, 0);
+  ShowSkinned();
+  s = TreeState(*menu);
+  EXPECT_TRUE(s.OwnerDraw);
+  EXPECT_EQ(s.Handled, s.Items);
+  EXPECT_EQ(s.NativeOwnerDrawn, s.Items);
+  for (int i = 0; i < menu->Items.Count(); ++i) EXPECT_FALSE(menu->Items.Items(i)->OnDrawItem) << i;
+  // The form's own menu is its menu bar's to draw.
+  EXPECT_FALSE(Gallery->MainMenu->OwnerDraw);
+  SwitchOff();
+  s = TreeState(*menu);
+  EXPECT_FALSE(s.OwnerDraw);
+  EXPECT_EQ(s.Handled, 0);
+  EXPECT_EQ(s.NativeOwnerDrawn, 0);
+}
+
+TEST_F(ToolBarSkinner, AMenuTaggedWithTheDisableTagKeepsTheSystemsLook) {
+  Gallery->BarMenu->SetTag(Skin().GetDisableTag());
+  ShowSkinned();
+  EXPECT_FALSE(Gallery->BarMenu->OwnerDraw);
+}
+
 TEST_F(ToolBarSkinner, EveryBandWearsTheSkinsFaceWhileSkinnedAndItsOwnColourAfter) {
   TCoolBands& bands = *Cool->Bands();
   ASSERT_EQ(bands.Count(), 2);
@@ -260,6 +299,29 @@ TEST_F(ToolBarSkinner, EveryBandWearsTheSkinsFaceWhileSkinnedAndItsOwnColourAfte
 // button's arrow opening its menu below the button.
 class ToolBarInput : public ToolBarSkinner {};
 
+// The tool bar's menu buttons and the strip's items open the sub-items below
+// themselves, in the skin.
+TEST_F(ToolBarInput, TheBarsAndTheStripsTopItemsOpenTheirSubItemsBelowThemInTheSkin) {
+  ShowOnTop();
+  auto* bar = Find<TToolBar>(L"MenuToolBar");
+  auto* strip = Find<TMenuBarStrip>(L"MenuStrip");
+  ASSERT_TRUE(bar && strip && !bar->Buttons().empty());
+  RECT edit = bar->ButtonRect(*bar->Buttons()[0]);
+  MapWindowPoints(bar->Handle(), nullptr, reinterpret_cast<POINT*>(&edit), 2);
+  RECT tools = strip->ItemRect(1);
+  MapWindowPoints(strip->Handle(), nullptr, reinterpret_cast<POINT*>(&tools), 2);
+  for (const RECT& at : {edit, tools}) {
+    TMenuWatch watch;
+    bool skinnedWindow = false;
+    watch.Probe = [&](HWND menu) { skinnedWindow = Skinned(menu); };
+    ClickAt({(at.left + at.right) / 2, (at.top + at.bottom) / 2});
+    ASSERT_TRUE(PumpUntil([&] { return watch.Seen; }));
+    EXPECT_TRUE(skinnedWindow);
+    EXPECT_NEAR(watch.Shown.left, at.left, 4);
+    EXPECT_NEAR(watch.Shown.top, at.bottom, 4);
+  }
+}
+
 TEST_F(ToolBarInput, AClickChecksTheButtonAndTheArrowOpensTheMenuBelowIt) {
   ShowOnTop();
   auto* grid = Find<TToolButton>(L"GridToolButton");
@@ -278,14 +340,12 @@ TEST_F(ToolBarInput, AClickChecksTheButtonAndTheArrowOpensTheMenuBelowIt) {
   EXPECT_TRUE(grid->GetDown());
 
   TMenuWatch watch;
-  Watch = &watch;
-  SetTimer(nullptr, 0, 20, CloseOpenMenu);
+  bool skinnedWindow = false;
+  watch.Probe = [&](HWND menu) { skinnedWindow = Skinned(menu); };
   const RECT p = screenRect(*paste);
   ClickAt({p.right - 4, (p.top + p.bottom) / 2});  // on the arrow
-  const bool seen = PumpUntil([&] { return watch.Seen; });
-  Watch = nullptr;
-  ASSERT_TRUE(seen);
-  EXPECT_TRUE(watch.SkinnedWindow);
+  ASSERT_TRUE(PumpUntil([&] { return watch.Seen; }));
+  EXPECT_TRUE(skinnedWindow);
   EXPECT_NEAR(watch.Shown.left, p.left, 4);
   EXPECT_NEAR(watch.Shown.top, p.bottom, 4);
 }
