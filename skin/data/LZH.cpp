@@ -110,14 +110,13 @@ int TLZH::DecodeChar(TLzhBitInput& bits) {
     // The nodes passed are kept, so the update can count along them.
     const uint64_t window = bits.Peek();
     const TLzhCodeTable::TEntry& entry = FTables->Codes.Lookup(window);
-    uint16_t path[kMaxCodeBits + 1];
-    path[0] = kRootNode;
-    std::copy(entry.Path.begin(), entry.Path.end(), path + 1);
+    uint16_t path[kMaxCodeBits];  // path[level - 1]: the node at depth level
+    std::copy(entry.Path.begin(), entry.Path.end(), path);
     child = entry.Child;
     int depth = entry.Bits;
     while (child < kNodeCount && depth < kMaxCodeBits) {
       const int node = child + static_cast<int>((window << depth) >> 63);
-      path[++depth] = static_cast<uint16_t>(node);
+      path[depth++] = static_cast<uint16_t>(node);
       child = tree.Child(node);
     }
     bits.Skip(depth);
