@@ -22,7 +22,7 @@ namespace {
 // kWindowSize bytes move to the front as the prefix of what follows.
 constexpr size_t kFlushSize = 4096;
 constexpr size_t kOutputSize = 32 * 1024;
-constexpr size_t kCopySlack = 8;  // a match copy may write this far past its end
+constexpr size_t kCopySlack = 16;  // a match copy may write this far past its end
 // Longer than any code: the frequency limit keeps the tree's depth near 20
 // (a leaf that deep needs Fibonacci-growing counts above it). Peek gives 57.
 constexpr int kMaxCodeBits = 48;
@@ -182,8 +182,12 @@ namespace {
 // May write up to kCopySlack - 1 bytes past the match.
 void CopyMatch(uint8_t* out, int distance, int length) {
   const uint8_t* from = out - distance;
+  if (distance >= 16) {
+    // Each piece reads only bytes already final.
+    for (int k = 0; k < length; k += 16) std::memcpy(out + k, from + k, 16);
+    return;
+  }
   if (distance >= 8) {
-    // Each 8-byte piece reads only bytes already final.
     for (int k = 0; k < length; k += 8) std::memcpy(out + k, from + k, 8);
     return;
   }
