@@ -216,8 +216,13 @@ uint64_t TLZH::DecodeRun(uint64_t count, uint32_t size, TLzhBitInput& bits, TOut
   const size_t roomEnd = bits.RoomEnd();
   uint8_t* const flushAt = output.FlushAt();
   size_t bit = bits.Position();
-  uint8_t* out = output.Cur;
-  while (count < size && bit < roomEnd && out < flushAt) {
+  uint8_t* const start = output.Cur;
+  uint8_t* out = start;
+  // The count grows with the output, so one bound covers the size and the
+  // next flush.
+  const uint64_t room = flushAt > start ? static_cast<uint64_t>(flushAt - start) : 0;
+  uint8_t* const stop = start + std::min<uint64_t>(room, size - count);
+  while (out < stop && bit < roomEnd) {
     uint16_t path[kMaxCodeBits];
     int depth = 0;
     const int child = WalkCode(tree, codes, TLzhBitInput::PeekAt(bytes, bit), path, depth);
@@ -227,7 +232,6 @@ uint64_t TLZH::DecodeRun(uint64_t count, uint32_t size, TLzhBitInput& bits, TOut
     tree.UpdateAlong(symbol, path, depth, codes);
     if (symbol < 256) {
       *out++ = static_cast<uint8_t>(symbol);
-      ++count;
     } else {
       int bitsUsed = 0;
       const int position = PositionAt(TLzhBitInput::PeekAt(bytes, bit), bitsUsed);
@@ -235,12 +239,11 @@ uint64_t TLZH::DecodeRun(uint64_t count, uint32_t size, TLzhBitInput& bits, TOut
       const int length = symbol - kMatchSymbolBias;
       CopyMatch(out, position + 1, length);
       out += length;
-      count += static_cast<uint64_t>(length);
     }
   }
   bits.MoveTo(bit);
   output.Cur = out;
-  return count;
+  return count + static_cast<uint64_t>(out - start);
 }
 
 uint64_t TLZH::DecodeOne(uint64_t count, TLzhBitInput& bits, TOutput& output) {

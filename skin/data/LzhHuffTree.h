@@ -52,8 +52,8 @@ class TLzhHuffTree {
       Update(symbol, watcher);  // the rebuild reshapes the tree: the path is gone
       return;
     }
-    for (int level = depth; level > 0; --level) {
-      const int node = path[level - 1];
+    for (const uint16_t* at = path + depth; at != path;) {
+      const int node = *--at;
       const unsigned f = FFreq[node];
       if (FFreq[node + 1] == f) {
         // This node moves: the nodes above its new place are not those of
