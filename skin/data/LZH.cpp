@@ -22,7 +22,7 @@ namespace {
 // kWindowSize bytes move to the front as the prefix of what follows.
 constexpr size_t kFlushSize = 4096;
 constexpr size_t kOutputSize = 32 * 1024;
-constexpr size_t kCopySlack = 8;  // a match copy may write this far past its end
+constexpr size_t kCopySlack = 16;  // a match copy may write this far past its end
 // Longer than any code: the frequency limit keeps the tree's depth near 20
 // (a leaf that deep needs Fibonacci-growing counts above it). Peek gives 57.
 constexpr int kMaxCodeBits = 48;
@@ -55,6 +55,7 @@ class TLZH::TOutput {
   uint8_t* Cur;  // the next byte to decode
 
   bool Due() const { return Cur >= FFlushAt; }
+  uint8_t* FlushAt() const { return FFlushAt; }
 
   // Hands the bytes decoded since the last call to the writer.
   void Flush() {
@@ -102,24 +103,49 @@ void TLZH::AllocateTables() {
   }
 }
 
+namespace {
+
+// Walks the code at the top of a left-aligned window: the top levels by one
+// lookup, the rest a bit at a time, keeping the nodes passed in path
+// (path[level - 1] the node at depth level) so the update can count along
+// them. Returns the child entry reached, a leaf unless the code is longer
+// than kMaxCodeBits, and its depth in bits. Inlined: it runs once per
+// symbol, and as a call it costs a tenth of a short code's time.
+#if defined(__GNUC__)
+__attribute__((always_inline))
+#endif
+inline int WalkCode(const TLzhHuffTree& tree, const TLzhCodeTable& codes, uint64_t window, uint16_t* path,
+             int& depth) {
+  const TLzhCodeTable::TEntry& entry = codes.Lookup(window);
+  std::memcpy(path, entry.Path.data(), sizeof entry.Path);  // a fixed size: no library call
+  int child = entry.Child;
+  int bits = entry.Bits;
+  while (child < kNodeCount && bits < kMaxCodeBits) {
+    const int node = child + static_cast<int>((window << bits) >> 63);
+    path[bits++] = static_cast<uint16_t>(node);
+    child = tree.Child(node);
+  }
+  depth = bits;
+  return child;
+}
+
+// The match position at the top of a left-aligned window; length receives
+// its length in bits.
+int PositionAt(uint64_t window, int& length) {
+  const int first = static_cast<int>(window >> 56);
+  length = kLzhPositionCode.Length[first] + 6;  // prefix and the six lower bits
+  return (kLzhPositionCode.Upper[first] << 6) | static_cast<int>((window >> (64 - length)) & 0x3F);
+}
+
+}  // namespace
+
 int TLZH::DecodeChar(TLzhBitInput& bits) {
   TLzhHuffTree& tree = FTables->Tree;
   int child = tree.Child(kRootNode);
   if (bits.HasRoom()) {
-    // The bits of a whole code from one word, the top levels in one lookup.
-    // The nodes passed are kept, so the update can count along them.
-    const uint64_t window = bits.Peek();
-    const TLzhCodeTable::TEntry& entry = FTables->Codes.Lookup(window);
-    uint16_t path[kMaxCodeBits + 1];
-    path[0] = kRootNode;
-    std::copy(entry.Path.begin(), entry.Path.end(), path + 1);
-    child = entry.Child;
-    int depth = entry.Bits;
-    while (child < kNodeCount && depth < kMaxCodeBits) {
-      const int node = child + static_cast<int>((window << depth) >> 63);
-      path[++depth] = static_cast<uint16_t>(node);
-      child = tree.Child(node);
-    }
+    uint16_t path[kMaxCodeBits];
+    int depth = 0;
+    child = WalkCode(tree, FTables->Codes, bits.Peek(), path, depth);
     bits.Skip(depth);
     if (child >= kNodeCount) {
       const int symbol = child - kNodeCount;
@@ -136,11 +162,10 @@ int TLZH::DecodeChar(TLzhBitInput& bits) {
 
 int TLZH::DecodePosition(TLzhBitInput& bits) {
   if (bits.HasRoom()) {
-    const uint64_t window = bits.Peek();
-    const int first = static_cast<int>(window >> 56);
-    const int length = kLzhPositionCode.Length[first] + 6;  // prefix and the six lower bits
+    int length = 0;
+    const int position = PositionAt(bits.Peek(), length);
     bits.Skip(length);
-    return (kLzhPositionCode.Upper[first] << 6) | static_cast<int>((window >> (64 - length)) & 0x3F);
+    return position;
   }
   const int first = bits.GetByte();
   int code = first;
@@ -157,8 +182,12 @@ namespace {
 // May write up to kCopySlack - 1 bytes past the match.
 void CopyMatch(uint8_t* out, int distance, int length) {
   const uint8_t* from = out - distance;
+  if (distance >= 16) {
+    // Each piece reads only bytes already final.
+    for (int k = 0; k < length; k += 16) std::memcpy(out + k, from + k, 16);
+    return;
+  }
   if (distance >= 8) {
-    // Each 8-byte piece reads only bytes already final.
     for (int k = 0; k < length; k += 8) std::memcpy(out + k, from + k, 8);
     return;
   }
@@ -177,19 +206,66 @@ void CopyMatch(uint8_t* out, int distance, int length) {
 
 }  // namespace
 
+uint64_t TLZH::DecodeRun(uint64_t count, uint32_t size, TLzhBitInput& bits, TOutput& output) {
+  // Everything the loop touches in locals: the writer and the reader are
+  // reached only outside it, so the position and output pointer stay in
+  // registers.
+  TLzhHuffTree& tree = FTables->Tree;
+  TLzhCodeTable& codes = FTables->Codes;
+  const uint8_t* const bytes = bits.Data();
+  const size_t roomEnd = bits.RoomEnd();
+  uint8_t* const flushAt = output.FlushAt();
+  size_t bit = bits.Position();
+  uint8_t* const start = output.Cur;
+  uint8_t* out = start;
+  // The count grows with the output, so one bound covers the size and the
+  // next flush.
+  const uint64_t room = flushAt > start ? static_cast<uint64_t>(flushAt - start) : 0;
+  uint8_t* const stop = start + std::min<uint64_t>(room, size - count);
+  while (out < stop && bit < roomEnd) {
+    uint16_t path[kMaxCodeBits];
+    int depth = 0;
+    const int child = WalkCode(tree, codes, TLzhBitInput::PeekAt(bytes, bit), path, depth);
+    if (child < kNodeCount) break;  // longer than any code: DecodeChar finishes it
+    bit += static_cast<size_t>(depth);
+    const int symbol = child - kNodeCount;
+    tree.UpdateAlong(symbol, path, depth, codes);
+    if (symbol < 256) {
+      *out++ = static_cast<uint8_t>(symbol);
+    } else {
+      int bitsUsed = 0;
+      const int position = PositionAt(TLzhBitInput::PeekAt(bytes, bit), bitsUsed);
+      bit += static_cast<size_t>(bitsUsed);
+      const int length = symbol - kMatchSymbolBias;
+      CopyMatch(out, position + 1, length);
+      out += length;
+    }
+  }
+  bits.MoveTo(bit);
+  output.Cur = out;
+  return count + static_cast<uint64_t>(out - start);
+}
+
+uint64_t TLZH::DecodeOne(uint64_t count, TLzhBitInput& bits, TOutput& output) {
+  const int symbol = DecodeChar(bits);
+  if (symbol < 256) {
+    *output.Cur++ = static_cast<uint8_t>(symbol);
+    return count + 1;
+  }
+  const int length = symbol - kMatchSymbolBias;
+  CopyMatch(output.Cur, DecodePosition(bits) + 1, length);
+  output.Cur += length;
+  return count + static_cast<uint64_t>(length);
+}
+
 void TLZH::DecodeLoop(uint32_t size, TLzhBitInput& bits, TOutput& output) {
   // 64-bit count: a final match may carry it past size.
   for (uint64_t count = 0; count < size;) {
-    const int symbol = DecodeChar(bits);
-    if (symbol < 256) {
-      *output.Cur++ = static_cast<uint8_t>(symbol);
-      ++count;
-    } else {
-      const int length = symbol - kMatchSymbolBias;
-      CopyMatch(output.Cur, DecodePosition(bits) + 1, length);
-      output.Cur += length;
-      count += static_cast<uint64_t>(length);
-    }
+    count = DecodeRun(count, size, bits, output);
+    // The run stops when the output is due, the input nears the end of what
+    // was read (one symbol then goes the careful way, pulling input exactly
+    // as needed), or a code is overlong.
+    if (count < size && !output.Due()) count = DecodeOne(count, bits, output);
     if (output.Due()) output.Flush();
   }
 }

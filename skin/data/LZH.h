@@ -45,6 +45,8 @@ class TLZH {
   void AllocateTables();
   int DecodeChar(TLzhBitInput& bits);
   int DecodePosition(TLzhBitInput& bits);
+  uint64_t DecodeRun(uint64_t count, uint32_t size, TLzhBitInput& bits, TOutput& output);
+  uint64_t DecodeOne(uint64_t count, TLzhBitInput& bits, TOutput& output);
   void DecodeLoop(uint32_t size, TLzhBitInput& bits, TOutput& output);
 
   std::unique_ptr<TTables> FTables;

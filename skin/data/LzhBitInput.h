@@ -49,13 +49,23 @@ class TLzhBitInput {
   bool HasRoom() const { return (FBit >> 3) + kRoomBytes <= FLen; }
 
   // The next 57 bits or more, left-aligned.
-  uint64_t Peek() const {
-    uint64_t word;
-    std::memcpy(&word, FBytes.data() + (FBit >> 3), sizeof word);
-    return FromBigEndian(word) << (FBit & 7);
-  }
+  uint64_t Peek() const { return PeekAt(FBytes.data(), FBit); }
 
   void Skip(int bits) { FBit += static_cast<size_t>(bits); }
+
+  // The same for a loop that keeps the position in a local: it may read
+  // PeekAt(Data(), bit) for every bit position below RoomEnd() (where
+  // HasRoom() holds), and hands the position back with MoveTo.
+  const uint8_t* Data() const { return FBytes.data(); }
+  size_t Position() const { return FBit; }
+  size_t RoomEnd() const { return FLen >= kRoomBytes ? (FLen - kRoomBytes + 1) * 8 : 0; }
+  void MoveTo(size_t bit) { FBit = bit; }
+
+  static uint64_t PeekAt(const uint8_t* bytes, size_t bit) {
+    uint64_t word;
+    std::memcpy(&word, bytes + (bit >> 3), sizeof word);
+    return FromBigEndian(word) << (bit & 7);
+  }
 
  private:
   static uint64_t FromBigEndian(uint64_t word) {

@@ -40,9 +40,44 @@ void TLzhCodeTable::Uncover(int node) {
   }
 }
 
+// Adds delta to the code of every covered node below node, by its depth
+// below depth.
+void TLzhCodeTable::Recode(int node, int depth, unsigned delta) {
+  const int child = FTree.Child(node);
+  if (child >= kNodeCount) return;
+  for (const int next : {child, child + 1}) {
+    if (FDepth[next] == kNotCovered) continue;
+    FCode[next] = static_cast<uint16_t>(FCode[next] ^ (delta << (FDepth[next] - depth)));
+    Recode(next, depth, delta);
+  }
+}
+
+void TLzhCodeTable::SwapBelow(int a, int b, int depth) {
+  // Each subtree keeps its shape and depths; only the path down to the node
+  // it hangs from and the leading bits of its codes change.
+  const int spare = kBits - depth;
+  TEntry* const underA = &FEntries[static_cast<size_t>(FCode[a]) << spare];
+  TEntry* const underB = &FEntries[static_cast<size_t>(FCode[b]) << spare];
+  const TPath toA = underA[0].Path;
+  const TPath toB = underB[0].Path;
+  for (int i = 0; i < (1 << spare); ++i) {
+    std::swap(underA[i], underB[i]);
+    std::copy_n(toA.begin(), depth, underA[i].Path.begin());
+    std::copy_n(toB.begin(), depth, underB[i].Path.begin());
+  }
+  const unsigned delta = FCode[a] ^ FCode[b];
+  Recode(a, depth, delta);
+  Recode(b, depth, delta);
+}
+
 void TLzhCodeTable::Refill(int a, int b) {
   // a and b kept their places; what hangs below them changed. They have
-  // equal frequencies, so neither lies below the other.
+  // equal frequencies, so neither lies below the other. Mostly they are at
+  // one depth: then the entries below them trade places.
+  if (FDepth[a] == FDepth[b]) {
+    SwapBelow(a, b, FDepth[a]);
+    return;
+  }
   Uncover(a);
   Uncover(b);
   for (const int node : {a, b}) {

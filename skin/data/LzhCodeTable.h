@@ -39,6 +39,8 @@ class TLzhCodeTable {
   static constexpr uint8_t kNotCovered = 0xFF;
 
   void Refill(int a, int b);
+  void SwapBelow(int a, int b, int depth);
+  void Recode(int node, int depth, unsigned delta);
   using TPath = std::array<uint16_t, kBits>;
   void Fill(int node, int depth, unsigned code, TPath& path);
   void Uncover(int node);

@@ -2,6 +2,9 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "skin/data/LzhParams.h"
 
@@ -38,18 +41,19 @@ class TLzhHuffTree {
     } while (node != 0);
   }
 
-  // The same for a symbol whose path is known: path[0] is the root,
-  // path[depth] the node holding the leaf. Counting along it needs no walk
-  // up through the parents as long as no node moves, so the counts go up
-  // side by side instead of one load after another.
+  // The same for a symbol whose path is known: path[level - 1] is the node
+  // at depth level (1 .. depth; the root is implied), path[depth - 1] the
+  // node holding the leaf. Counting along it needs no walk up through the
+  // parents as long as no node moves, so the counts go up side by side
+  // instead of one load after another.
   template <typename TWatcher>
   void UpdateAlong(int symbol, const uint16_t* path, int depth, TWatcher& watcher) {
     if (FFreq[lzh::kRootNode] == lzh::kMaxFreq) {
       Update(symbol, watcher);  // the rebuild reshapes the tree: the path is gone
       return;
     }
-    for (int level = depth; level >= 0; --level) {
-      const int node = path[level];
+    for (const uint16_t* at = path + depth; at != path;) {
+      const int node = *--at;
       const unsigned f = FFreq[node];
       if (FFreq[node + 1] == f) {
         // This node moves: the nodes above its new place are not those of
@@ -62,6 +66,7 @@ class TLzhHuffTree {
       }
       FFreq[node] = static_cast<uint16_t>(f + 1);
     }
+    ++FFreq[lzh::kRootNode];  // the root never moves: the sentinel follows it
   }
 
   int Child(int node) const { return FChild[node]; }
@@ -71,15 +76,26 @@ class TLzhHuffTree {
   int LeafNode(int symbol) const { return FParent[symbol + lzh::kNodeCount]; }
 
  private:
-  // Sentinels after the last node: eight, so RunEnd may compare eight at once.
-  static constexpr int kSentinels = 8;
+  // Sentinels after the last node: sixteen, so RunEnd may compare sixteen at once.
+  static constexpr int kSentinels = 16;
 
   void Rebuild();
 
   // The last node of the run of frequency f that node belongs to. Runs span
-  // dozens of nodes when counts are even and hundreds at the start, so eight
+  // dozens of nodes when counts are even and hundreds at the start, so many
   // are compared at once; the sentinels end every run inside the table.
   int RunEnd(int node, unsigned f) const {
+#if defined(__SSE2__)
+    // Sixteen at a time: one bit pair per node that still has frequency f.
+    const __m128i wanted = _mm_set1_epi16(static_cast<short>(f));
+    for (;; node += 16) {
+      const __m128i* at = reinterpret_cast<const __m128i*>(&FFreq[node]);
+      const unsigned low = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi16(_mm_loadu_si128(at), wanted)));
+      const unsigned high = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi16(_mm_loadu_si128(at + 1), wanted)));
+      const unsigned differ = ~(low | high << 16);
+      if (differ != 0) return node + static_cast<int>(__builtin_ctz(differ) >> 1) - 1;
+    }
+#elif defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
     const uint64_t four = f * 0x0001000100010001u;
     for (;; node += 8) {
       uint64_t lanes[2];
@@ -87,15 +103,14 @@ class TLzhHuffTree {
       const uint64_t low = lanes[0] ^ four;
       const uint64_t high = lanes[1] ^ four;
       if ((low | high) == 0) continue;
-#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
       // The lowest lane holds the first node; a lane that differs ends the run.
       if (low != 0) return node + static_cast<int>(__builtin_ctzll(low) >> 4) - 1;
       return node + 4 + static_cast<int>(__builtin_ctzll(high) >> 4) - 1;
-#else
-      while (FFreq[node] == f) ++node;
-      return node - 1;
-#endif
     }
+#else
+    while (FFreq[node] == f) ++node;
+    return node - 1;
+#endif
   }
 
   struct TNoWatcher {
@@ -120,19 +135,26 @@ class TLzhHuffTree {
   }
 
   // Exchanges the subtrees of nodes a and b, which have equal frequencies.
+  // Without branches: whether a child is a leaf is a coin toss on even
+  // counts, so the second sibling's parent goes to a spare slot for a leaf.
   void Exchange(int a, int b) {
     const int i = FChild[a];
-    FParent[i] = static_cast<uint16_t>(b);
-    if (i < lzh::kNodeCount) FParent[i + 1] = static_cast<uint16_t>(b);
-
     const int j = FChild[b];
-    FChild[b] = static_cast<uint16_t>(i);
+    FParent[i] = static_cast<uint16_t>(b);
+    FParent[SiblingSlot(i)] = static_cast<uint16_t>(b);
     FParent[j] = static_cast<uint16_t>(a);
-    if (j < lzh::kNodeCount) FParent[j + 1] = static_cast<uint16_t>(a);
+    FParent[SiblingSlot(j)] = static_cast<uint16_t>(a);
+    FChild[b] = static_cast<uint16_t>(i);
     FChild[a] = static_cast<uint16_t>(j);
   }
 
+  // Where the parent of child + 1 goes: a node's second child, or the spare
+  // slot for a leaf, which has no sibling entry.
+  static int SiblingSlot(int child) { return child < lzh::kNodeCount ? child + 1 : kSpareParent; }
+
+  static constexpr int kSpareParent = lzh::kNodeCount + lzh::kSymbolCount;
+
   std::array<uint16_t, lzh::kNodeCount + kSentinels> FFreq{};
-  std::array<uint16_t, lzh::kNodeCount + lzh::kSymbolCount> FParent{};  // nodes, then leaves
+  std::array<uint16_t, kSpareParent + 1> FParent{};  // nodes, leaves, the spare slot
   std::array<uint16_t, lzh::kNodeCount> FChild{};
 };
