@@ -6,10 +6,11 @@ namespace {
 // The raster operation that leaves the destination as it is.
 constexpr DWORD kRopDestination = 0x00AA0029;
 
-// Whether the DC's pixels are colours rather than palette indices: there,
-// white is all bits set, so ANDing with it keeps a pixel as it is.
-bool DirectColour(HDC dc) {
-  if (GetObjectType(dc) != OBJ_MEMDC) return GetDeviceCaps(dc, BITSPIXEL) >= 15;
+// Whether the DC draws into a bitmap of colours rather than palette indices:
+// there, white is all bits set, so ANDing with it keeps a pixel as it is, and
+// no step in between is ever seen on screen.
+bool DirectColourBitmap(HDC dc) {
+  if (GetObjectType(dc) != OBJ_MEMDC) return false;
   BITMAP bm{};
   return GetObjectW(GetCurrentObject(dc, OBJ_BITMAP), sizeof bm, &bm) && bm.bmBitsPixel >= 15;
 }
@@ -156,7 +157,7 @@ void TCanvas::DrawKeyed(const RECT& dest, TBitmap& image, TColor key) {
   if (image.Empty()) return;
   std::unique_ptr<TBitmap> mask = image.CreateMask(key);
   const int x = dest.left, y = dest.top, w = dest.right - dest.left, h = dest.bottom - dest.top;
-  if (!DirectColour(FHandle)) {
+  if (!DirectColourBitmap(FHandle)) {
     // Mask 1 (a key pixel) keeps the destination, 0 copies the image pixel.
     MaskBlt(FHandle, x, y, w, h, image.Canvas().Handle(), 0, 0, mask->Handle(), 0, 0,
             MAKEROP4(kRopDestination, SRCCOPY));
