@@ -209,11 +209,15 @@ bool TBitmap::LoadFromStream(TMemoryStream& stream) {
 
 std::unique_ptr<TBitmap> TBitmap::CreateMask(TColor key) const {
   auto mask = std::make_unique<TBitmap>(FWidth, FHeight, pf1bit);
-  uint32_t keyRgb = RgbOf(key);
-  for (int y = 0; y < FHeight && !mask->Empty(); ++y) {
-    const uint8_t* from = static_cast<const uint8_t*>(ScanLine(y));
-    uint8_t* to = static_cast<uint8_t*>(mask->ScanLine(y));
-    for (int x = 0; x < FWidth; ++x) mask->WriteRgb(to, x, ReadRgb(from, x) == keyRgb ? 0xFFFFFF : 0);
+  if (mask->Empty() || Empty()) return mask;
+  const uint32_t keyRgb = RgbOf(key);
+  GdiFlush();  // GDI may still be drawing into this section
+  // A fresh section is all zero (black); key pixels set their bit (white).
+  for (int y = 0; y < FHeight; ++y) {
+    const uint8_t* from = FBits + size_t(y) * size_t(FStride);
+    uint8_t* to = mask->FBits + size_t(y) * size_t(mask->FStride);
+    for (int x = 0; x < FWidth; ++x)
+      if (ReadRgb(from, x) == keyRgb) to[x >> 3] = uint8_t(to[x >> 3] | 0x80 >> (x & 7));
   }
   return mask;
 }

@@ -5,6 +5,15 @@
 namespace {
 // The raster operation that leaves the destination as it is.
 constexpr DWORD kRopDestination = 0x00AA0029;
+
+// Whether the DC draws into a bitmap of colours rather than palette indices:
+// there, white is all bits set, so ANDing with it keeps a pixel as it is, and
+// no step in between is ever seen on screen.
+bool DirectColourBitmap(HDC dc) {
+  if (GetObjectType(dc) != OBJ_MEMDC) return false;
+  BITMAP bm{};
+  return GetObjectW(GetCurrentObject(dc, OBJ_BITMAP), sizeof bm, &bm) && bm.bmBitsPixel >= 15;
+}
 }  // namespace
 
 COLORREF ColorToRGB(TColor c) { return c < 0 ? GetSysColor(c & 0xFF) : COLORREF(c); }
@@ -147,7 +156,22 @@ void TCanvas::Draw(int x, int y, TBitmap& bitmap) {
 void TCanvas::DrawKeyed(const RECT& dest, TBitmap& image, TColor key) {
   if (image.Empty()) return;
   std::unique_ptr<TBitmap> mask = image.CreateMask(key);
-  // Mask 1 (a key pixel) keeps the destination, 0 copies the image pixel.
-  MaskBlt(FHandle, dest.left, dest.top, dest.right - dest.left, dest.bottom - dest.top, image.Canvas().Handle(), 0,
-          0, mask->Handle(), 0, 0, MAKEROP4(kRopDestination, SRCCOPY));
+  const int x = dest.left, y = dest.top, w = dest.right - dest.left, h = dest.bottom - dest.top;
+  if (!DirectColourBitmap(FHandle)) {
+    // Mask 1 (a key pixel) keeps the destination, 0 copies the image pixel.
+    MaskBlt(FHandle, x, y, w, h, image.Canvas().Handle(), 0, 0, mask->Handle(), 0, 0,
+            MAKEROP4(kRopDestination, SRCCOPY));
+    return;
+  }
+  // The same pixels in three plain blits: MaskBlt makes two scratch bitmaps
+  // and a pattern brush on every call. The destination XOR the image, ANDed
+  // with the mask (white where the key is), XOR the image again: the
+  // destination under key pixels, the image everywhere else.
+  const COLORREF oldBack = SetBkColor(FHandle, RGB(255, 255, 255));
+  const COLORREF oldText = SetTextColor(FHandle, RGB(0, 0, 0));
+  BitBlt(FHandle, x, y, w, h, image.Canvas().Handle(), 0, 0, SRCINVERT);
+  BitBlt(FHandle, x, y, w, h, mask->Canvas().Handle(), 0, 0, SRCAND);
+  BitBlt(FHandle, x, y, w, h, image.Canvas().Handle(), 0, 0, SRCINVERT);
+  SetTextColor(FHandle, oldText);
+  SetBkColor(FHandle, oldBack);
 }

@@ -1,7 +1,7 @@
 // The calculator's window with and without its skin: the time of a full
 // frame repaint, and of the start-up from process start to the first painted
 // frame. The start-up runs this program again in child mode, several times
-// for each kind; the child answers its time in its exit code.
+// for each kind; the child answers its phases on its standard output.
 // Prints milliseconds and ratios; no pass or fail.
 #include "app/AppSetup.h"
 #include "app/Unit1.h"
@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -38,8 +39,16 @@ double MsSinceCreation() {
   return double(ticks(now) - ticks(created)) / 10000;
 }
 
-// Child mode: milliseconds from this process's creation to its first frame;
-// with phases, where they went, on the standard output.
+// Where one start-up went, in milliseconds.
+struct TStartUp {
+  double ToMain = 0, Application = 0, Read = 0, Shown = 0, Frame = 0;
+  double Total() const { return ToMain + Application + Read + Shown + Frame; }
+  // From the form description being read to the first frame: what the skin adds to.
+  double Span() const { return Read + Shown + Frame; }
+};
+
+// Child mode: the phases from this process's creation to its first frame on
+// the standard output, as numbers, or with phases, as a line to read.
 int StartUp(bool skinned, bool phases) {
   const double entered = Now();
   TApplication application;
@@ -60,41 +69,77 @@ int StartUp(bool skinned, bool phases) {
   Application->ProcessMessages();
   UpdateWindow(wnd);
   const double painted = Now();
-  const int ms = int(MsSinceCreation());
+  const double ms = MsSinceCreation();
+  const TStartUp s{ms - (painted - entered) * 1000, (prepared - entered) * 1000, (read - prepared) * 1000,
+                   (shown - read) * 1000, (painted - shown) * 1000};
   if (phases)
     std::printf("  %-8s to main %4.0f ms, application %5.1f, description read %5.1f, shown %5.1f, first frame %5.1f\n",
-                skinned ? "skinned" : "native", ms - (painted - entered) * 1000, (prepared - entered) * 1000,
-                (read - prepared) * 1000, (shown - read) * 1000, (painted - shown) * 1000);
+                skinned ? "skinned" : "native", s.ToMain, s.Application, s.Read, s.Shown, s.Frame);
+  else
+    std::printf("%f %f %f %f %f\n", s.ToMain, s.Application, s.Read, s.Shown, s.Frame);
+  std::fflush(stdout);
   delete form;
   SkinManager.reset();
-  return ms;
+  return 0;
 }
 
-// Runs this program in child mode with the arguments; its exit code, or -1.
-double StartUpChild(const std::wstring& arguments) {
+// Closes a handle when it goes.
+struct THandleCloser {
+  HANDLE Handle;
+  ~THandleCloser() {
+    if (Handle) CloseHandle(Handle);
+  }
+};
+
+// Runs this program in child mode with the arguments; what it wrote to its
+// standard output (the phases line goes to ours when out is null).
+bool StartUpChild(const std::wstring& arguments, std::string* out = nullptr) {
   wchar_t self[MAX_PATH];
   GetModuleFileNameW(nullptr, self, MAX_PATH);
   std::wstring command = L"\"" + std::wstring(self) + L"\" " + arguments;
+  SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+  HANDLE readEnd = nullptr, writeEnd = nullptr;
+  if (out && !CreatePipe(&readEnd, &writeEnd, &inherit, 0)) return false;
+  THandleCloser reader{readEnd}, writer{writeEnd};
+  if (readEnd) SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
   STARTUPINFOW si{sizeof si};
+  if (out) {
+    si.dwFlags = STARTF_USESTDHANDLES;
+    si.hStdOutput = writeEnd;
+    si.hStdError = GetStdHandle(STD_ERROR_HANDLE);
+    si.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+  }
   PROCESS_INFORMATION pi{};
-  if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &si, &pi)) return -1;
+  if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &si, &pi)) return false;
+  THandleCloser process{pi.hProcess}, thread{pi.hThread};
+  if (out) {
+    // Only the child holds the write end now: the reads end with its output.
+    CloseHandle(writeEnd);
+    writer.Handle = nullptr;
+    char buffer[256];
+    DWORD n = 0;
+    while (ReadFile(readEnd, buffer, sizeof buffer, &n, nullptr) && n > 0) out->append(buffer, n);
+  }
   WaitForSingleObject(pi.hProcess, INFINITE);
-  DWORD code = 0;
-  GetExitCodeProcess(pi.hProcess, &code);
-  CloseHandle(pi.hThread);
-  CloseHandle(pi.hProcess);
-  return double(code);
+  return true;
 }
 
-double MedianStartUp(bool skinned, int runs) {
-  std::vector<double> times;
-  for (int i = 0; i < runs; ++i) {
-    const double ms = StartUpChild(skinned ? L"--startup skinned" : L"--startup native");
-    if (ms < 0) return -1;
-    times.push_back(ms);
-  }
-  std::sort(times.begin(), times.end());
-  return times[times.size() / 2];
+// The phases of one start-up of a kind, or false when the child failed.
+bool StartUpOnce(bool skinned, std::vector<TStartUp>& runs) {
+  std::string out;
+  TStartUp s;
+  if (!StartUpChild(skinned ? L"--startup skinned" : L"--startup native", &out) ||
+      std::sscanf(out.c_str(), "%lf %lf %lf %lf %lf", &s.ToMain, &s.Application, &s.Read, &s.Shown, &s.Frame) != 5)
+    return false;
+  runs.push_back(s);
+  return true;
+}
+
+double Median(const std::vector<TStartUp>& runs, double (*of)(const TStartUp&)) {
+  std::vector<double> values;
+  for (const TStartUp& s : runs) values.push_back(of(s));
+  std::sort(values.begin(), values.end());
+  return values.empty() ? 0 : values[values.size() / 2];
 }
 
 // Where the stored skin's loading goes: expanding and reading the package,
@@ -163,9 +208,28 @@ int main(int argc, char** argv) {
       return StartUp(std::strcmp(argv[2], "skinned") == 0, std::strcmp(argv[1], "--startup-phases") == 0);
     FrameRepaint();
     const int runs = 7;
-    const double skinned = MedianStartUp(true, runs), native = MedianStartUp(false, runs);
-    std::printf("start-up       skinned %8.0f ms   native %8.0f ms   ratio %5.2f   (median of %d)\n", skinned, native,
-                skinned / native, runs);
+    // Alternately, so that a machine getting busier weighs on both kinds alike.
+    std::vector<TStartUp> skinned, native;
+    for (int i = 0; i < runs; ++i)
+      if (!StartUpOnce(true, skinned) || !StartUpOnce(false, native))
+        throw std::runtime_error("a start-up child failed");
+    auto line = [&](const char* what, double (*of)(const TStartUp&)) {
+      const double s = Median(skinned, of), n = Median(native, of);
+      std::printf("  %-36s skinned %7.1f ms   native %7.1f ms   skin %+6.1f ms\n", what, s, n, s - n);
+    };
+    const double total = Median(skinned, [](const TStartUp& s) { return s.Total(); }),
+                 nativeTotal = Median(native, [](const TStartUp& s) { return s.Total(); });
+    std::printf("start-up       skinned %8.0f ms   native %8.0f ms   ratio %5.2f   (median of %d)\n", total,
+                nativeTotal, total / nativeTotal, runs);
+    const double span = Median(skinned, [](const TStartUp& s) { return s.Span(); }),
+                 nativeSpan = Median(native, [](const TStartUp& s) { return s.Span(); });
+    std::printf("description read to first frame   skinned %7.1f ms   native %7.1f ms   ratio %5.2f   skin %+6.1f ms\n",
+                span, nativeSpan, span / nativeSpan, span - nativeSpan);
+    line("to main", [](const TStartUp& s) { return s.ToMain; });
+    line("application", [](const TStartUp& s) { return s.Application; });
+    line("description read (with the skin)", [](const TStartUp& s) { return s.Read; });
+    line("shown (attach, activation, paint)", [](const TStartUp& s) { return s.Shown; });
+    line("first frame after show", [](const TStartUp& s) { return s.Frame; });
     std::fflush(stdout);
     // One more run of each kind, telling its phases.
     StartUpChild(L"--startup-phases skinned");

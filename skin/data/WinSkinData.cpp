@@ -184,8 +184,18 @@ void TSkinData::MakeAppIconBitmap() {
   HICON icon = app ? HICON(SendMessageW(app, WM_GETICON, ICON_SMALL, 0)) : nullptr;
   if (!icon && app) icon = HICON(SendMessageW(app, WM_GETICON, ICON_BIG, 0));
   if (!icon) return;
-  TIconHandle copy(HICON(CopyImage(icon, IMAGE_ICON, cx, cy, LR_COPYFROMRESOURCE)));
-  if (copy) DrawIconEx(AppIconBitmap.Canvas().Handle(), 0, 0, copy.Get(), cx, cy, 0, nullptr, DI_NORMAL);
+  if (HICON copy = ScaledIcon(icon, cx, cy))
+    DrawIconEx(AppIconBitmap.Canvas().Handle(), 0, 0, copy, cx, cy, 0, nullptr, DI_NORMAL);
+}
+
+HICON TSkinData::ScaledIcon(HICON icon, int cx, int cy) {
+  if (!icon) return nullptr;
+  if (icon != FScaledSource || cx != FScaledSize.cx || cy != FScaledSize.cy) {
+    FScaledIcon.Reset(HICON(CopyImage(icon, IMAGE_ICON, cx, cy, LR_COPYFROMRESOURCE)));
+    FScaledSource = icon;
+    FScaledSize = {cx, cy};
+  }
+  return FScaledIcon.Get();
 }
 
 void TSkinData::SetActive(bool v) {

@@ -123,6 +123,10 @@ public:
   // The application's small icon, 24 bits per pixel, magenta where the icon
   // is see-through (Transparent, TransparentColor $FF00FF).
   TBitmap AppIconBitmap;
+  // The icon scaled from its resource to cx by cy, kept for the icon last
+  // asked for: scaling is costly, and this component's icon bitmap and the
+  // title of every window it skins draw the same application icon.
+  HICON ScaledIcon(HICON icon, int cx, int cy);
   SIZE MaximizedSize{};
   bool FramePaintEnabled = true;
   HWND LastFormSkinWindow = nullptr;
@@ -137,6 +141,9 @@ private:
   TSkinFormType FSkinFormtype = sfMainform;
   TMemoryStream FSkinStream;
   THintWindow FCaptionHint{nullptr};
+  HICON FScaledSource = nullptr;
+  SIZE FScaledSize{};
+  TIconHandle FScaledIcon;
   bool FHintShowing = false;
 };
 

@@ -361,10 +361,15 @@ const TClassRule* FindClassRule(const TControl& control) {
 
 std::wstring Skin3rdKindOf(const std::vector<std::wstring>& rows, const std::string& className) {
   const std::wstring key = Lower(Utf8ToWide(className)) + L"=";
-  for (const std::wstring& row : rows) {
-    const std::wstring lower = Lower(row);
-    if (lower.compare(0, key.size(), key) == 0) return lower.substr(key.size(), 50);
-  }
+  // Asked for every control of a form: no row is copied unless it matches.
+  auto startsWithKey = [&key](const std::wstring& row) {
+    if (row.size() < key.size()) return false;
+    for (size_t i = 0; i < key.size(); ++i)
+      if (wchar_t(towlower(row[i])) != key[i]) return false;
+    return true;
+  };
+  for (const std::wstring& row : rows)
+    if (startsWithKey(row)) return Lower(row.substr(key.size(), 50));
   return L"";
 }
 

@@ -67,13 +67,18 @@ void TWinSkinForm::FreeCaptionButtons() {
 
 void TWinSkinForm::BuildIconBitmap() {
   const int cx = GetSystemMetrics(SM_CXSMICON), cy = GetSystemMetrics(SM_CYSMICON);
+  HICON icon = HICON(SendMessageW(Handle, WM_GETICON, ICON_SMALL, 0));
+  if (!icon) icon = HICON(SendMessageW(Handle, WM_GETICON, ICON_BIG, 0));
+  // Attachment and activation both ask for it: the same icon is drawn once.
+  if (IconBitmapSource && *IconBitmapSource == icon && IconBitmap.Width() == cx && IconBitmap.Height() == cy &&
+      IconBitmap.PixelFormat() == pf16bit)
+    return;
+  IconBitmapSource = icon;
   IconBitmap.SetPixelFormat(pf16bit);
   IconBitmap.SetSize(cx, cy);
   if (IconBitmap.Empty()) return;
   IconBitmap.Canvas().BrushColor = kSkinKeyColour;
   IconBitmap.Canvas().FillRect({0, 0, cx, cy});
-  HICON icon = HICON(SendMessageW(Handle, WM_GETICON, ICON_SMALL, 0));
-  if (!icon) icon = HICON(SendMessageW(Handle, WM_GETICON, ICON_BIG, 0));
   if (!icon) return;
   TIconHandle copy(HICON(CopyImage(icon, IMAGE_ICON, cx, cy, LR_COPYFROMRESOURCE)));
   if (copy) DrawIconEx(IconBitmap.Canvas().Handle(), 0, 0, copy.Get(), cx, cy, 0, nullptr, DI_NORMAL);
@@ -382,22 +387,16 @@ HICON TWinSkinForm::TitleIcon() const {
 }
 
 void TWinSkinForm::PaintCaptionIcon(HDC dc, const RECT& bounds) {
-  const HICON icon = TitleIcon();
-  // Scaling from the resource is costly: the copy is kept while the icon stays.
-  if (icon != AppIcon) {
-    AppIcon = icon;
-    AppIconCopy.Reset(icon ? HICON(CopyImage(icon, IMAGE_ICON, SmallIconSize, SmallIconSize, LR_COPYFROMRESOURCE))
-                           : nullptr);
-  }
-  if (AppIconCopy) {
+  // Scaling from the resource is costly: the skin component keeps the copy.
+  if (const HICON copy = SkinData->ScaledIcon(TitleIcon(), SmallIconSize, SmallIconSize)) {
     const int y = (TextRect.top + TextRect.bottom) / 2 - SmallIconSize / 2;
-    DrawIconEx(dc, 8, y, AppIconCopy.Get(), SmallIconSize, SmallIconSize, 0, nullptr, DI_NORMAL);
+    DrawIconEx(dc, 8, y, copy, SmallIconSize, SmallIconSize, 0, nullptr, DI_NORMAL);
     return;
   }
   if (!IconBitmap.Empty()) DrawTransparent(dc, bounds, IconBitmap, kSkinKeyColour);
 }
 
-void TWinSkinForm::UpdateRegion() {
+void TWinSkinForm::UpdateRegion(bool redraw) {
   if (State == skGone || !FrameSkinned) return;
   RECT wr{};
   GetWindowRect(Handle, &wr);
@@ -409,7 +408,7 @@ void TWinSkinForm::UpdateRegion() {
   if (!trans(s.FrameSideLeft) && !trans(s.FrameSideRight) && !trans(s.FrameSideTop) && !trans(s.FrameSideBottom)) {
     TRegionHandle whole(CreateRectRgn(0, 0, W, H));
     // The window owns the region once it is given: it is never deleted here.
-    if (SetWindowRgn(Handle, whole.Get(), TRUE)) {
+    if (SetWindowRgn(Handle, whole.Get(), redraw)) {
       whole.Release();
       RegionOwned = true;
     }
@@ -443,7 +442,7 @@ void TWinSkinForm::UpdateRegion() {
     for (HRGN part : parts)
       if (part) CombineRgn(region.Get(), region.Get(), part, RGN_OR);
   }
-  if (SetWindowRgn(Handle, region.Get(), TRUE)) {
+  if (SetWindowRgn(Handle, region.Get(), redraw)) {
     region.Release();
     RegionOwned = true;
   }

@@ -199,6 +199,7 @@ void TWinSkinForm::Activate() {
   if (State == skAttached) ReadNativeFrame();
   DiscoverControls();
   if (SkinData->Has(xcPopupMenu)) SkinFormPopups(true);
+  // The outline is given without a redraw: the frame is redrawn once, at the end.
   if (State == skAttached && FrameSkinned) {
     if (FormKind == fkMDIChild) {
       if (WindowState == wsMaximized && SkinManager && SkinManager->MDIClientHandle)
@@ -207,7 +208,7 @@ void TWinSkinForm::Activate() {
         State = skResizing;
         ResizeToFrame(false);
         State = skActive;
-        UpdateRegion();
+        UpdateRegion(false);
       }
     } else if (!IsChild && BorderKind != bkNoCaption && WindowState != wsMinimized) {
       State = skResizing;
@@ -216,7 +217,7 @@ void TWinSkinForm::Activate() {
       if (WindowState == wsMaximized)
         RecalcFrame();
       else
-        UpdateRegion();
+        UpdateRegion(false);
     }
     HideNativeMenu();
   }
@@ -293,6 +294,10 @@ void TWinSkinForm::Dispatch(TMessage& m) {
     m.Result = 0;
     return;
   }
+  // The window paints its client area before the posted start arrived (a
+  // synchronous update, as a form's Show makes): the activation runs first,
+  // or the window would be painted unskinned only to be painted again.
+  if (m.Msg == WM_PAINT && !Activated) Activate();
   const bool foreign = Form == nullptr;
   // A message about one of its controls goes to that control's skinner first.
   if (TSkinControl* child = SkinnerOfChildIn(m); child && child->Active() && child->ParentMessage(m)) return;
@@ -362,7 +367,7 @@ void TWinSkinForm::Dispatch(TMessage& m) {
       }
       return;
     case WM_SKIN_START:
-      Activate();
+      if (!Activated) Activate();
       return;
     case WM_SKIN_RESKINSCROLLBAR:
       TControlDiscovery(*this, *SkinData).ReplaceScrollbarSkinner(HWND(m.WParam));

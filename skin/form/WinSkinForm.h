@@ -14,6 +14,7 @@
 #include "skin/manager/WindowSubclass.h"
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 #include <windows.h>
@@ -122,7 +123,8 @@ public:
   void PaintCaptionButtons(HDC dc);
   void PaintBorderPiece(TBorderPiece index, const RECT& r, HDC dc);
   void PaintCaptionIcon(HDC dc, const RECT& bounds);
-  void UpdateRegion();
+  // Redraw off leaves painting the new outline to a redraw that follows.
+  void UpdateRegion(bool redraw = true);
   void ClearRegion();
   void BuildIconBitmap();
   // On during non-client painting, so that the system paints no caption buttons.
@@ -160,8 +162,6 @@ public:
   int DoubleClickTime = 0;
   int CaptionTextWidth = 0;
   HWND OwnerWindow = nullptr;
-  HICON AppIcon = nullptr;   // the icon last drawn in the caption
-  TIconHandle AppIconCopy;   // ... at small-icon size
   RECT TextRect{};
   int SmallIconSize = 16;
   int BorderLeft = 0, BorderTop = 0, BorderRight = 0, BorderBottom = 0;
@@ -210,6 +210,7 @@ public:
   std::vector<TSkinControl*> ControlSkinners;  // not owned
   TCanvas SkinnerCanvas;  // lent to every control skinner
   TBitmap IconBitmap;
+  std::optional<HICON> IconBitmapSource;  // the window icon IconBitmap shows, once built
   // Each border piece as last composed, for its size, active and inactive:
   // a repaint of an unchanged frame only copies them. A new skin drops them.
   struct TComposedPiece {
