@@ -1,6 +1,8 @@
 #include "skin/data/LzhCodeTable.h"
 
 #include <algorithm>
+#include <cstddef>
+#include <cstring>
 
 using namespace lzh;
 
@@ -54,16 +56,31 @@ void TLzhCodeTable::Recode(int node, int depth, unsigned delta) {
 
 void TLzhCodeTable::SwapBelow(int a, int b, int depth) {
   // Each subtree keeps its shape and depths; only the path down to the node
-  // it hangs from and the leading bits of its codes change.
+  // it hangs from and the leading bits of its codes change. So the entries
+  // trade everything but the first depth nodes of their paths, which stay
+  // with their slots: one masked exchange of two words per entry pair
+  // instead of a swap and two copies of a varying length.
+  static_assert(sizeof(TEntry) == 2 * sizeof(uint64_t), "an entry is two words with no padding");
+  uint8_t stayBytes[sizeof(TEntry)] = {};
+  std::fill_n(stayBytes + offsetof(TEntry, Path), depth * sizeof(uint16_t), uint8_t{0xFF});
+  uint64_t moves[2];
+  std::memcpy(moves, stayBytes, sizeof moves);
+  moves[0] = ~moves[0];
+  moves[1] = ~moves[1];
   const int spare = kBits - depth;
   TEntry* const underA = &FEntries[static_cast<size_t>(FCode[a]) << spare];
   TEntry* const underB = &FEntries[static_cast<size_t>(FCode[b]) << spare];
-  const TPath toA = underA[0].Path;
-  const TPath toB = underB[0].Path;
   for (int i = 0; i < (1 << spare); ++i) {
-    std::swap(underA[i], underB[i]);
-    std::copy_n(toA.begin(), depth, underA[i].Path.begin());
-    std::copy_n(toB.begin(), depth, underB[i].Path.begin());
+    uint64_t x[2], y[2];
+    std::memcpy(x, &underA[i], sizeof x);
+    std::memcpy(y, &underB[i], sizeof y);
+    for (int w = 0; w < 2; ++w) {
+      const uint64_t differ = (x[w] ^ y[w]) & moves[w];
+      x[w] ^= differ;
+      y[w] ^= differ;
+    }
+    std::memcpy(&underA[i], x, sizeof x);
+    std::memcpy(&underB[i], y, sizeof y);
   }
   const unsigned delta = FCode[a] ^ FCode[b];
   Recode(a, depth, delta);
