@@ -227,7 +227,6 @@ constexpr int kStripItemWidth = 70;
 
 void TMenuBarStrip::SetMenu(TMainMenu* menu) {
   FMenu = menu;
-  if (menu) menu->Handle();
   Invalidate();
 }
 

@@ -44,6 +44,13 @@ public:
   TOpenMenuScope& operator=(const TOpenMenuScope&) = delete;
 };
 
+// Shows the native popup of the menu's items at a screen point until it
+// closes; the command chosen, or 0.
+int TrackOpen(TMenu& menu, HMENU handle, int x, int y, HWND window) {
+  TOpenMenuScope open(menu, handle);
+  return TrackPopupMenu(handle, TPM_RETURNCMD | TPM_RIGHTBUTTON, x, y, 0, window, nullptr);
+}
+
 std::wstring ItemText(const TMenuItem& item) {
   return item.ShortCutText.empty() ? item.Caption : item.Caption + L"\t" + item.ShortCutText;
 }
@@ -72,10 +79,11 @@ void InsertItem(HMENU menu, const TMenuItem& item, UINT id, bool ownerDraw, HMEN
 // menu, when given, is the one holding the item.
 TMenuItem* OpenPopupItem(UINT command, HMENU menu) {
   for (auto it = OpenMenus.rbegin(); it != OpenMenus.rend(); ++it) {
+    if (!it->Menu->OwnerDraw) continue;
     if (auto* popup = dynamic_cast<TPopupMenu*>(it->Menu)) {
-      if (!popup->OwnerDraw || (menu && it->Handle != menu)) continue;
+      if (menu && it->Handle != menu) continue;
       if (command >= 1 && int(command) <= popup->Items.Count()) return popup->Items.Items(int(command) - 1);
-    } else if (auto* main = dynamic_cast<TMainMenu*>(it->Menu); main && main->OwnerDraw) {
+    } else if (auto* main = dynamic_cast<TMainMenu*>(it->Menu)) {
       TMenuItem* item = main->FindItem(command);
       if (item && item->Parent() && (!menu || item->Parent()->Handle() == menu)) return item;
     }
@@ -114,11 +122,7 @@ bool TPopupMenu::Popup(int x, int y) {
   for (int i = 0; i < Items.Count(); ++i) InsertItem(menu.Get(), *Items.Items(i), UINT(i + 1), OwnerDraw, nullptr);
   HWND window = Window ? Window : Application ? Application->Handle() : nullptr;
   FHandle = menu.Get();
-  int chosen = 0;
-  {
-    TOpenMenuScope open(*this, menu.Get());
-    chosen = TrackPopupMenu(menu.Get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, x, y, 0, window, nullptr);
-  }
+  const int chosen = TrackOpen(*this, menu.Get(), x, y, window);
   FHandle = nullptr;
   if (chosen <= 0 || chosen > Items.Count()) return false;
   Items.Items(chosen - 1)->Click();
@@ -177,11 +181,7 @@ void TMainMenu::Rebuild() {
 
 bool TMainMenu::Popup(TMenuItem& top, int x, int y, HWND window) {
   if (!Handle() || top.Parent() != &Items || !top.Handle()) return false;
-  int chosen = 0;
-  {
-    TOpenMenuScope open(*this, top.Handle());
-    chosen = TrackPopupMenu(top.Handle(), TPM_RETURNCMD | TPM_RIGHTBUTTON, x, y, 0, window, nullptr);
-  }
+  const int chosen = TrackOpen(*this, top.Handle(), x, y, window);
   return chosen > 0 && DispatchCommand(UINT(chosen));
 }
 

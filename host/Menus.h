@@ -78,6 +78,10 @@ class TMenu : public TComponent {
 public:
   TMenuItem Items;
   TImageList* Images = nullptr;  // not owned
+  // Items drawn by their OnDrawItem and sized by their OnMeasureItem instead
+  // of by the system (the window tracking the menu passes the messages on,
+  // see below); a main menu's take effect when its native menu is made.
+  bool OwnerDraw = false;
 
 protected:
   explicit TMenu(TComponent* AOwner) : TComponent(AOwner), Items(nullptr) { Items.FMenu = this; }
@@ -89,9 +93,6 @@ class TMainMenu : public TMenu {
 public:
   explicit TMainMenu(TComponent* AOwner) : TMenu(AOwner) {}
   ~TMainMenu() override;
-
-  // Every item drawn by its owner (or by a skin) instead of the system.
-  bool OwnerDraw = false;
 
   HMENU Handle();
   bool Owns(HMENU menu) const { return menu && FHandle.Get() == menu; }
@@ -122,10 +123,6 @@ public:
   // application window when none is set.
   HWND Window = nullptr;
 
-  // Items drawn by their OnDrawItem and sized by their OnMeasureItem (the
-  // window tracking the menu passes the messages on, see below).
-  bool OwnerDraw = false;
-
   // Shows the items at a screen point and runs the clicked item's OnClick
   // once the menu has closed; false when nothing was chosen.
   bool Popup(int x, int y);
@@ -137,6 +134,7 @@ private:
 };
 
 // WM_MEASUREITEM or WM_DRAWITEM of an item of an open owner-drawn popup
-// menu (or main menu shown as a popup), from the window that tracks it: the item's handler answers. False
-// when the message is for no such item (a control's, or another menu's).
+// menu (or main menu shown as a popup), from the window that tracks it: the
+// item's handler answers. False when the message is for no such item (a
+// control's, or another menu's).
 bool DispatchPopupOwnerDraw(UINT msg, WPARAM wparam, LPARAM lparam);

@@ -149,8 +149,6 @@ void TToolBar::SetMenu(TMainMenu* menu) {
     UpdateButtons();
     return;
   }
-  // Made again by the bar, so every command is found from the items.
-  menu->Handle();
   FShowCaptions = true;
   StylesChanged();
   FUpdating = true;

@@ -46,12 +46,6 @@ std::vector<TMenu*> BarMenus(const TToolBar& bar) {
   return menus;
 }
 
-bool IsOwnerDrawn(const TMenu& menu) {
-  if (auto* popup = dynamic_cast<const TPopupMenu*>(&menu)) return popup->OwnerDraw;
-  auto* tree = dynamic_cast<const TMainMenu*>(&menu);
-  return tree && tree->OwnerDraw;
-}
-
 TColor FrameTextColour(const TDataSkinObject& element, TToolButtonFrame frame) {
   switch (frame) {
     case tfNormal: return element.NormalColour;
@@ -103,9 +97,9 @@ void TSkinToolBar::RemoveHandlers(TToolBar& bar) {
 void TSkinToolBar::SkinMenus(TToolBar& bar) {
   if (!SkinMenuItems) return;
   for (TMenu* menu : BarMenus(bar)) {
-    if (IsOwnerDrawn(*menu)) continue;
+    if (menu->OwnerDraw) continue;
     SkinMenuItems(*menu, true);
-    if (IsOwnerDrawn(*menu)) FSkinnedMenus.push_back(menu);
+    if (menu->OwnerDraw) FSkinnedMenus.push_back(menu);
   }
 }
 

@@ -185,10 +185,6 @@ void ToolBar(TControlDiscovery& d, TControl& c) {
     };
   });
 }
-TMainMenu* CarriedMenu(const TControl& c) {
-  return dynamic_cast<TMainMenu*>(
-      ReadObjectProp(const_cast<TControl*>(&c), "Menu", TPersistent::StaticClass()));
-}
 // A control that shows a menu tree of its own: the form skinner draws the
 // items, the control keeps its look.
 void MenuCarrier(TControlDiscovery& d, TControl& c) {
@@ -203,6 +199,10 @@ void DCEdit(TControlDiscovery& d, TControl& c) {
     d.Attach<TSkinComBox>(c);
 }
 }  // namespace
+
+TMainMenu* CarriedMenu(TPersistent& component) {
+  return dynamic_cast<TMainMenu*>(ReadObjectProp(&component, "Menu", TPersistent::StaticClass()));
+}
 
 bool DescendsFrom(const TControl& control, const char* className) {
   for (const TClassInfo* c = &control.ClassType(); c; c = c->Parent)
@@ -284,7 +284,8 @@ const std::vector<TClassRule>& ClassRules() {
        kNone, false, EmbeddedForm},
       {"edit with buttons", [](const TControl&, const std::string& n) { return Named(n, {"TDCEDIT", "TDCDBEDIT"}); },
        kNone, false, DCEdit},
-      {"control carrying a menu tree", [](const TControl& c, const std::string&) { return CarriedMenu(c) != nullptr; },
+      {"control carrying a menu tree",
+       [](const TControl& c, const std::string&) { return CarriedMenu(const_cast<TControl&>(c)) != nullptr; },
        kNone, false, MenuCarrier},
   };
   return rules;

@@ -54,6 +54,10 @@ const TClassRule* FindClassRule(const TControl& control);
 std::wstring Skin3rdKindOf(const std::vector<std::wstring>& rows, const std::string& className);
 // True when the control's class is, or descends from, the class of that name.
 bool DescendsFrom(const TControl& control, const char* className);
+class TMainMenu;
+// The main menu a component publishes as its Menu (a tool bar's, and the
+// like), or null.
+TMainMenu* CarriedMenu(TPersistent& component);
 
 class TControlDiscovery {
 public:

@@ -1,8 +1,8 @@
 // Popup menus of a skinned form, and its skinned system menu, drawn from the
 // skin: while skinned, their items get the skin's draw and measure handlers,
 // which unskinning takes off again.
-#include "skin/controls/SkinControl.h"
 #include "skin/data/WinSkinData.h"
+#include "skin/form/ControlDiscovery.h"
 #include "skin/form/MenuItemPaint.h"
 #include "skin/form/WinSkinForm.h"
 #include "skin/form/WinSkinMenu.h"
@@ -110,8 +110,7 @@ void TWinSkinForm::SkinMenuItems(TMenu& menu, bool on) {
 void TWinSkinForm::UnskinCarriedMenus() {
   if (!Form) return;
   for (TComponent* c : Form->Components())
-    if (auto* menu = dynamic_cast<TMainMenu*>(ReadObjectProp(c, "Menu", TPersistent::StaticClass())))
-      UnskinMenuTree(*menu);
+    if (TMainMenu* menu = CarriedMenu(*c)) UnskinMenuTree(*menu);
 }
 
 void TWinSkinForm::SkinFormPopups(bool on) {
