@@ -1,5 +1,7 @@
 #include "host/Graphics.h"
 #include "host/Bitmap.h"
+#include "host/Handles.h"
+#include <algorithm>
 #include <cwchar>
 
 namespace {
@@ -13,6 +15,67 @@ bool DirectColourBitmap(HDC dc) {
   if (GetObjectType(dc) != OBJ_MEMDC) return false;
   BITMAP bm{};
   return GetObjectW(GetCurrentObject(dc, OBJ_BITMAP), sizeof bm, &bm) && bm.bmBitsPixel >= 15;
+}
+
+// The rows of a top-down 24- or 32-bit section that a memory DC draws into
+// with device coordinates as they are: no origin, mapping or clipping.
+struct TDirectPixels {
+  uint8_t* Bits = nullptr;
+  int Width = 0, Height = 0, Stride = 0, Bytes = 0;
+};
+
+// GetObject reports a section's height without its sign: the first pixel
+// of its bits, changed for a moment, shows at (0, 0) only when its rows run
+// from the top.
+bool RowsRunDown(HDC dc, uint8_t* bits) {
+  GdiFlush();
+  const COLORREF before = GetPixel(dc, 0, 0);
+  bits[0] ^= 0xFF;
+  const COLORREF after = GetPixel(dc, 0, 0);
+  bits[0] ^= 0xFF;
+  return before != after;
+}
+
+bool DirectPixels(HDC dc, TDirectPixels& to) {
+  if (GetObjectType(dc) != OBJ_MEMDC) return false;
+  DIBSECTION section{};
+  if (GetObjectW(GetCurrentObject(dc, OBJ_BITMAP), sizeof section, &section) != int(sizeof section)) return false;
+  const BITMAP& bm = section.dsBm;
+  if (!bm.bmBits || section.dsBmih.biCompression != BI_RGB ||
+      (bm.bmBitsPixel != 24 && bm.bmBitsPixel != 32))
+    return false;
+  POINT viewport{}, window{};
+  GetViewportOrgEx(dc, &viewport);
+  GetWindowOrgEx(dc, &window);
+  if (viewport.x || viewport.y || window.x || window.y || GetMapMode(dc) != MM_TEXT ||
+      GetGraphicsMode(dc) != GM_COMPATIBLE)
+    return false;
+  TRegionHandle clip(CreateRectRgn(0, 0, 0, 0));
+  if (GetClipRgn(dc, clip.Get()) != 0) return false;
+  to = {static_cast<uint8_t*>(bm.bmBits), bm.bmWidth, bm.bmHeight, bm.bmWidthBytes, bm.bmBitsPixel / 8};
+  return RowsRunDown(dc, to.Bits);
+}
+
+// A keyed copy straight between the sections' rows: no mask, no blits.
+// Clipped as a blit is, to the target and to the image.
+void CopyKeyed(const TDirectPixels& to, int x, int y, int w, int h, TBitmap& image, COLORREF key) {
+  const int sourceBytes = image.PixelFormat() / 8;
+  const int sx = x < 0 ? -x : 0, sy = y < 0 ? -y : 0;
+  const int right = std::min({x + w, to.Width, x + image.Width()});
+  const int bottom = std::min({y + h, to.Height, y + image.Height()});
+  const uint8_t kb = GetBValue(key), kg = GetGValue(key), kr = GetRValue(key);
+  for (int row = y + sy; row < bottom; ++row) {
+    const uint8_t* from = static_cast<const uint8_t*>(image.ScanLine(row - y)) + size_t(sx) * sourceBytes;
+    uint8_t* out = to.Bits + size_t(row) * to.Stride + size_t(x + sx) * to.Bytes;
+    for (int col = x + sx; col < right; ++col, from += sourceBytes, out += to.Bytes) {
+      if (from[0] == kb && from[1] == kg && from[2] == kr) continue;
+      out[0] = from[0];
+      out[1] = from[1];
+      out[2] = from[2];
+      // A blit's copy: alpha from a 32-bit image, none from a 24-bit one.
+      if (to.Bytes == 4) out[3] = sourceBytes == 4 ? from[3] : 0;
+    }
+  }
 }
 }  // namespace
 
@@ -155,8 +218,14 @@ void TCanvas::Draw(int x, int y, TBitmap& bitmap) {
 
 void TCanvas::DrawKeyed(const RECT& dest, TBitmap& image, TColor key) {
   if (image.Empty()) return;
-  std::unique_ptr<TBitmap> mask = image.CreateMask(key);
   const int x = dest.left, y = dest.top, w = dest.right - dest.left, h = dest.bottom - dest.top;
+  TDirectPixels pixels;
+  if ((image.PixelFormat() == pf24bit || image.PixelFormat() == pf32bit) && DirectPixels(FHandle, pixels)) {
+    GdiFlush();  // what GDI still draws into the target lands before these writes
+    CopyKeyed(pixels, x, y, w, h, image, ColorToRGB(key));
+    return;
+  }
+  std::unique_ptr<TBitmap> mask = image.CreateMask(key);
   if (!DirectColourBitmap(FHandle)) {
     // Mask 1 (a key pixel) keeps the destination, 0 copies the image pixel.
     MaskBlt(FHandle, x, y, w, h, image.Canvas().Handle(), 0, 0, mask->Handle(), 0, 0,

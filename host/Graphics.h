@@ -102,7 +102,8 @@ public:
   // TransparentColor is left out while it is Transparent.
   void Draw(int x, int y, TBitmap& bitmap);
   // The image's top-left at dest's top-left, dest's size, with the pixels of
-  // exactly key left out (one MaskBlt).
+  // exactly key left out: copied straight into a section's rows where the
+  // DC leaves its coordinates and clipping alone, else by blits.
   void DrawKeyed(const RECT& dest, TBitmap& image, TColor key);
 
 private:

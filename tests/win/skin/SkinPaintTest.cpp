@@ -2,9 +2,11 @@
 // tiles, keyed copies, centred and stretched frames, parent backgrounds.
 // Every source pixel has its own colour (CoordColour), so each painted pixel
 // says where it came from; expectations follow from the frame and margins.
+#include "host/Handles.h"
 #include "skin/draw/SkinPaint.h"
 #include "tests/win/skin/PixelFixtures.h"
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <stdexcept>
 
 namespace {
@@ -142,6 +144,80 @@ INSTANTIATE_TEST_SUITE_P(SkinPaint, KeyedPainting, testing::Values(
     KeyedCase{"DrawFrameStretched", [](HDC dc, TBitmap& i) { DrawFrameStretched(dc, kKeyedTarget, i, true, 1, 1); }},
     KeyedCase{"DrawFrameCentred", [](HDC dc, TBitmap& i) { DrawFrameCentred(dc, kKeyedTarget, i, true, 1, 1); }}),
     [](const testing::TestParamInfo<KeyedCase>& i) { return std::string(i.param.Name); });
+
+// A memory DC drawing into a section of its own, its rows running down (as
+// every bitmap of ours) or up (as a section loaded from a resource).
+struct SectionTarget {
+  static constexpr int W = 16, H = 14;
+  TMemoryDC Dc{CreateCompatibleDC(nullptr)};
+  TBitmapHandle Section;
+  std::unique_ptr<TSelectObject> Selected;
+
+  SectionTarget(int bitCount, bool rowsDown) {
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), W, rowsDown ? -H : H, 1, WORD(bitCount), BI_RGB};
+    void* bits = nullptr;
+    Section.Reset(CreateDIBSection(Dc.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    Selected = std::make_unique<TSelectObject>(Dc.Get(), Section.Get());
+    for (int y = 0; y < H; ++y)
+      for (int x = 0; x < W; ++x) SetPixelV(Dc.Get(), x, y, COLORREF(Checker(x, y)));
+  }
+};
+
+struct KeyedTargetCase {
+  const char* Name;
+  int TargetBits;
+  bool RowsDown;
+  TPixelFormat ImageFormat;
+  RECT Dest;                 // logical, for the 12 x 9 image
+  POINT Origin;              // the DC's viewport origin
+  RECT Clip;                 // device pixels the DC may draw, empty for all
+};
+
+class KeyedTargets : public testing::TestWithParam<KeyedTargetCase> {};
+
+// Whatever way the keyed copy takes, it draws what a blit would: moved by
+// the DC's origin, clipped by its clip region, the target's edges and the
+// image's size, key pixels left out.
+TEST_P(KeyedTargets, DrawWhatABlitWouldDraw) {
+  const KeyedTargetCase& c = GetParam();
+  auto image = MakeBitmap(12, 9, KeyedSource, c.ImageFormat);
+  SectionTarget target(c.TargetBits, c.RowsDown);
+  HDC dc = target.Dc.Get();
+  SetViewportOrgEx(dc, c.Origin.x, c.Origin.y, nullptr);
+  if (!IsRectEmpty(&c.Clip)) {
+    TRegionHandle clip(CreateRectRgnIndirect(&c.Clip));
+    SelectClipRgn(dc, clip.Get());
+  }
+  DrawTransparentNT(dc, c.Dest, *image, 0xFF00FF);
+  SelectClipRgn(dc, nullptr);
+  SetViewportOrgEx(dc, 0, 0, nullptr);
+  const int left = c.Dest.left + c.Origin.x, top = c.Dest.top + c.Origin.y;
+  for (int y = 0; y < SectionTarget::H; ++y)
+    for (int x = 0; x < SectionTarget::W; ++x) {
+      const POINT p{x, y};
+      const bool inside = x >= left && x < left + std::min<int>(c.Dest.right - c.Dest.left, 12) && y >= top &&
+                          y < top + std::min<int>(c.Dest.bottom - c.Dest.top, 9) &&
+                          (IsRectEmpty(&c.Clip) || PtInRect(&c.Clip, p));
+      const TColor source = inside ? KeyedSource(x - left, y - top) : TColor(0xFF00FF);
+      ASSERT_EQ(TColor(GetPixel(dc, x, y)), source == TColor(0xFF00FF) ? Checker(x, y) : source)
+          << x << "," << y;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(SkinPaint, KeyedTargets, testing::Values(
+    KeyedTargetCase{"Sections24From24", 24, true, pf24bit, {2, 3, 14, 12}, {0, 0}, {}},
+    KeyedTargetCase{"Sections24From32", 24, true, pf32bit, {2, 3, 14, 12}, {0, 0}, {}},
+    KeyedTargetCase{"Sections32From24", 32, true, pf24bit, {2, 3, 14, 12}, {0, 0}, {}},
+    // Past the target's left and top and past its right and bottom.
+    KeyedTargetCase{"OverTheTopLeft", 32, true, pf32bit, {-5, -4, 7, 5}, {0, 0}, {}},
+    KeyedTargetCase{"OverTheBottomRight", 24, true, pf24bit, {9, 8, 21, 17}, {0, 0}, {}},
+    // A target wider and taller than the image takes only the image's pixels.
+    KeyedTargetCase{"LargerThanTheImage", 32, true, pf32bit, {1, 1, 16, 14}, {0, 0}, {}},
+    KeyedTargetCase{"RowsRunningUp", 32, false, pf32bit, {2, 3, 14, 12}, {0, 0}, {}},
+    KeyedTargetCase{"MovedByTheOrigin", 32, true, pf32bit, {0, 0, 12, 9}, {3, 2}, {}},
+    KeyedTargetCase{"ClippedByTheRegion", 24, true, pf32bit, {2, 3, 14, 12}, {0, 0}, {4, 4, 10, 9}}),
+    [](const testing::TestParamInfo<KeyedTargetCase>& i) { return std::string(i.param.Name); });
 
 TEST(SkinPaint, NineXPathRestoresTheColoursOfTheContext) {
   auto image = MakeBitmap(4, 4, KeyedSource);
