@@ -26,6 +26,9 @@ constexpr size_t kCopySlack = 16;  // a match copy may write this far past its e
 // Longer than any code: the frequency limit keeps the tree's depth near 20
 // (a leaf that deep needs Fibonacci-growing counts above it). Peek gives 57.
 constexpr int kMaxCodeBits = 48;
+// A run reloads its bit window when fewer bits than this are left in it:
+// enough for all but rare codes (those go the careful way).
+constexpr int kRunCodeBits = 32;
 static_assert(kOutputSize >= 2 * kFlushSize, "a flush must fit before the buffer is full");
 
 }  // namespace
@@ -114,13 +117,13 @@ namespace {
 #if defined(__GNUC__)
 __attribute__((always_inline))
 #endif
-inline int WalkCode(const TLzhHuffTree& tree, const TLzhCodeTable& codes, uint64_t window, uint16_t* path,
-             int& depth) {
+inline int WalkCode(const TLzhHuffTree& tree, const TLzhCodeTable& codes, uint64_t window, int validBits,
+                    uint16_t* path, int& depth) {
   const TLzhCodeTable::TEntry& entry = codes.Lookup(window);
   std::memcpy(path, entry.Path.data(), sizeof entry.Path);  // a fixed size: no library call
   int child = entry.Child;
   int bits = entry.Bits;
-  while (child < kNodeCount && bits < kMaxCodeBits) {
+  while (child < kNodeCount && bits < validBits) {
     const int node = child + static_cast<int>((window << bits) >> 63);
     path[bits++] = static_cast<uint16_t>(node);
     child = tree.Child(node);
@@ -145,7 +148,7 @@ int TLZH::DecodeChar(TLzhBitInput& bits) {
   if (bits.HasRoom()) {
     uint16_t path[kMaxCodeBits];
     int depth = 0;
-    child = WalkCode(tree, FTables->Codes, bits.Peek(), path, depth);
+    child = WalkCode(tree, FTables->Codes, bits.Peek(), kMaxCodeBits, path, depth);
     bits.Skip(depth);
     if (child >= kNodeCount) {
       const int symbol = child - kNodeCount;
@@ -222,20 +225,36 @@ uint64_t TLZH::DecodeRun(uint64_t count, uint32_t size, TLzhBitInput& bits, TOut
   // next flush.
   const uint64_t room = flushAt > start ? static_cast<uint64_t>(flushAt - start) : 0;
   uint8_t* const stop = start + std::min<uint64_t>(room, size - count);
+  // The bits at bit, left-aligned, of which the first valid are real. The
+  // next symbol's lookup takes them by a shift instead of a load at the new
+  // position, which would put a load and a byte swap between one symbol's
+  // length and the next symbol's lookup.
+  uint64_t window = 0;
+  int valid = 0;
   while (out < stop && bit < roomEnd) {
+    if (valid < kRunCodeBits) {
+      window = TLzhBitInput::PeekAt(bytes, bit);
+      valid = 64 - static_cast<int>(bit & 7);
+    }
     uint16_t path[kMaxCodeBits];
     int depth = 0;
-    const int child = WalkCode(tree, codes, TLzhBitInput::PeekAt(bytes, bit), path, depth);
-    if (child < kNodeCount) break;  // longer than any code: DecodeChar finishes it
+    const int child = WalkCode(tree, codes, window, valid, path, depth);
+    if (child < kNodeCount) break;  // longer than the bits at hand: DecodeChar finishes it
     bit += static_cast<size_t>(depth);
+    window <<= depth;
+    valid -= depth;
     const int symbol = child - kNodeCount;
     tree.UpdateAlong(symbol, path, depth, codes);
     if (symbol < 256) {
       *out++ = static_cast<uint8_t>(symbol);
     } else {
+      // A match is long work anyway: fresh loads here cost less than
+      // the branch that would decide whether they are needed.
       int bitsUsed = 0;
       const int position = PositionAt(TLzhBitInput::PeekAt(bytes, bit), bitsUsed);
       bit += static_cast<size_t>(bitsUsed);
+      window = TLzhBitInput::PeekAt(bytes, bit);
+      valid = 64 - static_cast<int>(bit & 7);
       const int length = symbol - kMatchSymbolBias;
       CopyMatch(out, position + 1, length);
       out += length;
