@@ -180,6 +180,24 @@ int TLZH::DecodePosition(TLzhBitInput& bits) {
 
 namespace {
 
+// For a match closer than 16 bytes, by its distance: which byte of the
+// period each of 16 bytes repeats, and how many of them are whole periods.
+struct TShortPeriods {
+  uint8_t Index[16][16];
+  uint8_t Step[16];
+};
+
+constexpr TShortPeriods MakeShortPeriods() {
+  TShortPeriods table{};
+  for (int distance = 1; distance < 16; ++distance) {
+    for (int i = 0; i < 16; ++i) table.Index[distance][i] = static_cast<uint8_t>(i % distance);
+    table.Step[distance] = static_cast<uint8_t>(16 - 16 % distance);
+  }
+  return table;
+}
+
+constexpr TShortPeriods kShortPeriods = MakeShortPeriods();
+
 // Copies a match that starts distance bytes back, with the result of a copy
 // byte by byte: a source overlapping the bytes being written repeats them.
 // May write up to kCopySlack - 1 bytes past the match.
@@ -190,21 +208,14 @@ void CopyMatch(uint8_t* out, int distance, int length) {
     for (int k = 0; k < length; k += 16) std::memcpy(out + k, from + k, 16);
     return;
   }
-  if (distance >= 8) {
-    for (int k = 0; k < length; k += 8) std::memcpy(out + k, from + k, 8);
-    return;
-  }
-  // A short period: repeat it from a few whole periods on the stack, not
-  // from the bytes just written (reading back part of a fresh 8-byte store
-  // stalls the copy).
+  // A short period: the match repeats its first distance bytes. They are
+  // laid out over 16 bytes on the stack and stored whole periods at a time,
+  // never read back from bytes just written (a load that straddles a fresh
+  // store stalls the copy).
   uint8_t periods[16];
-  for (int i = 0, j = 0; i < 16; ++i, j = j + 1 == distance ? 0 : j + 1) periods[i] = from[j];
-  const int advance = 8 % distance;  // how far the phase moves per 8 bytes
-  for (int k = 0, phase = 0; k < length; k += 8) {
-    std::memcpy(out + k, periods + phase, 8);
-    phase += advance;
-    if (phase >= distance) phase -= distance;
-  }
+  for (int i = 0; i < 16; ++i) periods[i] = from[kShortPeriods.Index[distance][i]];
+  const int step = kShortPeriods.Step[distance];
+  for (int k = 0; k < length; k += step) std::memcpy(out + k, periods, 16);
 }
 
 }  // namespace
