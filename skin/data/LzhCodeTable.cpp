@@ -54,6 +54,27 @@ void TLzhCodeTable::Recode(int node, int depth, unsigned delta) {
   }
 }
 
+// What each word of an entry trades when two subtrees at a depth are
+// exchanged: everything but the path down to the node they hang from (its
+// first depth nodes), which stays with the slot.
+struct TEntryMoves {
+  uint64_t Words[TLzhCodeTable::kBits + 1][2];
+};
+
+static TEntryMoves MakeEntryMoves() {
+  TEntryMoves moves{};
+  for (int depth = 0; depth <= TLzhCodeTable::kBits; ++depth) {
+    uint8_t stayBytes[sizeof(TLzhCodeTable::TEntry)] = {};
+    std::fill_n(stayBytes + offsetof(TLzhCodeTable::TEntry, Path), depth * sizeof(uint16_t), uint8_t{0xFF});
+    std::memcpy(moves.Words[depth], stayBytes, sizeof stayBytes);
+    moves.Words[depth][0] = ~moves.Words[depth][0];
+    moves.Words[depth][1] = ~moves.Words[depth][1];
+  }
+  return moves;
+}
+
+static const TEntryMoves kEntryMoves = MakeEntryMoves();
+
 void TLzhCodeTable::SwapBelow(int a, int b, int depth) {
   // Each subtree keeps its shape and depths; only the path down to the node
   // it hangs from and the leading bits of its codes change. So the entries
@@ -61,12 +82,7 @@ void TLzhCodeTable::SwapBelow(int a, int b, int depth) {
   // with their slots: one masked exchange of two words per entry pair
   // instead of a swap and two copies of a varying length.
   static_assert(sizeof(TEntry) == 2 * sizeof(uint64_t), "an entry is two words with no padding");
-  uint8_t stayBytes[sizeof(TEntry)] = {};
-  std::fill_n(stayBytes + offsetof(TEntry, Path), depth * sizeof(uint16_t), uint8_t{0xFF});
-  uint64_t moves[2];
-  std::memcpy(moves, stayBytes, sizeof moves);
-  moves[0] = ~moves[0];
-  moves[1] = ~moves[1];
+  const uint64_t* const moves = kEntryMoves.Words[depth];
   const int spare = kBits - depth;
   TEntry* const underA = &FEntries[static_cast<size_t>(FCode[a]) << spare];
   TEntry* const underB = &FEntries[static_cast<size_t>(FCode[b]) << spare];
@@ -82,6 +98,9 @@ void TLzhCodeTable::SwapBelow(int a, int b, int depth) {
     std::memcpy(&underA[i], x, sizeof x);
     std::memcpy(&underB[i], y, sizeof y);
   }
+  // Most exchanges within the table are at its last level, with no
+  // covered nodes below.
+  if (depth == kBits) return;
   const unsigned delta = FCode[a] ^ FCode[b];
   Recode(a, depth, delta);
   Recode(b, depth, delta);

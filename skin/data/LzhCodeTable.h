@@ -32,7 +32,8 @@ class TLzhCodeTable {
   // Watcher calls from the tree.
   void Rebuilt();
   void Swapped(int a, int b) {
-    if (FDepth[a] != kNotCovered || FDepth[b] != kNotCovered) Refill(a, b);
+    // One test for both: kNotCovered has every bit set.
+    if ((FDepth[a] & FDepth[b]) != kNotCovered) Refill(a, b);
   }
 
  private:

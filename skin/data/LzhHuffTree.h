@@ -53,12 +53,12 @@ class TLzhHuffTree {
       return;
     }
     for (const uint16_t* at = path + depth; at != path;) {
-      const int node = *--at;
+      const unsigned node = *--at;  // unsigned: no sign extension for node + 1
       const unsigned f = FFreq[node];
       if (FFreq[node + 1] == f) {
         // This node moves: the nodes above its new place are not those of
         // the path.
-        int above = node;
+        int above = static_cast<int>(node);
         do {
           above = FParent[Increment(above, watcher)];
         } while (above != 0);
