@@ -180,23 +180,40 @@ int TLZH::DecodePosition(TLzhBitInput& bits) {
 
 namespace {
 
-// For a match closer than 16 bytes, by its distance: which byte of the
-// period each of 16 bytes repeats, and how many of them are whole periods.
+// For a match closer than 8 bytes, by its distance: the mask of one period
+// in the low bytes of a little-endian word, the factor that repeats it over
+// the word, and how many bytes of the word are whole periods.
 struct TShortPeriods {
-  uint8_t Index[16][16];
-  uint8_t Step[16];
+  uint64_t Mask[8];
+  uint64_t Repeat[8];
+  uint8_t Step[8];
 };
 
 constexpr TShortPeriods MakeShortPeriods() {
   TShortPeriods table{};
-  for (int distance = 1; distance < 16; ++distance) {
-    for (int i = 0; i < 16; ++i) table.Index[distance][i] = static_cast<uint8_t>(i % distance);
-    table.Step[distance] = static_cast<uint8_t>(16 - 16 % distance);
+  for (int distance = 1; distance < 8; ++distance) {
+    table.Mask[distance] = (uint64_t{1} << (8 * distance)) - 1;
+    for (int at = 0; at < 8; at += distance) table.Repeat[distance] |= uint64_t{1} << (8 * at);
+    table.Step[distance] = static_cast<uint8_t>(8 - 8 % distance);
   }
   return table;
 }
 
 constexpr TShortPeriods kShortPeriods = MakeShortPeriods();
+
+// The first eight bytes of a match closer than 8 bytes, as a word.
+uint64_t RepeatedPeriod(const uint8_t* from, int distance) {
+  uint64_t word;
+#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
+  std::memcpy(&word, from, sizeof word);
+  word = (word & kShortPeriods.Mask[distance]) * kShortPeriods.Repeat[distance];
+#else
+  uint8_t bytes[8];
+  for (int i = 0; i < 8; ++i) bytes[i] = from[i % distance];
+  std::memcpy(&word, bytes, sizeof word);
+#endif
+  return word;
+}
 
 // Copies a match that starts distance bytes back, with the result of a copy
 // byte by byte: a source overlapping the bytes being written repeats them.
@@ -208,14 +225,21 @@ void CopyMatch(uint8_t* out, int distance, int length) {
     for (int k = 0; k < length; k += 16) std::memcpy(out + k, from + k, 16);
     return;
   }
-  // A short period: the match repeats its first distance bytes. They are
-  // laid out over 16 bytes on the stack and stored whole periods at a time,
-  // never read back from bytes just written (a load that straddles a fresh
-  // store stalls the copy).
-  uint8_t periods[16];
-  for (int i = 0; i < 16; ++i) periods[i] = from[kShortPeriods.Index[distance][i]];
+  // A short period: the match repeats its first distance bytes. Stores of
+  // whole periods from a register, loaded before the first store, never
+  // read back bytes just written (a load that straddles a fresh store
+  // stalls the copy).
+  if (distance >= 8) {
+    // A store's bytes past the period are overwritten by the next store or
+    // lie in the slack.
+    uint8_t period[16];
+    std::memcpy(period, from, sizeof period);
+    for (int k = 0; k < length; k += distance) std::memcpy(out + k, period, sizeof period);
+    return;
+  }
+  const uint64_t word = RepeatedPeriod(from, distance);
   const int step = kShortPeriods.Step[distance];
-  for (int k = 0; k < length; k += step) std::memcpy(out + k, periods, 16);
+  for (int k = 0; k < length; k += step) std::memcpy(out + k, &word, sizeof word);
 }
 
 }  // namespace
