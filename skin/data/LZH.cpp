@@ -123,7 +123,9 @@ inline int WalkCode(const TLzhHuffTree& tree, const TLzhCodeTable& codes, uint64
   std::memcpy(path, entry.Path.data(), sizeof entry.Path);  // a fixed size: no library call
   int child = entry.Child;
   int bits = entry.Bits;
-  while (child < kNodeCount && bits < validBits) {
+  // The leaf test first: most codes end within the table.
+  while (child < kNodeCount) {
+    if (bits >= validBits) break;
     const int node = child + static_cast<int>((window << bits) >> 63);
     path[bits++] = static_cast<uint16_t>(node);
     child = tree.Child(node);

@@ -42,7 +42,7 @@ class TLzhHuffTree {
   }
 
   // The same for a symbol whose path is known: path[level - 1] is the node
-  // at depth level (1 .. depth; the root is implied), path[depth - 1] the
+  // at depth level (1 .. depth, depth >= 1; the root is implied), path[depth - 1] the
   // node holding the leaf. Counting along it needs no walk up through the
   // parents as long as no node moves, so the counts go up side by side
   // instead of one load after another.
@@ -52,8 +52,10 @@ class TLzhHuffTree {
       Update(symbol, watcher);  // the rebuild reshapes the tree: the path is gone
       return;
     }
-    for (const uint16_t* at = path + depth; at != path;) {
-      const unsigned node = *--at;  // unsigned: no sign extension for node + 1
+    // A code has at least one bit: the first test of the end can go.
+    const uint16_t* at = path + depth;
+    do {
+      const size_t node = *--at;  // size_t: node + 1 folds into the address
       const unsigned f = FFreq[node];
       if (FFreq[node + 1] == f) {
         // This node moves: the nodes above its new place are not those of
@@ -65,7 +67,7 @@ class TLzhHuffTree {
         return;
       }
       FFreq[node] = static_cast<uint16_t>(f + 1);
-    }
+    } while (at != path);
     ++FFreq[lzh::kRootNode];  // the root never moves: the sentinel follows it
   }
 
