@@ -1,5 +1,6 @@
 #pragma once
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 #include "skin/data/LzhHuffTree.h"
@@ -41,7 +42,7 @@ class TLzhCodeTable {
 
   void Refill(int a, int b);
   void SwapBelow(int a, int b, int depth);
-  void Recode(int node, int depth, unsigned delta);
+  void RecodeBelow(size_t first, size_t count, int depth);
   using TPath = std::array<uint16_t, kBits>;
   void Fill(int node, int depth, unsigned code, TPath& path);
   void Uncover(int node);
