@@ -108,30 +108,37 @@ void TLZH::AllocateTables() {
 
 namespace {
 
-// Walks the code at the top of a left-aligned window: the top levels by one
-// lookup, the rest a bit at a time, keeping the nodes passed in path
-// (path[level - 1] the node at depth level) so the update can count along
-// them. Returns the child entry reached, a leaf unless the code is longer
-// than kMaxCodeBits, and its depth in bits. Inlined: it runs once per
+// Where a walk down a code ended: the child entry reached (a leaf unless
+// the code is longer than the walk may go), the code's length in bits, and
+// the nodes passed, Path[level - 1] the node at depth level.
+struct TCodeWalk {
+  int Child;
+  int Depth;
+  const uint16_t* Path;
+};
+
+// Walks the code at the top of a left-aligned window, at most validBits
+// deep: the top levels by one lookup, the rest a bit at a time. A code that
+// ends within the table, most of them, uses the entry's path as it is (the
+// update reads it before it changes the table); a longer one continues a
+// copy of it in scratch (kMaxCodeBits nodes). Inlined: it runs once per
 // symbol, and as a call it costs a tenth of a short code's time.
 #if defined(__GNUC__)
 __attribute__((always_inline))
 #endif
-inline int WalkCode(const TLzhHuffTree& tree, const TLzhCodeTable& codes, uint64_t window, int validBits,
-                    uint16_t* path, int& depth) {
+inline TCodeWalk WalkCode(const TLzhHuffTree& tree, const TLzhCodeTable& codes, uint64_t window, int validBits,
+                          uint16_t* scratch) {
   const TLzhCodeTable::TEntry& entry = codes.Lookup(window);
-  std::memcpy(path, entry.Path.data(), sizeof entry.Path);  // a fixed size: no library call
   int child = entry.Child;
+  if (child >= kNodeCount) return {child, entry.Bits, entry.Path.data()};
+  std::memcpy(scratch, entry.Path.data(), sizeof entry.Path);  // a fixed size: no library call
   int bits = entry.Bits;
-  // The leaf test first: most codes end within the table.
-  while (child < kNodeCount) {
-    if (bits >= validBits) break;
+  while (child < kNodeCount && bits < validBits) {
     const int node = child + static_cast<int>((window << bits) >> 63);
-    path[bits++] = static_cast<uint16_t>(node);
+    scratch[bits++] = static_cast<uint16_t>(node);
     child = tree.Child(node);
   }
-  depth = bits;
-  return child;
+  return {child, bits, scratch};
 }
 
 // The match position at the top of a left-aligned window; length receives
@@ -148,13 +155,13 @@ int TLZH::DecodeChar(TLzhBitInput& bits) {
   TLzhHuffTree& tree = FTables->Tree;
   int child = tree.Child(kRootNode);
   if (bits.HasRoom()) {
-    uint16_t path[kMaxCodeBits];
-    int depth = 0;
-    child = WalkCode(tree, FTables->Codes, bits.Peek(), kMaxCodeBits, path, depth);
-    bits.Skip(depth);
+    uint16_t scratch[kMaxCodeBits];
+    const TCodeWalk walk = WalkCode(tree, FTables->Codes, bits.Peek(), kMaxCodeBits, scratch);
+    bits.Skip(walk.Depth);
+    child = walk.Child;
     if (child >= kNodeCount) {
       const int symbol = child - kNodeCount;
-      tree.UpdateAlong(symbol, path, depth, FTables->Codes);
+      tree.UpdateAlong(symbol, walk.Path, walk.Depth, FTables->Codes);
       return symbol;
     }
   }
@@ -273,15 +280,14 @@ uint64_t TLZH::DecodeRun(uint64_t count, uint32_t size, TLzhBitInput& bits, TOut
       window = TLzhBitInput::PeekAt(bytes, bit);
       valid = 64 - static_cast<int>(bit & 7);
     }
-    uint16_t path[kMaxCodeBits];
-    int depth = 0;
-    const int child = WalkCode(tree, codes, window, valid, path, depth);
-    if (child < kNodeCount) break;  // longer than the bits at hand: DecodeChar finishes it
-    bit += static_cast<size_t>(depth);
-    window <<= depth;
-    valid -= depth;
-    const int symbol = child - kNodeCount;
-    tree.UpdateAlong(symbol, path, depth, codes);
+    uint16_t scratch[kMaxCodeBits];
+    const TCodeWalk walk = WalkCode(tree, codes, window, valid, scratch);
+    if (walk.Child < kNodeCount) break;  // longer than the bits at hand: DecodeChar finishes it
+    bit += static_cast<size_t>(walk.Depth);
+    window <<= walk.Depth;
+    valid -= walk.Depth;
+    const int symbol = walk.Child - kNodeCount;
+    tree.UpdateAlong(symbol, walk.Path, walk.Depth, codes);
     if (symbol < 256) {
       *out++ = static_cast<uint8_t>(symbol);
     } else {

@@ -43,10 +43,12 @@ class TLzhHuffTree {
   }
 
   // The same for a symbol whose path is known: path[level - 1] is the node
-  // at depth level (1 .. depth, depth >= 1; the root is implied), path[depth - 1] the
-  // node holding the leaf. Counting along it needs no walk up through the
-  // parents as long as no node moves, so the counts go up side by side
-  // instead of one load after another.
+  // at depth level (1 .. depth, depth >= 1; the root is implied),
+  // path[depth - 1] the node holding the leaf. Counting along it needs no
+  // walk up through the parents as long as no node moves, so the counts go
+  // up side by side instead of one load after another. The path is read
+  // only before the first exchange, so it may lie in a table the watcher
+  // changes.
   template <typename TWatcher>
   void UpdateAlong(int symbol, const uint16_t* path, int depth, TWatcher& watcher) {
     if (FFreq[lzh::kRootNode] == lzh::kMaxFreq) {
