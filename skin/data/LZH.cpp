@@ -226,8 +226,12 @@ uint64_t RepeatedPeriod(const uint8_t* from, int distance) {
 
 // Copies a match that starts distance bytes back, with the result of a copy
 // byte by byte: a source overlapping the bytes being written repeats them.
-// May write up to kCopySlack - 1 bytes past the match.
-void CopyMatch(uint8_t* out, int distance, int length) {
+// May write up to kCopySlack - 1 bytes past the match. Inlined: as a call
+// it spills the run's registers once per match.
+#if defined(__GNUC__)
+__attribute__((always_inline))
+#endif
+inline void CopyMatch(uint8_t* out, int distance, int length) {
   const uint8_t* from = out - distance;
   if (distance >= 16) {
     // Each piece reads only bytes already final.
