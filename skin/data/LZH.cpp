@@ -26,9 +26,11 @@ constexpr size_t kCopySlack = 16;  // a match copy may write this far past its e
 // Longer than any code: the frequency limit keeps the tree's depth near 20
 // (a leaf that deep needs Fibonacci-growing counts above it). Peek gives 57.
 constexpr int kMaxCodeBits = 48;
-// A run reloads its bit window when fewer bits than this are left in it:
+// A run reloads its bit window when fewer bits than kRunCodeBits are left
+// in it for a code, besides kPositionBits for a match position after it:
 // enough for all but rare codes (those go the careful way).
-constexpr int kRunCodeBits = 32;
+constexpr int kRunCodeBits = 18;
+constexpr int kPositionBits = 14;
 static_assert(kOutputSize >= 2 * kFlushSize, "a flush must fit before the buffer is full");
 
 }  // namespace
@@ -273,35 +275,37 @@ uint64_t TLZH::DecodeRun(uint64_t count, uint32_t size, TLzhBitInput& bits, TOut
   // next flush.
   const uint64_t room = flushAt > start ? static_cast<uint64_t>(flushAt - start) : 0;
   uint8_t* const stop = start + std::min<uint64_t>(room, size - count);
-  // The bits at bit, left-aligned, of which the first valid are real. The
-  // next symbol's lookup takes them by a shift instead of a load at the new
-  // position, which would put a load and a byte swap between one symbol's
-  // length and the next symbol's lookup.
+  // The bits at bit, left-aligned, of which the first kPositionBits +
+  // codeBits are real: a code may take codeBits of them and leave room for
+  // a position. The next symbol's lookup takes them by a shift instead of
+  // a load at the new position, which would put a load and a byte swap
+  // between one symbol's length and the next symbol's lookup.
   uint64_t window = 0;
-  int valid = 0;
+  int codeBits = 0;
   while (out < stop && bit < roomEnd) {
-    if (valid < kRunCodeBits) {
+    if (codeBits < kRunCodeBits) {
       window = TLzhBitInput::PeekAt(bytes, bit);
-      valid = 64 - static_cast<int>(bit & 7);
+      codeBits = 64 - static_cast<int>(bit & 7) - kPositionBits;
     }
     uint16_t scratch[kMaxCodeBits];
-    const TCodeWalk walk = WalkCode(tree, codes, window, valid, scratch);
+    const TCodeWalk walk = WalkCode(tree, codes, window, codeBits, scratch);
     if (walk.Child < kNodeCount) break;  // longer than the bits at hand: DecodeChar finishes it
     bit += static_cast<size_t>(walk.Depth);
     window <<= walk.Depth;
-    valid -= walk.Depth;
+    codeBits -= walk.Depth;
     const int symbol = walk.Child - kNodeCount;
     tree.UpdateAlong(symbol, walk.Path, walk.Depth, codes);
     if (symbol < 256) {
       *out++ = static_cast<uint8_t>(symbol);
     } else {
-      // A match is long work anyway: fresh loads here cost less than
-      // the branch that would decide whether they are needed.
+      // The walk left room in the window for the position. After it, a
+      // fresh load: a match is long work anyway, and it costs less than the
+      // branch that would decide whether one is needed.
       int bitsUsed = 0;
-      const int position = PositionAt(TLzhBitInput::PeekAt(bytes, bit), bitsUsed);
+      const int position = PositionAt(window, bitsUsed);
       bit += static_cast<size_t>(bitsUsed);
       window = TLzhBitInput::PeekAt(bytes, bit);
-      valid = 64 - static_cast<int>(bit & 7);
+      codeBits = 64 - static_cast<int>(bit & 7) - kPositionBits;
       const int length = symbol - kMatchSymbolBias;
       CopyMatch(out, position + 1, length);
       out += length;
