@@ -54,6 +54,8 @@ void TLzhCodeTable::RecodeBelow(size_t first, size_t count, int depth) {
   }
 }
 
+namespace {
+
 // What each word of an entry trades when two subtrees at a depth are
 // exchanged: everything but the path down to the node they hang from (its
 // first depth nodes), which stays with the slot.
@@ -61,7 +63,7 @@ struct TEntryMoves {
   uint64_t Words[TLzhCodeTable::kBits + 1][2];
 };
 
-static TEntryMoves MakeEntryMoves() {
+TEntryMoves MakeEntryMoves() {
   TEntryMoves moves{};
   for (int depth = 0; depth <= TLzhCodeTable::kBits; ++depth) {
     uint8_t stayBytes[sizeof(TLzhCodeTable::TEntry)] = {};
@@ -73,7 +75,9 @@ static TEntryMoves MakeEntryMoves() {
   return moves;
 }
 
-static const TEntryMoves kEntryMoves = MakeEntryMoves();
+const TEntryMoves kEntryMoves = MakeEntryMoves();
+
+}  // namespace
 
 void TLzhCodeTable::SwapBelow(int a, int b, int depth) {
   // Each subtree keeps its shape and depths; only the path down to the node
