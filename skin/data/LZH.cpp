@@ -26,6 +26,11 @@ constexpr size_t kCopySlack = 16;  // a match copy may write this far past its e
 // Longer than any code: the frequency limit keeps the tree's depth near 20
 // (a leaf that deep needs Fibonacci-growing counts above it). Peek gives 57.
 constexpr int kMaxCodeBits = 48;
+// A run reloads its bit window when fewer bits than kRunCodeBits are left
+// in it for a code, besides kPositionBits for a match position after it:
+// enough for all but rare codes (those go the careful way).
+constexpr int kRunCodeBits = 18;
+constexpr int kPositionBits = 14;
 static_assert(kOutputSize >= 2 * kFlushSize, "a flush must fit before the buffer is full");
 
 }  // namespace
@@ -105,28 +110,37 @@ void TLZH::AllocateTables() {
 
 namespace {
 
-// Walks the code at the top of a left-aligned window: the top levels by one
-// lookup, the rest a bit at a time, keeping the nodes passed in path
-// (path[level - 1] the node at depth level) so the update can count along
-// them. Returns the child entry reached, a leaf unless the code is longer
-// than kMaxCodeBits, and its depth in bits. Inlined: it runs once per
+// Where a walk down a code ended: the child entry reached (a leaf unless
+// the code is longer than the walk may go), the code's length in bits, and
+// the nodes passed, Path[level - 1] the node at depth level.
+struct TCodeWalk {
+  int Child;
+  int Depth;
+  const uint16_t* Path;
+};
+
+// Walks the code at the top of a left-aligned window, at most validBits
+// deep: the top levels by one lookup, the rest a bit at a time. A code that
+// ends within the table, most of them, uses the entry's path as it is (the
+// update reads it before it changes the table); a longer one continues a
+// copy of it in scratch (kMaxCodeBits nodes). Inlined: it runs once per
 // symbol, and as a call it costs a tenth of a short code's time.
 #if defined(__GNUC__)
 __attribute__((always_inline))
 #endif
-inline int WalkCode(const TLzhHuffTree& tree, const TLzhCodeTable& codes, uint64_t window, uint16_t* path,
-             int& depth) {
+inline TCodeWalk WalkCode(const TLzhHuffTree& tree, const TLzhCodeTable& codes, uint64_t window, int validBits,
+                          uint16_t* scratch) {
   const TLzhCodeTable::TEntry& entry = codes.Lookup(window);
-  std::memcpy(path, entry.Path.data(), sizeof entry.Path);  // a fixed size: no library call
   int child = entry.Child;
+  if (child >= kNodeCount) return {child, entry.Bits, entry.Path.data()};
+  std::memcpy(scratch, entry.Path.data(), sizeof entry.Path);  // a fixed size: no library call
   int bits = entry.Bits;
-  while (child < kNodeCount && bits < kMaxCodeBits) {
+  while (child < kNodeCount && bits < validBits) {
     const int node = child + static_cast<int>((window << bits) >> 63);
-    path[bits++] = static_cast<uint16_t>(node);
+    scratch[bits++] = static_cast<uint16_t>(node);
     child = tree.Child(node);
   }
-  depth = bits;
-  return child;
+  return {child, bits, scratch};
 }
 
 // The match position at the top of a left-aligned window; length receives
@@ -143,13 +157,13 @@ int TLZH::DecodeChar(TLzhBitInput& bits) {
   TLzhHuffTree& tree = FTables->Tree;
   int child = tree.Child(kRootNode);
   if (bits.HasRoom()) {
-    uint16_t path[kMaxCodeBits];
-    int depth = 0;
-    child = WalkCode(tree, FTables->Codes, bits.Peek(), path, depth);
-    bits.Skip(depth);
+    uint16_t scratch[kMaxCodeBits];
+    const TCodeWalk walk = WalkCode(tree, FTables->Codes, bits.Peek(), kMaxCodeBits, scratch);
+    bits.Skip(walk.Depth);
+    child = walk.Child;
     if (child >= kNodeCount) {
       const int symbol = child - kNodeCount;
-      tree.UpdateAlong(symbol, path, depth, FTables->Codes);
+      tree.UpdateAlong(symbol, walk.Path, walk.Depth, FTables->Codes);
       return symbol;
     }
   }
@@ -177,31 +191,70 @@ int TLZH::DecodePosition(TLzhBitInput& bits) {
 
 namespace {
 
+// For a match closer than 8 bytes, by its distance: the mask of one period
+// in the low bytes of a little-endian word, the factor that repeats it over
+// the word, and how many bytes of the word are whole periods.
+struct TShortPeriods {
+  uint64_t Mask[8];
+  uint64_t Repeat[8];
+  uint8_t Step[8];
+};
+
+constexpr TShortPeriods MakeShortPeriods() {
+  TShortPeriods table{};
+  for (int distance = 1; distance < 8; ++distance) {
+    table.Mask[distance] = (uint64_t{1} << (8 * distance)) - 1;
+    for (int at = 0; at < 8; at += distance) table.Repeat[distance] |= uint64_t{1} << (8 * at);
+    table.Step[distance] = static_cast<uint8_t>(8 - 8 % distance);
+  }
+  return table;
+}
+
+constexpr TShortPeriods kShortPeriods = MakeShortPeriods();
+
+// The first eight bytes of a match closer than 8 bytes, as a word.
+uint64_t RepeatedPeriod(const uint8_t* from, int distance) {
+  uint64_t word;
+#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
+  std::memcpy(&word, from, sizeof word);
+  word = (word & kShortPeriods.Mask[distance]) * kShortPeriods.Repeat[distance];
+#else
+  uint8_t bytes[8];
+  for (int i = 0; i < 8; ++i) bytes[i] = from[i % distance];
+  std::memcpy(&word, bytes, sizeof word);
+#endif
+  return word;
+}
+
 // Copies a match that starts distance bytes back, with the result of a copy
 // byte by byte: a source overlapping the bytes being written repeats them.
-// May write up to kCopySlack - 1 bytes past the match.
-void CopyMatch(uint8_t* out, int distance, int length) {
+// May write up to kCopySlack - 1 bytes past the match. Inlined: as a call
+// it spills the run's registers once per match.
+#if defined(__GNUC__)
+__attribute__((always_inline))
+#endif
+inline void CopyMatch(uint8_t* out, int distance, int length) {
   const uint8_t* from = out - distance;
   if (distance >= 16) {
     // Each piece reads only bytes already final.
     for (int k = 0; k < length; k += 16) std::memcpy(out + k, from + k, 16);
     return;
   }
+  // A short period: the match repeats its first distance bytes. Stores of
+  // whole periods from a register, loaded before the first store, never
+  // read back bytes just written (a load that straddles a fresh store
+  // stalls the copy).
   if (distance >= 8) {
-    for (int k = 0; k < length; k += 8) std::memcpy(out + k, from + k, 8);
+    // A store's bytes past the period are overwritten by the next store or
+    // lie in the slack.
+    uint8_t period[16];
+    std::memcpy(period, from, sizeof period);
+    for (int k = 0; k < length; k += distance) std::memcpy(out + k, period, sizeof period);
     return;
   }
-  // A short period: repeat it from a few whole periods on the stack, not
-  // from the bytes just written (reading back part of a fresh 8-byte store
-  // stalls the copy).
-  uint8_t periods[16];
-  for (int i = 0, j = 0; i < 16; ++i, j = j + 1 == distance ? 0 : j + 1) periods[i] = from[j];
-  const int advance = 8 % distance;  // how far the phase moves per 8 bytes
-  for (int k = 0, phase = 0; k < length; k += 8) {
-    std::memcpy(out + k, periods + phase, 8);
-    phase += advance;
-    if (phase >= distance) phase -= distance;
-  }
+  const uint64_t word = RepeatedPeriod(from, distance);
+  const int step = kShortPeriods.Step[distance];
+  for (int k = 0; k < length; k += step) std::memcpy(out + k, &word, sizeof word);
 }
 
 }  // namespace
@@ -222,20 +275,37 @@ uint64_t TLZH::DecodeRun(uint64_t count, uint32_t size, TLzhBitInput& bits, TOut
   // next flush.
   const uint64_t room = flushAt > start ? static_cast<uint64_t>(flushAt - start) : 0;
   uint8_t* const stop = start + std::min<uint64_t>(room, size - count);
+  // The bits at bit, left-aligned, of which the first kPositionBits +
+  // codeBits are real: a code may take codeBits of them and leave room for
+  // a position. The next symbol's lookup takes them by a shift instead of
+  // a load at the new position, which would put a load and a byte swap
+  // between one symbol's length and the next symbol's lookup.
+  uint64_t window = 0;
+  int codeBits = 0;
   while (out < stop && bit < roomEnd) {
-    uint16_t path[kMaxCodeBits];
-    int depth = 0;
-    const int child = WalkCode(tree, codes, TLzhBitInput::PeekAt(bytes, bit), path, depth);
-    if (child < kNodeCount) break;  // longer than any code: DecodeChar finishes it
-    bit += static_cast<size_t>(depth);
-    const int symbol = child - kNodeCount;
-    tree.UpdateAlong(symbol, path, depth, codes);
+    if (codeBits < kRunCodeBits) {
+      window = TLzhBitInput::PeekAt(bytes, bit);
+      codeBits = 64 - static_cast<int>(bit & 7) - kPositionBits;
+    }
+    uint16_t scratch[kMaxCodeBits];
+    const TCodeWalk walk = WalkCode(tree, codes, window, codeBits, scratch);
+    if (walk.Child < kNodeCount) break;  // longer than the bits at hand: DecodeChar finishes it
+    bit += static_cast<size_t>(walk.Depth);
+    window <<= walk.Depth;
+    codeBits -= walk.Depth;
+    const int symbol = walk.Child - kNodeCount;
+    tree.UpdateAlong(symbol, walk.Path, walk.Depth, codes);
     if (symbol < 256) {
       *out++ = static_cast<uint8_t>(symbol);
     } else {
+      // The walk left room in the window for the position. After it, a
+      // fresh load: a match is long work anyway, and it costs less than the
+      // branch that would decide whether one is needed.
       int bitsUsed = 0;
-      const int position = PositionAt(TLzhBitInput::PeekAt(bytes, bit), bitsUsed);
+      const int position = PositionAt(window, bitsUsed);
       bit += static_cast<size_t>(bitsUsed);
+      window = TLzhBitInput::PeekAt(bytes, bit);
+      codeBits = 64 - static_cast<int>(bit & 7) - kPositionBits;
       const int length = symbol - kMatchSymbolBias;
       CopyMatch(out, position + 1, length);
       out += length;

@@ -42,17 +42,42 @@ void TLzhCodeTable::Uncover(int node) {
   }
 }
 
-// Adds delta to the code of every covered node below node, by its depth
-// below depth.
-void TLzhCodeTable::Recode(int node, int depth, unsigned delta) {
-  const int child = FTree.Child(node);
-  if (child >= kNodeCount) return;
-  for (const int next : {child, child + 1}) {
-    if (FDepth[next] == kNotCovered) continue;
-    FCode[next] = static_cast<uint16_t>(FCode[next] ^ (delta << (FDepth[next] - depth)));
-    Recode(next, depth, delta);
+// Gives the covered nodes below depth on the paths of count entries from
+// slot first the codes of those slots: each entry names them all, so this
+// needs no walk down the tree and no test of which nodes are covered.
+void TLzhCodeTable::RecodeBelow(size_t first, size_t count, int depth) {
+  for (size_t slot = first; slot < first + count; ++slot) {
+    const TEntry& entry = FEntries[slot];
+    for (int level = depth + 1; level <= entry.Bits; ++level) {
+      FCode[entry.Path[level - 1]] = static_cast<uint16_t>(slot >> (kBits - level));
+    }
   }
 }
+
+namespace {
+
+// What each word of an entry trades when two subtrees at a depth are
+// exchanged: everything but the path down to the node they hang from (its
+// first depth nodes), which stays with the slot.
+struct TEntryMoves {
+  uint64_t Words[TLzhCodeTable::kBits + 1][2];
+};
+
+TEntryMoves MakeEntryMoves() {
+  TEntryMoves moves{};
+  for (int depth = 0; depth <= TLzhCodeTable::kBits; ++depth) {
+    uint8_t stayBytes[sizeof(TLzhCodeTable::TEntry)] = {};
+    std::fill_n(stayBytes + offsetof(TLzhCodeTable::TEntry, Path), depth * sizeof(uint16_t), uint8_t{0xFF});
+    std::memcpy(moves.Words[depth], stayBytes, sizeof stayBytes);
+    moves.Words[depth][0] = ~moves.Words[depth][0];
+    moves.Words[depth][1] = ~moves.Words[depth][1];
+  }
+  return moves;
+}
+
+const TEntryMoves kEntryMoves = MakeEntryMoves();
+
+}  // namespace
 
 void TLzhCodeTable::SwapBelow(int a, int b, int depth) {
   // Each subtree keeps its shape and depths; only the path down to the node
@@ -61,16 +86,14 @@ void TLzhCodeTable::SwapBelow(int a, int b, int depth) {
   // with their slots: one masked exchange of two words per entry pair
   // instead of a swap and two copies of a varying length.
   static_assert(sizeof(TEntry) == 2 * sizeof(uint64_t), "an entry is two words with no padding");
-  uint8_t stayBytes[sizeof(TEntry)] = {};
-  std::fill_n(stayBytes + offsetof(TEntry, Path), depth * sizeof(uint16_t), uint8_t{0xFF});
-  uint64_t moves[2];
-  std::memcpy(moves, stayBytes, sizeof moves);
-  moves[0] = ~moves[0];
-  moves[1] = ~moves[1];
+  const uint64_t* const moves = kEntryMoves.Words[depth];
   const int spare = kBits - depth;
-  TEntry* const underA = &FEntries[static_cast<size_t>(FCode[a]) << spare];
-  TEntry* const underB = &FEntries[static_cast<size_t>(FCode[b]) << spare];
-  for (int i = 0; i < (1 << spare); ++i) {
+  const size_t count = size_t{1} << spare;
+  const size_t firstA = static_cast<size_t>(FCode[a]) << spare;
+  const size_t firstB = static_cast<size_t>(FCode[b]) << spare;
+  TEntry* const underA = &FEntries[firstA];
+  TEntry* const underB = &FEntries[firstB];
+  for (size_t i = 0; i < count; ++i) {
     uint64_t x[2], y[2];
     std::memcpy(x, &underA[i], sizeof x);
     std::memcpy(y, &underB[i], sizeof y);
@@ -82,9 +105,11 @@ void TLzhCodeTable::SwapBelow(int a, int b, int depth) {
     std::memcpy(&underA[i], x, sizeof x);
     std::memcpy(&underB[i], y, sizeof y);
   }
-  const unsigned delta = FCode[a] ^ FCode[b];
-  Recode(a, depth, delta);
-  Recode(b, depth, delta);
+  // Most exchanges within the table are at its last level, with no
+  // covered nodes below.
+  if (depth == kBits) return;
+  RecodeBelow(firstA, count, depth);
+  RecodeBelow(firstB, count, depth);
 }
 
 void TLzhCodeTable::Refill(int a, int b) {

@@ -1,5 +1,6 @@
 #pragma once
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 #include "skin/data/LzhHuffTree.h"
@@ -32,7 +33,8 @@ class TLzhCodeTable {
   // Watcher calls from the tree.
   void Rebuilt();
   void Swapped(int a, int b) {
-    if (FDepth[a] != kNotCovered || FDepth[b] != kNotCovered) Refill(a, b);
+    // One test for both: kNotCovered has every bit set.
+    if ((FDepth[a] & FDepth[b]) != kNotCovered) Refill(a, b);
   }
 
  private:
@@ -40,7 +42,7 @@ class TLzhCodeTable {
 
   void Refill(int a, int b);
   void SwapBelow(int a, int b, int depth);
-  void Recode(int node, int depth, unsigned delta);
+  void RecodeBelow(size_t first, size_t count, int depth);
   using TPath = std::array<uint16_t, kBits>;
   void Fill(int node, int depth, unsigned code, TPath& path);
   void Uncover(int node);

@@ -119,6 +119,33 @@ INSTANTIATE_TEST_SUITE_P(
                     TMatchShape{"OldestByteAtTheWindowEnd", 4140, 60, 4095}),
     [](const testing::TestParamInfo<TMatchShape>& info) { return std::string(info.param.Name); });
 
+// Matches closer than their own length repeat their first distance bytes;
+// every distance below 17 (each a period of its own in the copy) with
+// lengths around whole words, back to back in one stream.
+TEST(LzhDecoder, EveryShortDistanceRepeatsItsPeriod) {
+  const int lengths[] = {3, 7, 8, 9, 15, 16, 17, 31, 60};
+  const std::vector<uint8_t> prefix = RandomBytes(40, 9);
+  std::vector<uint8_t> expected = prefix;
+  uint32_t size = static_cast<uint32_t>(prefix.size());
+  for (int distance = 1; distance <= 17; ++distance) {
+    for (const int length : lengths) size += static_cast<uint32_t>(length + 1);
+  }
+  const auto packed = CraftStream(size, [&](TLzhSymbolWriter& w) {
+    for (uint8_t b : prefix) w.PutLiteral(b);
+    for (int distance = 1; distance <= 17; ++distance) {
+      for (const int length : lengths) {
+        w.PutMatch(length, distance - 1);
+        for (int k = 0; k < length; ++k) expected.push_back(expected[expected.size() - static_cast<size_t>(distance)]);
+        // A fresh byte between matches, so each repeats a different period.
+        const uint8_t fresh = static_cast<uint8_t>(distance * 31 + length);
+        w.PutLiteral(fresh);
+        expected.push_back(fresh);
+      }
+    }
+  });
+  EXPECT_EQ(Expand(packed), expected);
+}
+
 TEST(LzhDecoder, AMatchIsNeverCutAtTheStatedSize) {
   const auto packed = CraftStream(2, [](TLzhSymbolWriter& w) {
     w.PutLiteral('m');
