@@ -34,7 +34,7 @@ __attribute__((no_sanitize("coverage"))) uint32_t FoldOf(const std::vector<uint8
 // kFuzzMaxRleBytes and the decoder's limit are skipped: the code they reach
 // is the same as for smaller ones. Larger ones still go to the decoder, so
 // its refusal stays reachable.
-constexpr uint64_t kFuzzMaxRleBytes = 1u << 20;
+constexpr uint64_t kFuzzMaxRleBytes = 1u << 16;
 constexpr uint64_t kDecoderMaxRleBytes = 16u << 20;
 
 uint32_t Le(const uint8_t* p, int bytes) {
