@@ -26,7 +26,8 @@ struct TDirectPixels {
 
 // GetObject reports a section's height without its sign: the first pixel
 // of its bits, changed for a moment, shows at (0, 0) only when its rows run
-// from the top.
+// from the top. Flushes first: what GDI still draws into the section lands
+// before this write and the copy's.
 bool RowsRunDown(HDC dc, uint8_t* bits) {
   GdiFlush();
   const COLORREF before = GetPixel(dc, 0, 0);
@@ -63,9 +64,12 @@ void CopyKeyed(const TDirectPixels& to, int x, int y, int w, int h, TBitmap& ima
   const int sx = x < 0 ? -x : 0, sy = y < 0 ? -y : 0;
   const int right = std::min({x + w, to.Width, x + image.Width()});
   const int bottom = std::min({y + h, to.Height, y + image.Height()});
+  if (right <= x + sx || bottom <= y + sy) return;
   const uint8_t kb = GetBValue(key), kg = GetGValue(key), kr = GetRValue(key);
+  // One ScanLine for all rows: each call flushes GDI.
+  const uint8_t* const first = static_cast<const uint8_t*>(image.ScanLine(sy));
   for (int row = y + sy; row < bottom; ++row) {
-    const uint8_t* from = static_cast<const uint8_t*>(image.ScanLine(row - y)) + size_t(sx) * sourceBytes;
+    const uint8_t* from = first + size_t(row - y - sy) * image.BytesPerLine() + size_t(sx) * sourceBytes;
     uint8_t* out = to.Bits + size_t(row) * to.Stride + size_t(x + sx) * to.Bytes;
     for (int col = x + sx; col < right; ++col, from += sourceBytes, out += to.Bytes) {
       if (from[0] == kb && from[1] == kg && from[2] == kr) continue;
@@ -221,7 +225,6 @@ void TCanvas::DrawKeyed(const RECT& dest, TBitmap& image, TColor key) {
   const int x = dest.left, y = dest.top, w = dest.right - dest.left, h = dest.bottom - dest.top;
   TDirectPixels pixels;
   if ((image.PixelFormat() == pf24bit || image.PixelFormat() == pf32bit) && DirectPixels(FHandle, pixels)) {
-    GdiFlush();  // what GDI still draws into the target lands before these writes
     CopyKeyed(pixels, x, y, w, h, image, ColorToRGB(key));
     return;
   }
